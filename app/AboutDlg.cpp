@@ -1,0 +1,7 @@
+#include "app/AboutDlg.h"
+
+#include "resources/resource.h"
+
+CAboutDlg::CAboutDlg() : CDialog(IDD_ABOUTBOX, nullptr)
+{
+}

@@ -1,0 +1,28 @@
+// The program's entry: fills the resource table and the launcher's game table, then runs the
+// application object.
+
+#include "app/GameFactory.h"
+#include "app/VarrowApp.h"
+#include "resources/Resources.h"
+
+// The one application object; AfxWinMain runs it.
+CVarrowApp theApp;
+
+namespace {
+
+// Tells the launcher which window each of its game commands opens. A game joins the suite
+// with one CGameFactory::Register line here, naming its command, its template and a maker
+// such as [](CMainDlg* p) -> CGameDlg* { return new CRummyDlg(p, p); }. Commands without a
+// line open nothing; no game window is built yet.
+void RegisterGames()
+{
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    RegisterAllResources();
+    RegisterGames();
+    return AfxWinMain(argc, argv);
+}

@@ -1,0 +1,76 @@
+#include "bridge/play/ExplainWhistDlg.h"
+
+#include "bridge/bidding/SettingsKeys.h"
+#include "bridge/play/ExplainOwner.h"
+#include "cardtable/RegSettings.h"
+
+namespace {
+
+constexpr char RECT_VALUE[] = "ExplainWhistRect";
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CExplainWhistDlg, CDialog)
+    ON_WM_CLOSE()
+    ON_WM_SIZE()
+END_MESSAGE_MAP()
+
+CExplainWhistDlg::CExplainWhistDlg(CWnd* pParent, CExplainOwner* pOwner)
+    : CDialog(IDD, pParent)
+    , m_pOwner(pOwner)
+    , m_nLines(0)
+{
+}
+
+void CExplainWhistDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_EXPLAIN_LIST, m_list);
+}
+
+void CExplainWhistDlg::AddLine(const CString& strText)
+{
+    m_list.AddString(strText);
+    ++m_nLines;
+    m_list.SetTopIndex(m_nLines - 1);
+    Invalidate(FALSE);
+}
+
+void CExplainWhistDlg::ResetLines()
+{
+    m_nLines = 0;
+    m_list.ResetContent();
+}
+
+BOOL CExplainWhistDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    CRect rect;
+    GetWindowRect(&rect);
+    CRegSettings settings(bidding_settings::ROOT_KEY, bidding_settings::MAKER_KEY,
+                          bidding_settings::SUITE_KEY);
+    rect = settings.ReadRect(RECT_VALUE, rect);
+    MoveWindow(&rect, TRUE);
+    return TRUE;
+}
+
+void CExplainWhistDlg::OnClose()
+{
+    CRect rect;
+    GetWindowRect(&rect);
+    {
+        CRegSettings settings(bidding_settings::ROOT_KEY, bidding_settings::MAKER_KEY,
+                              bidding_settings::SUITE_KEY);
+        settings.WriteRect(RECT_VALUE, rect);
+    }
+    CDialog::OnClose();
+    if (m_pOwner)
+        m_pOwner->OnExplainWindowClosed();
+}
+
+void CExplainWhistDlg::OnSize(UINT nType, int cx, int cy)
+{
+    CDialog::OnSize(nType, cx, cy);
+    if (m_list.GetSafeHwnd())
+        m_list.MoveWindow(0, 0, cx, cy, TRUE);
+}

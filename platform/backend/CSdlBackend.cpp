@@ -1,0 +1,314 @@
+#include "platform/backend/CSdlBackend.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+
+#include "platform/gdi/icon.h"
+#include "platform/msg/messages.h"
+#include "platform/wnd/CInputRouter.h"
+#include "platform/wnd/WindowHandle.h"
+#include "platform/wnd/styles.h"
+
+namespace plat {
+
+namespace {
+
+// What the screen is taken to be when the display does not say.
+constexpr int FALLBACK_SCREEN_WIDTH = 1024;
+constexpr int FALLBACK_SCREEN_HEIGHT = 768;
+
+// Keys that map one to one onto virtual key codes.
+struct KeyMapping {
+    SDL_Keycode sdlKey;
+    UINT nKey;
+};
+
+const KeyMapping s_keyMap[] = {
+    {SDLK_RETURN, VK_RETURN},   {SDLK_KP_ENTER, VK_RETURN}, {SDLK_ESCAPE, VK_ESCAPE},
+    {SDLK_TAB, VK_TAB},         {SDLK_SPACE, VK_SPACE},     {SDLK_BACKSPACE, VK_BACK},
+    {SDLK_DELETE, VK_DELETE},   {SDLK_LEFT, VK_LEFT},       {SDLK_RIGHT, VK_RIGHT},
+    {SDLK_UP, VK_UP},           {SDLK_DOWN, VK_DOWN},       {SDLK_HOME, VK_HOME},
+    {SDLK_END, VK_END},         {SDLK_PAGEUP, VK_PRIOR},    {SDLK_PAGEDOWN, VK_NEXT},
+    {SDLK_LSHIFT, VK_SHIFT},    {SDLK_RSHIFT, VK_SHIFT},    {SDLK_LCTRL, VK_CONTROL},
+    {SDLK_RCTRL, VK_CONTROL},   {SDLK_LALT, VK_MENU},       {SDLK_RALT, VK_MENU},
+    {SDLK_F1, VK_F1},           {SDLK_F4, VK_F4},
+};
+
+UINT VirtualKey(SDL_Keycode sdlKey)
+{
+    if (sdlKey >= SDLK_a && sdlKey <= SDLK_z)
+        return static_cast<UINT>('A' + (sdlKey - SDLK_a));
+    if (sdlKey >= SDLK_0 && sdlKey <= SDLK_9)
+        return static_cast<UINT>('0' + (sdlKey - SDLK_0));
+    for (const KeyMapping& mapping : s_keyMap) {
+        if (mapping.sdlKey == sdlKey)
+            return mapping.nKey;
+    }
+    return 0;
+}
+
+// Feeds each code point of UTF-8 text to the router as a character.
+void QueueText(HWND hTop, const char* szText)
+{
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(szText);
+    while (*p != 0) {
+        UINT nChar = *p;
+        int nMore = nChar >= 0xF0 ? 3 : nChar >= 0xE0 ? 2 : nChar >= 0xC0 ? 1 : 0;
+        if (nMore > 0)
+            nChar &= 0x3Fu >> nMore;
+        ++p;
+        for (int i = 0; i < nMore && (*p & 0xC0) == 0x80; ++i, ++p)
+            nChar = (nChar << 6) | (*p & 0x3F);
+        CInputRouter::QueueChar(hTop, nChar);
+    }
+}
+
+bool IsBorderless(HWND hWnd)
+{
+    return (hWnd->m_dwStyle & WS_CAPTION) != WS_CAPTION;
+}
+
+} // namespace
+
+CSdlBackend::~CSdlBackend()
+{
+    for (auto& entry : m_windows) {
+        if (entry.second != nullptr)
+            SDL_DestroyWindow(entry.second);
+    }
+    if (m_bInitialised)
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+bool CSdlBackend::Initialise()
+{
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
+        return false;
+    m_bInitialised = true;
+    SDL_StartTextInput();
+    return true;
+}
+
+SDL_Window* CSdlBackend::WindowOf(HWND hWnd) const
+{
+    auto it = m_windows.find(hWnd);
+    return it != m_windows.end() ? it->second : nullptr;
+}
+
+HWND CSdlBackend::HandleOf(unsigned nWindowID) const
+{
+    SDL_Window* pWindow = SDL_GetWindowFromID(nWindowID);
+    for (const auto& entry : m_windows) {
+        if (entry.second == pWindow && pWindow != nullptr)
+            return entry.first;
+    }
+    return nullptr;
+}
+
+void CSdlBackend::OnWindowCreated(HWND hWnd)
+{
+    m_windows[hWnd] = nullptr;
+}
+
+SDL_Window* CSdlBackend::Realise(HWND hWnd)
+{
+    SDL_Window*& pWindow = m_windows[hWnd];
+    if (pWindow != nullptr)
+        return pWindow;
+    Uint32 flags = SDL_WINDOW_HIDDEN;
+    if (IsBorderless(hWnd))
+        flags |= SDL_WINDOW_BORDERLESS | SDL_WINDOW_POPUP_MENU | SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_ALWAYS_ON_TOP;
+    else if ((hWnd->m_dwStyle & WS_THICKFRAME) != 0)
+        flags |= SDL_WINDOW_RESIZABLE;
+    pWindow = SDL_CreateWindow(hWnd->m_strText, hWnd->m_rect.left, hWnd->m_rect.top,
+                               std::max<int>(hWnd->m_rect.Width(), 1), std::max<int>(hWnd->m_rect.Height(), 1), flags);
+    if (pWindow != nullptr)
+        OnWindowTextChanged(hWnd);
+    return pWindow;
+}
+
+void CSdlBackend::OnWindowDestroyed(HWND hWnd)
+{
+    auto it = m_windows.find(hWnd);
+    if (it == m_windows.end())
+        return;
+    if (it->second != nullptr)
+        SDL_DestroyWindow(it->second);
+    m_windows.erase(it);
+}
+
+void CSdlBackend::OnWindowShown(HWND hWnd, bool bShow)
+{
+    SDL_Window* pWindow = bShow ? Realise(hWnd) : WindowOf(hWnd);
+    if (pWindow == nullptr)
+        return;
+    if (!bShow) {
+        SDL_HideWindow(pWindow);
+        return;
+    }
+    SDL_ShowWindow(pWindow);
+    if (!IsBorderless(hWnd))
+        SDL_RaiseWindow(pWindow);
+    Present(hWnd, hWnd->m_pSurface->GetBounds());
+}
+
+void CSdlBackend::OnWindowIconic(HWND hWnd, bool bIconic)
+{
+    if (SDL_Window* pWindow = WindowOf(hWnd))
+        bIconic ? SDL_MinimizeWindow(pWindow) : SDL_RestoreWindow(pWindow);
+}
+
+void CSdlBackend::OnWindowMoved(HWND hWnd)
+{
+    SDL_Window* pWindow = WindowOf(hWnd);
+    if (pWindow == nullptr)
+        return;
+    SDL_SetWindowPosition(pWindow, hWnd->m_rect.left, hWnd->m_rect.top);
+    SDL_SetWindowSize(pWindow, std::max<int>(hWnd->m_rect.Width(), 1), std::max<int>(hWnd->m_rect.Height(), 1));
+}
+
+void CSdlBackend::OnWindowTextChanged(HWND hWnd)
+{
+    SDL_Window* pWindow = WindowOf(hWnd);
+    if (pWindow == nullptr)
+        return;
+    SDL_SetWindowTitle(pWindow, hWnd->m_strText);
+    const CSurface* pIcon = GetIconSurface(hWnd->m_hIconBig != nullptr ? hWnd->m_hIconBig : hWnd->m_hIconSmall);
+    if (pIcon == nullptr || pIcon->IsEmpty())
+        return;
+    SDL_Surface* pSurface = SDL_CreateRGBSurfaceWithFormatFrom(
+        const_cast<uint32_t*>(pIcon->GetPixels()), pIcon->GetWidth(), pIcon->GetHeight(), 32, pIcon->GetPitch(),
+        SDL_PIXELFORMAT_RGB888);
+    if (pSurface != nullptr) {
+        SDL_SetWindowIcon(pWindow, pSurface);
+        SDL_FreeSurface(pSurface);
+    }
+}
+
+void CSdlBackend::Present(HWND hWnd, const CRect& rectSurface)
+{
+    SDL_Window* pWindow = WindowOf(hWnd);
+    if (pWindow == nullptr || !hWnd->m_pSurface)
+        return;
+    SDL_Surface* pTarget = SDL_GetWindowSurface(pWindow);
+    if (pTarget == nullptr)
+        return;
+    const CSurface& source = *hWnd->m_pSurface;
+    CRect rect;
+    CRect rectTarget(0, 0, std::min(pTarget->w, source.GetWidth()), std::min(pTarget->h, source.GetHeight()));
+    if (!rect.IntersectRect(&rectSurface, &rectTarget))
+        return;
+    SDL_LockSurface(pTarget);
+    uint8_t* pDest = static_cast<uint8_t*>(pTarget->pixels) + rect.top * pTarget->pitch +
+                     rect.left * pTarget->format->BytesPerPixel;
+    SDL_ConvertPixels(rect.Width(), rect.Height(), SDL_PIXELFORMAT_RGB888, source.GetRow(rect.top) + rect.left,
+                      source.GetPitch(), pTarget->format->format, pDest, pTarget->pitch);
+    SDL_UnlockSurface(pTarget);
+    SDL_Rect update = {rect.left, rect.top, rect.Width(), rect.Height()};
+    SDL_UpdateWindowSurfaceRects(pWindow, &update, 1);
+}
+
+bool CSdlBackend::PumpEvents(int nTimeoutMs)
+{
+    SDL_Event event;
+    bool bAny = false;
+    if (nTimeoutMs > 0 && SDL_WaitEventTimeout(&event, nTimeoutMs) != 0) {
+        HandleEvent(event);
+        bAny = true;
+    }
+    while (SDL_PollEvent(&event) != 0) {
+        HandleEvent(event);
+        bAny = true;
+    }
+    return bAny;
+}
+
+void CSdlBackend::HandleEvent(const SDL_Event& event)
+{
+    switch (event.type) {
+    case SDL_MOUSEMOTION:
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: {
+        HWND hWnd = HandleOf(event.type == SDL_MOUSEMOTION ? event.motion.windowID : event.button.windowID);
+        if (hWnd == nullptr)
+            return;
+        int x = event.type == SDL_MOUSEMOTION ? event.motion.x : event.button.x;
+        int y = event.type == SDL_MOUSEMOTION ? event.motion.y : event.button.y;
+        MouseAction action = MouseAction::Move;
+        if (event.type != SDL_MOUSEMOTION) {
+            bool bDown = event.type == SDL_MOUSEBUTTONDOWN;
+            if (event.button.button == SDL_BUTTON_LEFT)
+                action = bDown ? MouseAction::LeftDown : MouseAction::LeftUp;
+            else if (event.button.button == SDL_BUTTON_RIGHT)
+                action = bDown ? MouseAction::RightDown : MouseAction::RightUp;
+            else
+                return;
+        }
+        CInputRouter::QueueMouse(hWnd, action, CPoint(hWnd->m_rect.left + x, hWnd->m_rect.top + y));
+        return;
+    }
+    case SDL_MOUSEWHEEL: {
+        HWND hWnd = HandleOf(event.wheel.windowID);
+        POINT pt;
+        GetCursorPos(&pt);
+        if (hWnd != nullptr)
+            CInputRouter::QueueMouse(hWnd, MouseAction::Wheel, CPoint(pt), event.wheel.y * WHEEL_DELTA);
+        return;
+    }
+    case SDL_KEYDOWN:
+    case SDL_KEYUP: {
+        HWND hWnd = HandleOf(event.key.windowID);
+        UINT nKey = VirtualKey(event.key.keysym.sym);
+        if (hWnd != nullptr && nKey != 0)
+            CInputRouter::QueueKey(hWnd, nKey, event.type == SDL_KEYDOWN);
+        return;
+    }
+    case SDL_TEXTINPUT:
+        if (HWND hWnd = HandleOf(event.text.windowID))
+            QueueText(hWnd, event.text.text);
+        return;
+    case SDL_WINDOWEVENT:
+        if (HWND hWnd = HandleOf(event.window.windowID))
+            HandleWindowEvent(event, hWnd);
+        return;
+    default:
+        return;
+    }
+}
+
+void CSdlBackend::HandleWindowEvent(const SDL_Event& event, HWND hWnd)
+{
+    switch (event.window.event) {
+    case SDL_WINDOWEVENT_CLOSE:
+        CInputRouter::OnCloseBox(hWnd);
+        break;
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+        CInputRouter::OnResized(hWnd, CSize(event.window.data1, event.window.data2));
+        break;
+    case SDL_WINDOWEVENT_MOVED:
+        CInputRouter::OnMoved(hWnd, CPoint(event.window.data1, event.window.data2));
+        break;
+    case SDL_WINDOWEVENT_MINIMIZED:
+        CInputRouter::OnMinimised(hWnd, true);
+        break;
+    case SDL_WINDOWEVENT_RESTORED:
+        CInputRouter::OnMinimised(hWnd, false);
+        break;
+    case SDL_WINDOWEVENT_EXPOSED:
+        CInputRouter::OnExposed(hWnd);
+        break;
+    default:
+        break;
+    }
+}
+
+CRect CSdlBackend::GetScreenRect() const
+{
+    SDL_Rect bounds;
+    if (SDL_GetDisplayBounds(0, &bounds) != 0)
+        return CRect(0, 0, FALLBACK_SCREEN_WIDTH, FALLBACK_SCREEN_HEIGHT);
+    return CRect(bounds.x, bounds.y, bounds.x + bounds.w, bounds.y + bounds.h);
+}
+
+} // namespace plat

@@ -1,0 +1,19 @@
+#pragma once
+// Choosing the backend. The program uses SDL2 (the default when nothing was chosen); test
+// programs call UseHeadlessBackend before any window is created.
+
+namespace plat {
+
+class CBackend;
+
+enum class BackendKind { Sdl, Headless };
+
+// Selects the backend for the rest of the run; only before the first window exists.
+void UseBackend(BackendKind kind);
+void UseHeadlessBackend();
+// The backend in use, made on first use (SDL2, or headless when no display can be opened).
+CBackend& GetBackend();
+// True when the backend in use (or the one chosen) is headless.
+bool IsHeadlessBackend();
+
+} // namespace plat

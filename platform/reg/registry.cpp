@@ -1,0 +1,210 @@
+#include "platform/reg/registry.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <unordered_set>
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include "platform/reg/CRegistryStore.h"
+
+// An open key: the full path of the key it names.
+struct HKEY__ {
+    std::string strPath;
+};
+
+namespace {
+
+const char* const ROOT_PATH = "HKEY_CURRENT_USER";
+const char* const ALWAYS_PRESENT_PATH = "HKEY_CURRENT_USER\\Software";
+const char* const SETTINGS_FOLDER = "/orvelbridge";
+const char* const SETTINGS_FILE = "/registry";
+const char* const DEFAULT_CONFIG_FOLDER = "/.config";
+
+CRegistryStore& Store()
+{
+    static CRegistryStore s_store;
+    return s_store;
+}
+
+// Handles handed out and not yet closed, so a stale or foreign handle is refused rather
+// than followed.
+std::unordered_set<HKEY>& OpenHandles()
+{
+    static std::unordered_set<HKEY> s_handles;
+    return s_handles;
+}
+
+// The key path hKey names, or false for a handle that is not open.
+bool PathOf(HKEY hKey, std::string& strPath)
+{
+    if (hKey == HKEY_CURRENT_USER) {
+        strPath = ROOT_PATH;
+        return true;
+    }
+    if (!OpenHandles().count(hKey))
+        return false;
+    strPath = hKey->strPath;
+    return true;
+}
+
+// The path of lpSubKey below strParent; false when a name on the way is empty.
+bool JoinSubKey(const std::string& strParent, LPCTSTR lpSubKey, std::string& strPath)
+{
+    strPath = strParent;
+    if (!lpSubKey || !*lpSubKey)
+        return true;
+    std::string strSub(lpSubKey);
+    if (strSub.back() == '\\')
+        strSub.pop_back();
+    if (strSub.empty() || strSub.front() == '\\' || strSub.find("\\\\") != std::string::npos ||
+        strSub.find_first_of("\r\n") != std::string::npos)
+        return false;
+    strPath += "\\" + strSub;
+    return true;
+}
+
+bool KeyExists(const std::string& strPath)
+{
+    return RegNamesEqual(strPath, ROOT_PATH) || RegNamesEqual(strPath, ALWAYS_PRESENT_PATH) ||
+           Store().KeyExists(strPath);
+}
+
+HKEY NewHandle(const std::string& strPath)
+{
+    HKEY hKey = new HKEY__{strPath};
+    OpenHandles().insert(hKey);
+    return hKey;
+}
+
+bool IsTextType(DWORD dwType)
+{
+    return dwType == REG_SZ || dwType == REG_EXPAND_SZ || dwType == REG_MULTI_SZ;
+}
+
+std::string ValueName(LPCTSTR lpValueName)
+{
+    return lpValueName ? lpValueName : "";
+}
+
+} // namespace
+
+namespace plat {
+
+std::string RegistryFilePath()
+{
+    std::string strConfig;
+    const char* szXdg = std::getenv("XDG_CONFIG_HOME");
+    // The base-directory rules ignore a relative setting.
+    if (szXdg && szXdg[0] == '/') {
+        strConfig = szXdg;
+    } else {
+        const char* szHome = std::getenv("HOME");
+        if (!szHome || !*szHome) {
+            const passwd* pUser = ::getpwuid(::getuid());
+            szHome = pUser ? pUser->pw_dir : ".";
+        }
+        strConfig = std::string(szHome) + DEFAULT_CONFIG_FOLDER;
+    }
+    return strConfig + SETTINGS_FOLDER + SETTINGS_FILE;
+}
+
+} // namespace plat
+
+LONG RegOpenKeyEx(HKEY hKey, LPCTSTR lpSubKey, DWORD, REGSAM, PHKEY phkResult)
+{
+    if (!phkResult)
+        return ERROR_INVALID_PARAMETER;
+    std::string strParent;
+    if (!PathOf(hKey, strParent))
+        return ERROR_INVALID_HANDLE;
+    std::string strPath;
+    if (!JoinSubKey(strParent, lpSubKey, strPath))
+        return ERROR_INVALID_PARAMETER;
+    Store().Load(plat::RegistryFilePath());
+    if (!KeyExists(strPath))
+        return ERROR_FILE_NOT_FOUND;
+    *phkResult = NewHandle(strPath);
+    return ERROR_SUCCESS;
+}
+
+LONG RegCreateKeyEx(HKEY hKey, LPCTSTR lpSubKey, DWORD, LPTSTR, DWORD, REGSAM,
+                    LPSECURITY_ATTRIBUTES, PHKEY phkResult, LPDWORD lpdwDisposition)
+{
+    if (!phkResult)
+        return ERROR_INVALID_PARAMETER;
+    std::string strParent;
+    if (!PathOf(hKey, strParent))
+        return ERROR_INVALID_HANDLE;
+    std::string strPath;
+    if (!JoinSubKey(strParent, lpSubKey, strPath))
+        return ERROR_INVALID_PARAMETER;
+    const std::string strFile = plat::RegistryFilePath();
+    // A file that exists but cannot be read is never replaced by what little is in memory.
+    const bool bRead = Store().Load(strFile);
+    const bool bExisted = KeyExists(strPath);
+    if (!bExisted) {
+        Store().CreateKey(strPath);
+        if (!bRead || !Store().Save(strFile))
+            return ERROR_WRITE_FAULT;
+    }
+    *phkResult = NewHandle(strPath);
+    if (lpdwDisposition)
+        *lpdwDisposition = bExisted ? REG_OPENED_EXISTING_KEY : REG_CREATED_NEW_KEY;
+    return ERROR_SUCCESS;
+}
+
+LONG RegQueryValueEx(HKEY hKey, LPCTSTR lpValueName, LPDWORD, LPDWORD lpType, LPBYTE lpData,
+                     LPDWORD lpcbData)
+{
+    std::string strPath;
+    if (!PathOf(hKey, strPath))
+        return ERROR_INVALID_HANDLE;
+    if (lpData && !lpcbData)
+        return ERROR_INVALID_PARAMETER;
+    const std::string* pValue = Store().FindValue(strPath, ValueName(lpValueName));
+    if (!pValue)
+        return ERROR_FILE_NOT_FOUND;
+    if (lpType)
+        *lpType = REG_SZ;
+    const DWORD cbNeeded = static_cast<DWORD>(pValue->size() + 1);
+    if (!lpcbData)
+        return ERROR_SUCCESS;
+    const DWORD cbGiven = *lpcbData;
+    *lpcbData = cbNeeded;
+    if (!lpData)
+        return ERROR_SUCCESS;
+    if (cbGiven < cbNeeded)
+        return ERROR_MORE_DATA;
+    std::memcpy(lpData, pValue->c_str(), cbNeeded);
+    return ERROR_SUCCESS;
+}
+
+LONG RegSetValueEx(HKEY hKey, LPCTSTR lpValueName, DWORD, DWORD dwType, const BYTE* lpData,
+                   DWORD cbData)
+{
+    std::string strPath;
+    if (!PathOf(hKey, strPath))
+        return ERROR_INVALID_HANDLE;
+    if (!IsTextType(dwType) || (!lpData && cbData > 0))
+        return ERROR_INVALID_PARAMETER;
+    const char* pText = reinterpret_cast<const char*>(lpData);
+    const std::string strValue = pText ? std::string(pText, strnlen(pText, cbData)) : "";
+    const std::string strFile = plat::RegistryFilePath();
+    // Picks up what other runs wrote since the key was opened, so their values survive; a
+    // file that cannot be read is left alone.
+    const bool bRead = Store().Load(strFile);
+    Store().SetValue(strPath, ValueName(lpValueName), strValue);
+    return bRead && Store().Save(strFile) ? ERROR_SUCCESS : ERROR_WRITE_FAULT;
+}
+
+LONG RegCloseKey(HKEY hKey)
+{
+    if (hKey == HKEY_CURRENT_USER)
+        return ERROR_SUCCESS;
+    if (!OpenHandles().erase(hKey))
+        return ERROR_INVALID_HANDLE;
+    delete hKey;
+    return ERROR_SUCCESS;
+}

@@ -1,0 +1,4 @@
+#pragma once
+// Everything of the layer's sound module.
+
+#include "platform/sound/PlaySound.h"

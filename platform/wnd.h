@@ -1,0 +1,27 @@
+#pragma once
+// Everything of the layer's window modules: windows, dialogs, controls, menus, message
+// boxes, the file dialog, the application object, window contexts and the message loop.
+
+#include "platform/msg/IdleSource.h"
+#include "platform/msg/loop.h"
+#include "platform/msg/messages.h"
+#include "platform/wnd/CBitmapButton.h"
+#include "platform/wnd/CButton.h"
+#include "platform/wnd/CClientDC.h"
+#include "platform/wnd/CComboBox.h"
+#include "platform/wnd/CDataExchange.h"
+#include "platform/wnd/CDialog.h"
+#include "platform/wnd/CEdit.h"
+#include "platform/wnd/CFileDialog.h"
+#include "platform/wnd/CInputRouter.h"
+#include "platform/wnd/CListBox.h"
+#include "platform/wnd/CMenu.h"
+#include "platform/wnd/CPaintDC.h"
+#include "platform/wnd/CStatic.h"
+#include "platform/wnd/CWinApp.h"
+#include "platform/wnd/CWindowDC.h"
+#include "platform/wnd/CWnd.h"
+#include "platform/wnd/DrawItem.h"
+#include "platform/wnd/MessageBox.h"
+#include "platform/wnd/msgmap.h"
+#include "platform/wnd/styles.h"

@@ -1,0 +1,233 @@
+#include "platform/wnd/CInputRouter.h"
+
+#include <algorithm>
+
+#include "platform/backend/CBackend.h"
+#include "platform/backend/backend.h"
+#include "platform/msg/loop.h"
+#include "platform/wnd/DefaultProcs.h"
+#include "platform/wnd/MenuTracker.h"
+#include "platform/wnd/WindowTree.h"
+
+namespace plat {
+
+namespace {
+
+constexpr int KEY_COUNT = 256;
+
+struct RawInput {
+    enum class Type { Mouse, Key, Char };
+    Type type;
+    HWND hTop;
+    MouseAction action;
+    CPoint ptScreen;
+    int nWheel;
+    UINT nCode;     // key code or character
+    bool bDown;
+};
+
+std::deque<RawInput> s_pending;
+bool s_keys[KEY_COUNT] = {};
+bool s_bLeftDown = false;
+bool s_bRightDown = false;
+CPoint s_ptCursor;
+
+WPARAM MouseKeyFlags()
+{
+    WPARAM flags = 0;
+    if (s_bLeftDown)
+        flags |= MK_LBUTTON;
+    if (s_bRightDown)
+        flags |= MK_RBUTTON;
+    if (s_keys[VK_SHIFT])
+        flags |= MK_SHIFT;
+    if (s_keys[VK_CONTROL])
+        flags |= MK_CONTROL;
+    return flags;
+}
+
+UINT MouseMessage(MouseAction action)
+{
+    switch (action) {
+    case MouseAction::Move: return WM_MOUSEMOVE;
+    case MouseAction::LeftDown: return WM_LBUTTONDOWN;
+    case MouseAction::LeftUp: return WM_LBUTTONUP;
+    case MouseAction::RightDown: return WM_RBUTTONDOWN;
+    case MouseAction::RightUp: return WM_RBUTTONUP;
+    case MouseAction::Wheel: return WM_MOUSEWHEEL;
+    }
+    return WM_NULL;
+}
+
+// Moves the keyboard focus into hTop when it is elsewhere, as activating a window does.
+void Activate(HWND hTop)
+{
+    if (IsSelfOrDescendant(hTop, GetFocusWindow()) || hTop->m_kind == WindowKind::MenuPopup ||
+        hTop->m_control.hCombo != nullptr)
+        return;
+    HWND hSaved = hTop->m_hFocusSaved;
+    SetFocusWindow(IsLiveWindow(hSaved) && IsSelfOrDescendant(hTop, hSaved) ? hSaved : hTop);
+}
+
+void RouteMouse(const RawInput& input)
+{
+    s_ptCursor = input.ptScreen;
+    if (input.action == MouseAction::LeftDown || input.action == MouseAction::LeftUp)
+        s_bLeftDown = input.action == MouseAction::LeftDown;
+    if (input.action == MouseAction::RightDown || input.action == MouseAction::RightUp)
+        s_bRightDown = input.action == MouseAction::RightDown;
+    HWND hTarget = GetCaptureWindow();
+    if (!IsLiveWindow(hTarget)) {
+        HWND hTop = input.hTop;
+        if (!IsLiveWindow(hTop) || !IsShownOnScreen(hTop) || !hTop->m_bEnabled)
+            return;
+        CPoint ptContent(input.ptScreen.x - hTop->m_rect.left, input.ptScreen.y - hTop->m_rect.top);
+        if (ptContent.y < GetMenuBarHeight(hTop)) {
+            int nItem = MenuBarHitTest(hTop, ptContent);
+            if (input.action == MouseAction::LeftDown && nItem != MENU_BAR_NOWHERE)
+                PostMessage(hTop, WM_NCLBUTTONDOWN, nItem == MENU_BAR_SYSTEM_ICON ? HTSYSMENU : HTMENU, nItem);
+            return;
+        }
+        if (input.action == MouseAction::LeftDown || input.action == MouseAction::RightDown)
+            Activate(hTop);
+        hTarget = ChildFromPoint(hTop, CPoint(ptContent.x, ptContent.y - GetMenuBarHeight(hTop)));
+        if (!IsEnabledInTree(hTarget))
+            return;
+    }
+    CPoint ptClient = ScreenToClientPoint(hTarget, input.ptScreen);
+    UINT nMessage = MouseMessage(input.action);
+    WPARAM wParam = MouseKeyFlags();
+    if (input.action == MouseAction::Wheel)
+        wParam |= static_cast<WPARAM>(static_cast<WORD>(input.nWheel)) << 16;
+    PostMessage(hTarget, nMessage, wParam, MAKELPARAM(ptClient.x, ptClient.y));
+}
+
+void RouteKey(const RawInput& input)
+{
+    if (input.type == RawInput::Type::Key && input.nCode < KEY_COUNT)
+        s_keys[input.nCode] = input.bDown;
+    HWND hTop = input.hTop;
+    HWND hTarget = MenuKeyTarget();
+    if (hTarget == nullptr) {
+        if (!IsLiveWindow(hTop) || !hTop->m_bEnabled)
+            return;
+        Activate(hTop);
+        HWND hFocus = GetFocusWindow();
+        hTarget = IsLiveWindow(hFocus) && GetTopLevel(hFocus) == hTop ? hFocus : hTop;
+    }
+    if (input.type == RawInput::Type::Char) {
+        if (!s_keys[VK_MENU])
+            PostMessage(hTarget, WM_CHAR, input.nCode, 1);
+        return;
+    }
+    bool bAlt = s_keys[VK_MENU] && input.nCode != VK_MENU;
+    UINT nMessage = input.bDown ? (bAlt ? WM_SYSKEYDOWN : WM_KEYDOWN) : (bAlt ? WM_SYSKEYUP : WM_KEYUP);
+    PostMessage(hTarget, nMessage, input.nCode, bAlt ? (1 | KF_ALTDOWN_LPARAM) : 1);
+}
+
+} // namespace
+
+void CInputRouter::QueueMouse(HWND hTop, MouseAction action, CPoint ptScreen, int nWheel)
+{
+    if (action == MouseAction::Move && !s_pending.empty()) {
+        RawInput& last = s_pending.back();
+        if (last.type == RawInput::Type::Mouse && last.action == MouseAction::Move && last.hTop == hTop) {
+            last.ptScreen = ptScreen;
+            return;
+        }
+    }
+    s_pending.push_back(RawInput{RawInput::Type::Mouse, hTop, action, ptScreen, nWheel, 0, false});
+}
+
+void CInputRouter::QueueKey(HWND hTop, UINT nKey, bool bDown)
+{
+    s_pending.push_back(RawInput{RawInput::Type::Key, hTop, MouseAction::Move, CPoint(), 0, nKey, bDown});
+}
+
+void CInputRouter::QueueChar(HWND hTop, UINT nChar)
+{
+    s_pending.push_back(RawInput{RawInput::Type::Char, hTop, MouseAction::Move, CPoint(), 0, nChar, true});
+}
+
+void CInputRouter::OnCloseBox(HWND hTop)
+{
+    if (IsLiveWindow(hTop) && hTop->m_bEnabled)
+        PostMessage(hTop, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+void CInputRouter::OnResized(HWND hTop, CSize sizeContent)
+{
+    if (!IsLiveWindow(hTop) || sizeContent == hTop->m_rect.Size())
+        return;
+    SetWindowRectangle(hTop, CRect(hTop->m_rect.TopLeft(), sizeContent));
+    CRect rectClient = GetClientArea(hTop);
+    SendMessage(hTop, WM_SIZE, SIZE_RESTORED, MAKELPARAM(rectClient.Width(), rectClient.Height()));
+    InvalidateWindow(hTop, nullptr);
+}
+
+void CInputRouter::OnMoved(HWND hTop, CPoint ptTopLeft)
+{
+    if (IsLiveWindow(hTop))
+        hTop->m_rect = CRect(ptTopLeft, hTop->m_rect.Size());
+}
+
+void CInputRouter::OnMinimised(HWND hTop, bool bMinimised)
+{
+    if (!IsLiveWindow(hTop) || hTop->m_bIconic == bMinimised)
+        return;
+    hTop->m_bIconic = bMinimised;
+    CRect rectClient = GetClientArea(hTop);
+    SendMessage(hTop, WM_SIZE, bMinimised ? SIZE_MINIMIZED : SIZE_RESTORED,
+                MAKELPARAM(rectClient.Width(), rectClient.Height()));
+    if (!bMinimised)
+        InvalidateWindow(hTop, nullptr);
+}
+
+void CInputRouter::OnExposed(HWND hTop)
+{
+    if (IsLiveWindow(hTop) && IsShownOnScreen(hTop))
+        GetBackend().Present(hTop, hTop->m_pSurface->GetBounds());
+}
+
+bool CInputRouter::TranslateNext()
+{
+    if (s_pending.empty())
+        return false;
+    RawInput input = s_pending.front();
+    s_pending.pop_front();
+    if (input.type == RawInput::Type::Mouse)
+        RouteMouse(input);
+    else
+        RouteKey(input);
+    return true;
+}
+
+bool CInputRouter::HasPending()
+{
+    return !s_pending.empty();
+}
+
+void CInputRouter::Forget(HWND hTop)
+{
+    s_pending.erase(std::remove_if(s_pending.begin(), s_pending.end(),
+                                   [hTop](const RawInput& input) { return input.hTop == hTop; }),
+                    s_pending.end());
+}
+
+bool IsKeyDown(UINT nKey)
+{
+    return nKey < KEY_COUNT && s_keys[nKey];
+}
+
+} // namespace plat
+
+short GetKeyState(int nVirtKey)
+{
+    return plat::IsKeyDown(static_cast<UINT>(nVirtKey)) ? static_cast<short>(-128) : 0;
+}
+
+BOOL GetCursorPos(LPPOINT lpPoint)
+{
+    *lpPoint = plat::s_ptCursor;
+    return TRUE;
+}

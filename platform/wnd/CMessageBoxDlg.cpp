@@ -1,0 +1,178 @@
+#include "platform/wnd/CMessageBoxDlg.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/gdi/CDC.h"
+#include "platform/gdi/icon.h"
+#include "platform/res/resources.h"
+#include "platform/wnd/CWinApp.h"
+#include "platform/wnd/ControlOps.h"
+#include "platform/wnd/DefaultProcs.h"
+#include "platform/wnd/MessageBox.h"
+#include "platform/wnd/ModalHooks.h"
+#include "platform/wnd/WindowTree.h"
+#include "platform/wnd/metrics.h"
+
+namespace {
+
+// The pictures of the message-box icons, drawn once.
+struct IconKind {
+    UINT nStyle;
+    COLORREF color;
+    const char* szMark;
+};
+
+const IconKind s_iconKinds[] = {
+    {MB_ICONHAND, RGB(192, 0, 0), "X"},
+    {MB_ICONQUESTION, RGB(0, 0, 160), "?"},
+    {MB_ICONEXCLAMATION, RGB(200, 160, 0), "!"},
+    {MB_ICONASTERISK, RGB(0, 0, 160), "i"},
+};
+
+// The buttons of each kind of box, the default one first.
+struct ButtonSpec {
+    int nID;
+    const char* szText;
+};
+const std::vector<ButtonSpec> s_okButtons = {{IDOK, "OK"}};
+const std::vector<ButtonSpec> s_okCancelButtons = {{IDOK, "OK"}, {IDCANCEL, "Cancel"}};
+const std::vector<ButtonSpec> s_yesNoButtons = {{IDYES, "&Yes"}, {IDNO, "&No"}};
+
+HICON MessageIcon(UINT nType)
+{
+    static HICON__ s_icons[sizeof(s_iconKinds) / sizeof(s_iconKinds[0])];
+    UINT nStyle = nType & MB_ICONMASK;
+    for (size_t i = 0; i < sizeof(s_iconKinds) / sizeof(s_iconKinds[0]); ++i) {
+        if (s_iconKinds[i].nStyle != nStyle)
+            continue;
+        HICON__& icon = s_icons[i];
+        if (icon.m_surface.IsEmpty()) {
+            CBitmap bitmap;
+            bitmap.CreateBitmap(ICON_SIZE, ICON_SIZE);
+            CDC dc;
+            dc.CreateCompatibleDC(nullptr);
+            dc.SelectObject(&bitmap);
+            dc.FillSolidRect(0, 0, ICON_SIZE, ICON_SIZE, plat::COLOR_FACE);
+            dc.SetEdgeMode(EdgeMode::Smooth);
+            dc.FillSolidEllipse(ICON_SIZE / 2.0, ICON_SIZE / 2.0, ICON_SIZE / 2.0 - 1, ICON_SIZE / 2.0 - 1,
+                                s_iconKinds[i].color);
+            dc.SetBkMode(TRANSPARENT);
+            dc.SetTextColor(GDI_WHITE);
+            dc.SetFontWeight(FontWeight::Bold);
+            CRect rect(0, 0, ICON_SIZE, ICON_SIZE);
+            dc.DrawText(s_iconKinds[i].szMark, -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+            icon.m_surface = *bitmap.GetSurface();
+        }
+        return &icon;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CMessageBoxDlg, CDialog)
+    ON_COMMAND(IDYES, &CMessageBoxDlg::OnYes)
+    ON_COMMAND(IDNO, &CMessageBoxDlg::OnNo)
+END_MESSAGE_MAP()
+
+CMessageBoxDlg::CMessageBoxDlg(CWnd* pOwner, LPCTSTR szText, LPCTSTR szCaption, UINT nType)
+    : m_strText(szText != nullptr ? szText : ""), m_nType(nType)
+{
+    m_template.nID = plat::IDD_LAYER_MESSAGEBOX;
+    m_template.strCaption = szCaption != nullptr ? szCaption : AfxGetAppName();
+    m_template.x = m_template.y = 0;
+    m_template.cx = m_template.cy = 0;
+    m_template.dwStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+    InitModalIndirect(&m_template, pOwner);
+}
+
+BOOL CMessageBoxDlg::OnInitDialog()
+{
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    CRect rectText(0, 0, plat::MSGBOX_MAX_TEXT_WIDTH, 0);
+    dc.DrawText(m_strText, &rectText, DT_CALCRECT | DT_EXPANDTABS | DT_NOPREFIX);
+    if (rectText.Width() > plat::MSGBOX_MAX_TEXT_WIDTH) {
+        rectText.SetRect(0, 0, plat::MSGBOX_MAX_TEXT_WIDTH, 0);
+        dc.DrawText(m_strText, &rectText, DT_CALCRECT | DT_EXPANDTABS | DT_NOPREFIX | DT_WORDBREAK);
+    }
+    HICON hIcon = MessageIcon(m_nType);
+    int nLeft = plat::MSGBOX_MARGIN + (hIcon != nullptr ? ICON_SIZE + plat::MSGBOX_ICON_GAP : 0);
+    int nTextWidth = std::max<int>(rectText.Width(), plat::MSGBOX_MIN_TEXT_WIDTH);
+    int nBodyHeight = std::max<int>(rectText.Height(), hIcon != nullptr ? ICON_SIZE : 0);
+    int nWidth = nLeft + nTextWidth + plat::MSGBOX_MARGIN;
+
+    if (hIcon != nullptr) {
+        CDialogItem item{IDC_MSGBOX_ICON, ControlKind::Icon, "", 0, 0, 0, 0};
+        HWND hIconCtrl = plat::CreateControl(m_hWnd, item, CRect(plat::MSGBOX_MARGIN, plat::MSGBOX_MARGIN,
+                                                                   plat::MSGBOX_MARGIN + ICON_SIZE,
+                                                                   plat::MSGBOX_MARGIN + ICON_SIZE));
+        hIconCtrl->m_control.hIcon = hIcon;
+    }
+    CDialogItem textItem{IDC_MSGBOX_TEXT, ControlKind::Static, m_strText, 0, 0, 0, 0, SS_NOPREFIX};
+    int nTextTop = plat::MSGBOX_MARGIN + (nBodyHeight - rectText.Height()) / 2;
+    plat::CreateControl(m_hWnd, textItem, CRect(nLeft, nTextTop, nLeft + nTextWidth, nTextTop + rectText.Height()));
+    int nButtonsTop = plat::MSGBOX_MARGIN + nBodyHeight + plat::MSGBOX_MARGIN;
+    AddButtons(nButtonsTop, nWidth);
+
+    int nHeight = nButtonsTop + plat::MSGBOX_BUTTON_HEIGHT + plat::MSGBOX_MARGIN;
+    MoveWindow(0, 0, nWidth, nHeight, FALSE);
+    CenterWindow();
+    return TRUE;
+}
+
+void CMessageBoxDlg::AddButtons(int nTop, int nWidth)
+{
+    const std::vector<ButtonSpec>* pButtons = &s_okButtons;
+    if ((m_nType & MB_TYPEMASK) == MB_OKCANCEL)
+        pButtons = &s_okCancelButtons;
+    else if ((m_nType & MB_TYPEMASK) == MB_YESNO)
+        pButtons = &s_yesNoButtons;
+    int nCount = static_cast<int>(pButtons->size());
+    int nRowWidth = nCount * plat::MSGBOX_BUTTON_WIDTH + (nCount - 1) * plat::MSGBOX_BUTTON_GAP;
+    int x = (nWidth - nRowWidth) / 2;
+    for (int i = 0; i < nCount; ++i) {
+        const ButtonSpec& spec = (*pButtons)[i];
+        CDialogItem item{spec.nID, i == 0 ? ControlKind::DefPushButton : ControlKind::PushButton, spec.szText, 0, 0, 0, 0};
+        plat::CreateControl(m_hWnd, item, CRect(x, nTop, x + plat::MSGBOX_BUTTON_WIDTH, nTop + plat::MSGBOX_BUTTON_HEIGHT));
+        x += plat::MSGBOX_BUTTON_WIDTH + plat::MSGBOX_BUTTON_GAP;
+    }
+    m_hWnd->m_hFocusSaved = plat::FirstTabStop(m_hWnd);
+}
+
+void CMessageBoxDlg::OnYes()
+{
+    EndDialog(IDYES);
+}
+
+void CMessageBoxDlg::OnNo()
+{
+    EndDialog(IDNO);
+}
+
+namespace plat {
+
+int RunMessageBox(HWND hOwner, LPCTSTR szText, LPCTSTR szCaption, UINT nType)
+{
+    CMessageBoxDlg dlg(CWnd::FromHandle(GetTopLevel(hOwner)), szText, szCaption, nType);
+    INT_PTR nResult = dlg.DoModal();
+    // A box with OK alone answers OK to Escape and the close box, as the framework's does.
+    if (nResult == IDCANCEL && (nType & MB_TYPEMASK) == MB_OK)
+        return IDOK;
+    return static_cast<int>(nResult);
+}
+
+} // namespace plat
+
+int AfxMessageBox(LPCTSTR szText, UINT nType, UINT /*nIDHelp*/)
+{
+    return plat::RunMessageBox(nullptr, szText, nullptr, nType);
+}
+
+int AfxMessageBox(UINT nIDPrompt, UINT nType, UINT /*nIDHelp*/)
+{
+    CString strText;
+    strText.LoadString(nIDPrompt);
+    return AfxMessageBox(strText, nType);
+}

@@ -1,0 +1,33 @@
+#include "platform/wnd/CWindowDC.h"
+
+#include "platform/backend/CBackend.h"
+#include "platform/backend/backend.h"
+#include "platform/wnd/CWnd.h"
+#include "platform/wnd/WindowTree.h"
+
+CWindowDC::CWindowDC(CWnd* pWnd)
+{
+    Open(pWnd != nullptr ? pWnd->m_hWnd : nullptr);
+}
+
+CWindowDC::CWindowDC(HWND hWnd)
+{
+    Open(hWnd);
+}
+
+void CWindowDC::Open(HWND hWnd)
+{
+    HWND hTop = plat::GetTopLevel(hWnd);
+    if (!plat::IsLiveWindow(hTop) || !hTop->m_pSurface)
+        return;
+    m_hWnd = hTop;
+    AttachSurface(hTop->m_pSurface.get(), CPoint(0, 0), hTop->m_pSurface->GetBounds());
+}
+
+CWindowDC::~CWindowDC()
+{
+    CRect rectDirty = TakeDirtyRect();
+    if (!rectDirty.IsRectEmpty() && plat::IsLiveWindow(m_hWnd) && plat::IsShownOnScreen(m_hWnd))
+        plat::GetBackend().Present(m_hWnd, rectDirty);
+    DetachSurface();
+}

@@ -1,0 +1,19 @@
+#pragma once
+// Message boxes: a small modal dialog with the text (tabs expanded, line ends honoured), an
+// optional icon and OK or OK and Cancel (Yes and No). The caption defaults to the
+// application's name. The owner (or, without one, the main window) is disabled meanwhile.
+
+#include "platform/base/types.h"
+
+namespace plat {
+
+// Runs a message box owned by hOwner's top-level window; returns IDOK, IDCANCEL, IDYES or
+// IDNO.
+int RunMessageBox(HWND hOwner, LPCTSTR szText, LPCTSTR szCaption, UINT nType);
+
+} // namespace plat
+
+// A message box owned by the main window, captioned with the application's name.
+int AfxMessageBox(LPCTSTR szText, UINT nType = MB_OK, UINT nIDHelp = 0);
+// The same with string resource nIDPrompt as the text.
+int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = UINT(-1));

@@ -1,0 +1,36 @@
+#include "platform/gdi/CDC.h"
+#include "platform/wnd/CPaintDC.h"
+#include "platform/wnd/DefaultProcs.h"
+#include "platform/wnd/WindowTree.h"
+#include "platform/wnd/metrics.h"
+#include "platform/wnd/styles.h"
+
+namespace plat {
+
+LRESULT StaticProc(HWND hWnd, UINT message, WPARAM /*wParam*/, LPARAM /*lParam*/)
+{
+    if (message != WM_PAINT)
+        return 0;
+    CPaintDC dc(hWnd);
+    CRect rect = GetClientArea(hWnd);
+    dc.FillSolidRect(&rect, COLOR_FACE);
+    DWORD dwType = hWnd->m_dwStyle & SS_TYPEMASK;
+    if (dwType == SS_ICON) {
+        if (hWnd->m_control.hIcon != nullptr)
+            dc.DrawIcon(0, 0, hWnd->m_control.hIcon);
+        return 0;
+    }
+    UINT nFormat = DT_WORDBREAK | DT_EXPANDTABS | DT_TOP;
+    if (dwType == SS_CENTER)
+        nFormat |= DT_CENTER;
+    else if (dwType == SS_RIGHT)
+        nFormat |= DT_RIGHT;
+    if ((hWnd->m_dwStyle & SS_NOPREFIX) != 0)
+        nFormat |= DT_NOPREFIX;
+    dc.SetTextColor(IsEnabledInTree(hWnd) ? COLOR_TEXT : COLOR_GRAY_TEXT);
+    dc.SetBkColor(COLOR_FACE);
+    dc.DrawText(hWnd->m_strText, &rect, nFormat);
+    return 0;
+}
+
+} // namespace plat

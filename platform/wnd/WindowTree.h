@@ -1,0 +1,79 @@
+#pragma once
+// The window tree: creation and destruction of window handles, the top-level list, parent
+// and owner links, coordinates, invalid areas, focus and mouse capture. Everything above
+// works on handles through these functions; CWnd is the object-shaped face of them.
+
+#include <vector>
+
+#include "platform/base/CString.h"
+#include "platform/base/geometry.h"
+#include "platform/wnd/WindowHandle.h"
+
+namespace plat {
+
+// What a new window handle starts with.
+struct WindowParams {
+    WindowKind kind = WindowKind::Frame;
+    DWORD dwStyle = 0;
+    UINT nID = 0;
+    HWND hParent = nullptr;    // given: a child window placed in the parent's client area
+    HWND hOwner = nullptr;     // top-level windows: the owner, destroyed before it
+    CRect rect;                // children: parent client coordinates; top-level: screen
+    CString strText;
+};
+
+// Makes a handle; a top-level one gets its surface and is announced to the backend. The
+// handle starts hidden and without an object; it is visible only once shown.
+HWND CreateWindowHandle(const WindowParams& params);
+// Destroys owned windows, sends WM_DESTROY, destroys the children, detaches the object and
+// frees the handle. Safe to call again for a handle that is being destroyed.
+void DestroyWindowHandle(HWND hWnd);
+// True for a handle that exists and is not being destroyed.
+bool IsLiveWindow(HWND hWnd);
+
+// Top-level windows in creation order.
+const std::vector<HWND>& GetTopLevelWindows();
+HWND GetTopLevel(HWND hWnd);
+bool IsTopLevel(HWND hWnd);
+// True when h is hAncestor or one of its children, at any depth.
+bool IsSelfOrDescendant(HWND hAncestor, HWND h);
+// True when the window and all its parents are visible and the top-level one not minimised.
+bool IsShownOnScreen(HWND hWnd);
+// True when the window and all its parents are enabled.
+bool IsEnabledInTree(HWND hWnd);
+
+// The menu bar's height at the top of a top-level window (0 without a menu).
+int GetMenuBarHeight(HWND hTop);
+// (0, 0, width, height) of the client area.
+CRect GetClientArea(HWND hWnd);
+// Where the client area's (0, 0) lies on the top-level window's surface.
+CPoint GetClientOrigin(HWND hWnd);
+CPoint ClientToScreenPoint(HWND hWnd, CPoint point);
+CPoint ScreenToClientPoint(HWND hWnd, CPoint point);
+// The window's rectangle in screen coordinates.
+CRect GetScreenRect(HWND hWnd);
+// Sets a window's rectangle (children: parent client coordinates; top-level: screen) and
+// resizes a top-level window's surface. True when the size changed.
+bool SetWindowRectangle(HWND hWnd, const CRect& rect);
+// The deepest shown child of hWnd under point (client coordinates of hWnd), or hWnd itself.
+HWND ChildFromPoint(HWND hWnd, CPoint point);
+
+// Marks rect (client coordinates, nullptr for all) of the window and its children invalid.
+void InvalidateWindow(HWND hWnd, const RECT* pRect, bool bErase = true);
+void ValidateWindow(HWND hWnd);
+// The first shown window that needs painting, parents before children: within hFilter and
+// its children when given, else across all top-level windows.
+HWND FindWindowToPaint(HWND hFilter);
+// True when any shown window needs painting.
+bool AnyWindowToPaint();
+
+// Keyboard focus and mouse capture; both are cleared when their window goes away.
+HWND GetFocusWindow();
+void SetFocusWindow(HWND hWnd);
+HWND GetCaptureWindow();
+void SetCaptureWindow(HWND hWnd);
+
+// The window's message procedure: its object's WindowProc, or the default of its kind.
+LRESULT CallWindowProcedure(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+} // namespace plat

@@ -1,0 +1,63 @@
+#pragma once
+// What the shell's tests share: the resources registered once, a settings file removed before
+// each test, game windows of the tests' own that the launcher opens through its game table,
+// and pixel reads from windows and card pictures.
+
+#include <gtest/gtest.h>
+
+#include "app/MainDlg.h"
+#include "cardtable/CardPile.h"
+#include "cardtable/GameDlg.h"
+
+// A game window that overrides nothing but routes the close message, as the bridge windows
+// do, so that closing it frees its launcher slot. Counts the objects alive.
+class CPlainGameDlg : public CGameDlg {
+public:
+    explicit CPlainGameDlg(CMainDlg* pMainDlg);
+    ~CPlainGameDlg() override;
+
+    static int s_nAlive;
+
+    DECLARE_MESSAGE_MAP()
+};
+
+// A game window with two piles of one visible slot each, for card drawing and animation.
+class CTwoPileGameDlg : public CGameDlg {
+public:
+    explicit CTwoPileGameDlg(CMainDlg* pMainDlg);
+
+    void DrawCards(CDC* pDC) override;
+    void Layout(int cx, int cy) override;
+    CString GetGameName() override;
+    // Counts the messages PumpMessages dispatched to this window.
+    LRESULT OnTestPing(WPARAM wParam, LPARAM lParam);
+
+    CCardPile m_source;
+    CCardPile m_target;
+    CPoint m_ptSource;
+    CPoint m_ptTarget;
+    int m_nPings = 0;
+
+    DECLARE_MESSAGE_MAP()
+};
+
+// A private message for PumpMessages tests.
+constexpr UINT WM_TEST_PING = WM_APP + 1;
+
+// Every shell test starts with no settings file and with the suite's resources registered.
+class ShellTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite();
+    void SetUp() override;
+    void TearDown() override;
+
+    // Creates and shows the launcher modeless (its settings are read on creation).
+    void OpenLauncher(CMainDlg& dlgMain);
+    // Registers a game maker for ID_GAME_DUMMY, removed again after the test.
+    void RegisterGame(CGameDlg* (*pfnMake)(CMainDlg*));
+};
+
+// The colour of pWnd's client pixel at pt as it is on screen.
+COLORREF ClientPixel(CWnd* pWnd, CPoint pt);
+// The colour of card picture nImage at pt (picture coordinates).
+COLORREF CardPicturePixel(int nImage, CPoint pt);

@@ -1,0 +1,40 @@
+#pragma once
+// Builds auctions for the tests from text such as "1H P 2NT X XX": P a pass, X a double,
+// XX a redouble, a level and C, D, H, S or NT a bid.
+
+#include <sstream>
+#include <string>
+
+#include "bridge/bidding/Auction.h"
+#include "bridge/bidding/BidThresholds.h"
+
+// The code of one call written as text; fails the test on an unknown word.
+inline int CallCodeFromText(const std::string& strCall)
+{
+    if (strCall == "P")
+        return BID_NOBID;
+    if (strCall == "X")
+        return BID_DOUBLE;
+    if (strCall == "XX")
+        return BID_REDOUBLE;
+    static const char* const s_szStrains[STRAIN_COUNT] = {"C", "D", "H", "S", "NT"};
+    const int nLevel = strCall[0] - '1';
+    for (int nStrain = 0; nStrain < STRAIN_COUNT; ++nStrain) {
+        if (strCall.substr(1) == s_szStrains[nStrain])
+            return nLevel * BID_STRAIN_STEP + nStrain + 1;
+    }
+    ADD_FAILURE() << "unknown call " << strCall;
+    return BID_NOBID;
+}
+
+// An auction of the given calls, each carrying pThresholds.
+inline CAuction AuctionFromText(const CBidThresholds* pThresholds, int nDealer, const std::string& strCalls)
+{
+    CAuction auction;
+    auction.SetDealer(nDealer);
+    std::istringstream stream(strCalls);
+    std::string strCall;
+    while (stream >> strCall)
+        auction.m_calls.push_back(CBid(pThresholds, CallCodeFromText(strCall), CString()));
+    return auction;
+}

@@ -1,0 +1,239 @@
+// Dialogs built from a template with every control kind: creation order, data exchange both
+// ways, modal runs (twice on one object, with nested message boxes), the dialog keys, and
+// modeless close.
+
+#include <gtest/gtest.h>
+
+#include "platform/msg/loop.h"
+#include "platform/testing/driver.h"
+#include "platform/wnd/CComboBox.h"
+#include "platform/wnd.h"
+#include "tests/platform/dialog_fixture.h"
+
+using fixture::CEveryControlDlg;
+namespace test = plat::test;
+
+class CDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override { fixture::RegisterEveryControlTemplate(); }
+};
+
+TEST_F(CDialogTest, CreateAndSizeComeBeforeInitDialogAndAMoveInInitSizesAgain)
+{
+    CEveryControlDlg dlg;
+    dlg.m_bMoveInInit = true;
+    ASSERT_TRUE(dlg.Create(fixture::IDD_EVERY_CONTROL));
+    EXPECT_EQ(dlg.m_created, (std::vector<UINT>{WM_CREATE, WM_SIZE, WM_INITDIALOG, WM_SIZE}));
+}
+
+TEST_F(CDialogTest, ConstructingNeedsNoWindowAndTemplateSizeIsInDialogUnits)
+{
+    CEveryControlDlg dlg;
+    EXPECT_EQ(dlg.m_hWnd, nullptr);
+    ASSERT_TRUE(dlg.Create(fixture::IDD_EVERY_CONTROL));
+    CRect rect;
+    dlg.GetClientRect(&rect);
+    // 220 x 160 dialog units at base units 6 x 13.
+    EXPECT_EQ(rect.Width(), 330);
+    EXPECT_EQ(rect.Height(), 260);
+    EXPECT_FALSE(dlg.IsWindowVisible()) << "the template has no visible style";
+}
+
+TEST_F(CDialogTest, InitDialogFillsControlsAndUpdateDataReadsThemBack)
+{
+    CEveryControlDlg dlg;
+    ASSERT_TRUE(dlg.Create(fixture::IDD_EVERY_CONTROL));
+    CString strText;
+    dlg.GetDlgItemText(fixture::IDC_NAME, strText);
+    EXPECT_EQ(strText, "Ann");
+    EXPECT_EQ(dlg.IsDlgButtonChecked(fixture::IDC_SOUND), 1u);
+    CComboBox* pSuit = static_cast<CComboBox*>(dlg.GetDlgItem(fixture::IDC_SUIT));
+    EXPECT_EQ(pSuit->GetCurSel(), 2) << "sorted: Clubs, Diamonds, Hearts, Spades";
+    EXPECT_EQ(dlg.m_list.GetCount(), 12);
+
+    dlg.SetDlgItemText(fixture::IDC_NAME, "Bea");
+    dlg.CheckDlgButton(fixture::IDC_SOUND, 0);
+    pSuit->SetCurSel(0);
+    ASSERT_TRUE(dlg.UpdateData(TRUE));
+    EXPECT_EQ(dlg.m_strName, "Bea");
+    EXPECT_EQ(dlg.m_bSound, 0);
+    EXPECT_EQ(dlg.m_strSuit, "Clubs");
+}
+
+TEST_F(CDialogTest, TemplateItemsFillCombosInOrderAndHiddenControlsStayHidden)
+{
+    CEveryControlDlg dlg;
+    ASSERT_TRUE(dlg.Create(fixture::IDD_EVERY_CONTROL));
+    CComboBox* pSeat = static_cast<CComboBox*>(dlg.GetDlgItem(fixture::IDC_SEAT));
+    ASSERT_EQ(pSeat->GetCount(), 4);
+    CString strItem;
+    pSeat->GetLBText(3, strItem);
+    EXPECT_EQ(strItem, "West") << "an unsorted combo keeps template order";
+    EXPECT_FALSE(dlg.GetDlgItem(fixture::IDC_HIDDEN)->IsWindowVisible());
+}
+
+TEST_F(CDialogTest, ModalRunDrivenByScriptReturnsOKWithTypedValues)
+{
+    CEveryControlDlg dlg;
+    test::ScriptNextDialog(fixture::IDD_EVERY_CONTROL,
+                           {test::SetTextStep(fixture::IDC_NAME, "Cy"), test::ClickStep(fixture::IDC_SOUND),
+                            test::ClickStep(IDOK)});
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.m_strName, "Cy");
+    EXPECT_EQ(dlg.m_bSound, 0) << "clicking the check box cleared it";
+    EXPECT_EQ(dlg.m_hWnd, nullptr) << "the window is gone after the run";
+    EXPECT_EQ(test::GetPendingScriptCount(), 0u);
+}
+
+TEST_F(CDialogTest, ModalDialogRunTwiceOnTheSameObjectReattachesItsControls)
+{
+    CEveryControlDlg dlg;
+    test::ScriptNextDialog(fixture::IDD_EVERY_CONTROL, {test::ClickStep(fixture::IDC_PICTURE), test::ClickStep(IDOK)});
+    test::ScriptNextDialog(fixture::IDD_EVERY_CONTROL, {test::ClickStep(fixture::IDC_PICTURE), test::KeyStep(VK_ESCAPE)});
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_TRUE(dlg.m_bPicturesLoaded);
+    dlg.m_bPicturesLoaded = false;
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_TRUE(dlg.m_bPicturesLoaded);
+    EXPECT_EQ(dlg.m_nPictureClicks, 2);
+    EXPECT_EQ(dlg.m_list.m_hWnd, nullptr);
+}
+
+TEST_F(CDialogTest, NestedMessageBoxIsAnsweredFromTheQueueAndRecorded)
+{
+    CEveryControlDlg dlg;
+    test::QueueMessageBoxAnswer(IDCANCEL);
+    test::ScriptNextDialog(fixture::IDD_EVERY_CONTROL, {test::ClickStep(fixture::IDC_ASK), test::ClickStep(IDOK)});
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.m_nAskResult, IDCANCEL);
+    ASSERT_EQ(test::GetMessageBoxes().size(), 1u);
+    EXPECT_EQ(test::GetMessageBoxes()[0].strText, "Deal again?\tNow\nor later");
+    EXPECT_EQ(test::GetMessageBoxes()[0].strCaption, "Question");
+    EXPECT_TRUE(test::GetMessageBoxes()[0].bAnswered);
+}
+
+TEST_F(CDialogTest, EndDialogFromAHandlerRunInsideANestedMessageBoxEndsTheOuterRun)
+{
+    CEveryControlDlg dlg;
+    dlg.m_bPostEndBeforeAsking = true;
+    test::QueueMessageBoxAnswer(IDOK);
+    test::ScriptNextDialog(fixture::IDD_EVERY_CONTROL, {test::ClickStep(fixture::IDC_ASK)});
+    EXPECT_EQ(dlg.DoModal(), 77);
+    EXPECT_EQ(dlg.m_nAskResult, IDOK) << "the box still ran to its end";
+}
+
+TEST_F(CDialogTest, UnansweredMessageBoxPressesItsDefaultButton)
+{
+    EXPECT_EQ(AfxMessageBox("Nobody answers"), IDOK);
+    ASSERT_EQ(test::GetMessageBoxes().size(), 1u);
+    EXPECT_FALSE(test::GetMessageBoxes()[0].bAnswered);
+    EXPECT_EQ(test::GetMessageBoxes()[0].strCaption, "platform_tests") << "the executable's name";
+}
+
+TEST_F(CDialogTest, EnterPressesTheDefaultButtonEscapeCancelsTabMovesSpacePresses)
+{
+    CEveryControlDlg dlg;
+    dlg.m_bCountOnly = true;
+    ASSERT_TRUE(dlg.Create(fixture::IDD_EVERY_CONTROL));
+    dlg.ShowWindow(SW_SHOW);
+    dlg.GetDlgItem(fixture::IDC_NAME)->SetFocus();
+    test::PressKey(&dlg, VK_RETURN);
+    test::RunUntilIdle();
+    EXPECT_EQ(dlg.m_nOK, 1);
+    test::PressKey(&dlg, VK_ESCAPE);
+    test::RunUntilIdle();
+    EXPECT_EQ(dlg.m_nCancel, 1);
+
+    test::PressKey(&dlg, VK_TAB);
+    test::RunUntilIdle();
+    EXPECT_EQ(CWnd::GetFocus(), dlg.GetDlgItem(fixture::IDC_SOUND));
+    test::PressKey(&dlg, VK_SPACE);
+    test::RunUntilIdle();
+    EXPECT_EQ(dlg.IsDlgButtonChecked(fixture::IDC_SOUND), 0u) << "Space toggled the focused check box";
+}
+
+TEST_F(CDialogTest, ModelessDialogDefaultCloseHidesAndKeepsTheWindow)
+{
+    CEveryControlDlg dlg;
+    ASSERT_TRUE(dlg.Create(fixture::IDD_EVERY_CONTROL));
+    dlg.ShowWindow(SW_SHOW);
+    dlg.PostMessage(WM_CLOSE);
+    test::RunUntilIdle();
+    EXPECT_NE(dlg.m_hWnd, nullptr);
+    EXPECT_FALSE(dlg.IsWindowVisible());
+    EXPECT_EQ(dlg.m_nCancel, 1);
+}
+
+TEST_F(CDialogTest, VisibleTemplateShowsAtOnceOnCreate)
+{
+    fixture::RegisterEveryControlTemplate(WS_POPUP | WS_CAPTION | WS_VISIBLE);
+    CEveryControlDlg dlg;
+    ASSERT_TRUE(dlg.Create(fixture::IDD_EVERY_CONTROL));
+    EXPECT_TRUE(dlg.IsWindowVisible());
+}
+
+TEST_F(CDialogTest, ModalOwnerIsDisabledDuringTheRunAndEnabledAfter)
+{
+    CEveryControlDlg owner;
+    ASSERT_TRUE(owner.Create(fixture::IDD_EVERY_CONTROL));
+    owner.ShowWindow(SW_SHOW);
+    CEveryControlDlg dlg(&owner);
+    bool bOwnerEnabledDuring = true;
+    struct CProbe : CEveryControlDlg {
+        using CEveryControlDlg::CEveryControlDlg;
+        CWnd* m_pOwner = nullptr;
+        bool* m_pbEnabled = nullptr;
+        BOOL OnInitDialog() override
+        {
+            *m_pbEnabled = m_pOwner->IsWindowEnabled() != FALSE;
+            return CEveryControlDlg::OnInitDialog();
+        }
+    } probe(&owner);
+    probe.m_pOwner = &owner;
+    probe.m_pbEnabled = &bOwnerEnabledDuring;
+    test::ScriptNextDialog(fixture::IDD_EVERY_CONTROL, {test::ClickStep(IDCANCEL)});
+    EXPECT_EQ(probe.DoModal(), IDCANCEL);
+    EXPECT_FALSE(bOwnerEnabledDuring);
+    EXPECT_TRUE(owner.IsWindowEnabled());
+}
+
+TEST_F(CDialogTest, ClosingTheOwnerDuringANestedModalLoopEndsItWithoutHarm)
+{
+    CWnd owner;
+    ASSERT_TRUE(owner.CreateEx(0, "Owner", WS_POPUP | WS_CAPTION | WS_VISIBLE, CRect(0, 0, 300, 200), nullptr, 0));
+    CEveryControlDlg dlg(&owner);
+    struct CCloser : CEveryControlDlg {
+        using CEveryControlDlg::CEveryControlDlg;
+        HWND m_hOwner = nullptr;
+        BOOL OnInitDialog() override
+        {
+            // The owner is disabled now; its destruction comes from outside the dialog.
+            ::PostMessage(m_hOwner, WM_CLOSE, 0, 0);
+            return CEveryControlDlg::OnInitDialog();
+        }
+    } closer(&owner);
+    closer.m_hOwner = owner.m_hWnd;
+    EXPECT_EQ(closer.DoModal(), IDCANCEL);
+    EXPECT_EQ(owner.m_hWnd, nullptr) << "a frame's default close destroys it, and its owned dialog with it";
+    EXPECT_EQ(closer.m_hWnd, nullptr);
+}
+
+TEST_F(CDialogTest, WholeDialogSavesAsPng)
+{
+    CEveryControlDlg dlg;
+    ASSERT_TRUE(dlg.Create(fixture::IDD_EVERY_CONTROL));
+    dlg.ShowWindow(SW_SHOW);
+    dlg.GetDlgItem(fixture::IDC_NAME)->SetFocus();
+    test::TypeText(&dlg, " Lee");
+    test::RunUntilIdle();
+    CString strPath = test::BuildFolderPath("dialog_every_control.png");
+    ASSERT_TRUE(test::SaveWindowPng(&dlg, strPath));
+    FILE* pFile = std::fopen(strPath, "rb");
+    ASSERT_NE(pFile, nullptr);
+    unsigned char header[4] = {};
+    EXPECT_EQ(std::fread(header, 1, 4, pFile), 4u);
+    std::fclose(pFile);
+    EXPECT_EQ(header[1], 'P');
+    EXPECT_EQ(header[2], 'N');
+    EXPECT_EQ(header[3], 'G');
+}

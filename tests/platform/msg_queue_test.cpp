@@ -1,0 +1,220 @@
+// The message loop: posting, sending, filtered peeking, paint generation, idle sources and
+// Sleep.
+
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <unistd.h>
+
+#include <vector>
+
+#include "platform/msg/IdleSource.h"
+#include "platform/msg/loop.h"
+#include "platform/testing/driver.h"
+#include "platform/wnd/CDialog.h"
+#include "platform/wnd/CPaintDC.h"
+#include "platform/wnd/CWnd.h"
+
+namespace {
+
+constexpr UINT WM_TEST = WM_USER + 1;
+
+// A top-level window that records what it receives.
+class CRecordingWnd : public CWnd {
+public:
+    std::vector<UINT> m_messages;
+    std::vector<WPARAM> m_params;
+    int m_nPaints = 0;
+
+    BOOL CreateTop(const char* szName, CWnd* pOwner = nullptr)
+    {
+        return CreateEx(0, szName, WS_POPUP | WS_CAPTION | WS_VISIBLE, CRect(10, 10, 210, 110), pOwner, 0);
+    }
+
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_TEST) {
+            m_messages.push_back(message);
+            m_params.push_back(wParam);
+            return static_cast<LRESULT>(wParam) * 2;
+        }
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+
+protected:
+    afx_msg void OnPaint()
+    {
+        CPaintDC dc(this);
+        ++m_nPaints;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CRecordingWnd, CWnd)
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+class CPipeSource : public plat::IdleSource {
+public:
+    int m_fds[2] = {-1, -1};
+    int m_nReady = 0;
+    CPipeSource() { EXPECT_EQ(pipe(m_fds), 0); }
+    ~CPipeSource() override
+    {
+        close(m_fds[0]);
+        close(m_fds[1]);
+    }
+    int Fd() const override { return m_fds[0]; }
+    short Events() const override { return POLLIN; }
+    void OnReady(short revents) override
+    {
+        char ch = 0;
+        if ((revents & POLLIN) != 0 && read(m_fds[0], &ch, 1) == 1)
+            ++m_nReady;
+    }
+};
+
+} // namespace
+
+TEST(CMessageQueue, PostedMessagesArriveInOrder)
+{
+    CRecordingWnd wnd;
+    ASSERT_TRUE(wnd.CreateTop("order"));
+    for (WPARAM i = 1; i <= 3; ++i)
+        EXPECT_TRUE(wnd.PostMessage(WM_TEST, i));
+    plat::test::RunUntilIdle();
+    EXPECT_EQ(wnd.m_params, (std::vector<WPARAM>{1, 2, 3}));
+}
+
+TEST(CMessageQueue, SendMessageCallsAtOnceAndReturnsTheResult)
+{
+    CRecordingWnd wnd;
+    ASSERT_TRUE(wnd.CreateTop("send"));
+    EXPECT_EQ(wnd.SendMessage(WM_TEST, 21), 42);
+    EXPECT_EQ(wnd.m_messages.size(), 1u);
+}
+
+TEST(CMessageQueue, PeekWithWindowFilterLeavesOtherWindowsMessagesQueued)
+{
+    CRecordingWnd first;
+    CRecordingWnd second;
+    ASSERT_TRUE(first.CreateTop("first"));
+    ASSERT_TRUE(second.CreateTop("second"));
+    CWnd child;
+    ASSERT_TRUE(child.CreateEx(0, "child", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), &first, 7));
+    plat::test::RunUntilIdle();
+
+    second.PostMessage(WM_TEST, 1);
+    ::PostMessage(child.m_hWnd, WM_TEST, 2, 0);
+    first.PostMessage(WM_TEST, 3);
+    std::vector<WPARAM> seen;
+    MSG msg;
+    while (::PeekMessage(&msg, first.m_hWnd, 0, 0, PM_REMOVE))
+        seen.push_back(msg.wParam);
+    // The child's message counts as the filtered window's; the other top-level one stays.
+    EXPECT_EQ(seen, (std::vector<WPARAM>{2, 3}));
+    ASSERT_TRUE(::PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE));
+    EXPECT_EQ(msg.hwnd, second.m_hWnd);
+    EXPECT_EQ(msg.wParam, 1u);
+    ASSERT_TRUE(::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, 1u);
+}
+
+TEST(CMessageQueue, PaintComesOnlyWhenNothingElseWaits)
+{
+    CRecordingWnd wnd;
+    ASSERT_TRUE(wnd.CreateTop("paint"));
+    plat::test::RunUntilIdle();
+    wnd.Invalidate(FALSE);
+    wnd.PostMessage(WM_TEST, 5);
+    MSG msg;
+    ASSERT_TRUE(::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_EQ(msg.message, static_cast<UINT>(WM_TEST));
+    ASSERT_TRUE(::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_EQ(msg.message, static_cast<UINT>(WM_PAINT));
+    ::DispatchMessage(&msg);
+    EXPECT_FALSE(::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
+}
+
+TEST(CMessageQueue, HiddenWindowsAreNotPainted)
+{
+    CRecordingWnd wnd;
+    ASSERT_TRUE(wnd.CreateTop("hidden"));
+    plat::test::RunUntilIdle();
+    int nPaints = wnd.m_nPaints;
+    wnd.ShowWindow(SW_HIDE);
+    wnd.Invalidate();
+    plat::test::RunUntilIdle();
+    EXPECT_EQ(wnd.m_nPaints, nPaints);
+    wnd.ShowWindow(SW_SHOW);
+    plat::test::RunUntilIdle();
+    EXPECT_EQ(wnd.m_nPaints, nPaints + 1);
+}
+
+TEST(CMessageQueue, MessagesForADestroyedWindowAreDropped)
+{
+    CRecordingWnd wnd;
+    ASSERT_TRUE(wnd.CreateTop("gone"));
+    wnd.PostMessage(WM_TEST, 1);
+    wnd.DestroyWindow();
+    MSG msg;
+    EXPECT_FALSE(::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_FALSE(::PostMessage(nullptr, WM_TEST, 0, 0));
+}
+
+TEST(CMessageQueue, GetMessageReturnsFalseForQuit)
+{
+    ::PostQuitMessage(3);
+    MSG msg;
+    EXPECT_FALSE(::GetMessage(&msg, nullptr, 0, 0));
+    EXPECT_EQ(msg.message, static_cast<UINT>(WM_QUIT));
+    EXPECT_EQ(msg.wParam, 3u);
+}
+
+TEST(CMessageQueue, IdleSourceIsPolledWhenPeekFindsNothing)
+{
+    CPipeSource source;
+    AfxRegisterIdleSource(&source);
+    AfxRegisterIdleSource(&source);
+    MSG msg;
+    EXPECT_FALSE(::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_EQ(source.m_nReady, 0);
+    ASSERT_EQ(write(source.m_fds[1], "x", 1), 1);
+    EXPECT_FALSE(::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_EQ(source.m_nReady, 1);
+    AfxUnregisterIdleSource(&source);
+    ASSERT_EQ(write(source.m_fds[1], "x", 1), 1);
+    EXPECT_FALSE(::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_EQ(source.m_nReady, 1);
+}
+
+TEST(CMessageQueue, GetMessageWakesForAnIdleSourceThatPostsAMessage)
+{
+    CRecordingWnd wnd;
+    ASSERT_TRUE(wnd.CreateTop("wake"));
+    plat::test::RunUntilIdle();
+    struct CPoster : CPipeSource {
+        HWND m_hWnd = nullptr;
+        void OnReady(short revents) override
+        {
+            CPipeSource::OnReady(revents);
+            ::PostMessage(m_hWnd, WM_TEST, 9, 0);
+        }
+    } source;
+    source.m_hWnd = wnd.m_hWnd;
+    AfxRegisterIdleSource(&source);
+    ASSERT_EQ(write(source.m_fds[1], "x", 1), 1);
+    MSG msg;
+    ASSERT_TRUE(::GetMessage(&msg, nullptr, 0, 0));
+    EXPECT_EQ(msg.wParam, 9u);
+    AfxUnregisterIdleSource(&source);
+}
+
+TEST(Sleep, InstantSleepCountsCallsAndMilliseconds)
+{
+    plat::ResetSleepRecord();
+    ::Sleep(10);
+    ::Sleep(15);
+    plat::SleepRecord record = plat::GetSleepRecord();
+    EXPECT_EQ(record.nCalls, 2);
+    EXPECT_EQ(record.nTotalMs, 25);
+}

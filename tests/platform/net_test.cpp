@@ -1,0 +1,334 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <poll.h>
+
+#include "platform/msg/loop.h"
+#include "platform/net.h"
+
+namespace {
+
+const char* const LOOPBACK = "127.0.0.1";
+const int LOOP_LIMIT_MS = 3000;
+const int SETTLE_MS = 150;
+
+double SecondsSince(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Runs the message loop until bDone says so or nLimitMs pass; returns bDone's last word.
+bool RunLoopUntil(const std::function<bool()>& bDone, int nLimitMs = LOOP_LIMIT_MS)
+{
+    const auto start = std::chrono::steady_clock::now();
+    while (!bDone()) {
+        if (SecondsSince(start) * 1000 > nLimitMs)
+            return false;
+        MSG msg;
+        while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessage(&msg);
+        }
+        ::poll(nullptr, 0, 1);
+    }
+    return true;
+}
+
+void RunLoopFor(int nMilliseconds)
+{
+    RunLoopUntil([] { return false; }, nMilliseconds);
+}
+
+// A socket that writes down every notification it gets and, unless told otherwise, reads
+// what OnReceive announces.
+class CRecordingSocket : public CSocket {
+public:
+    void OnReceive(int nErrorCode) override
+    {
+        m_events.push_back("receive");
+        if (m_bReadOnReceive) {
+            char buffer[1024];
+            const int nRead = Receive(buffer, sizeof buffer - 1);
+            if (nRead > 0)
+                m_strText.append(buffer, nRead);
+        }
+        CSocket::OnReceive(nErrorCode);
+    }
+    void OnSend(int nErrorCode) override
+    {
+        m_events.push_back("send");
+        CSocket::OnSend(nErrorCode);
+    }
+    void OnConnect(int nErrorCode) override
+    {
+        m_events.push_back("connect");
+        m_nConnectError = nErrorCode;
+    }
+    void OnClose(int nErrorCode) override
+    {
+        m_events.push_back("close");
+        m_nCloseError = nErrorCode;
+        if (m_bDeleteOnClose)
+            delete this;
+    }
+    void OnAccept(int nErrorCode) override
+    {
+        m_events.push_back("accept");
+        auto pClient = std::make_unique<CRecordingSocket>();
+        if (Accept(*pClient))
+            m_clients.push_back(std::move(pClient));
+        CSocket::OnAccept(nErrorCode);
+    }
+
+    int Count(const std::string& strEvent) const
+    {
+        int nCount = 0;
+        for (const std::string& strSeen : m_events)
+            nCount += strSeen == strEvent;
+        return nCount;
+    }
+
+    std::vector<std::string> m_events;
+    std::string m_strText;
+    std::vector<std::unique_ptr<CRecordingSocket>> m_clients;
+    bool m_bReadOnReceive = true;
+    bool m_bDeleteOnClose = false;
+    int m_nConnectError = -1;
+    int m_nCloseError = -1;
+};
+
+// A listening socket on an ephemeral loopback port.
+class CSocketTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(AfxSocketInit());
+        ASSERT_TRUE(m_server.Create(0, SOCK_STREAM, LOOPBACK));
+        ASSERT_TRUE(m_server.Listen());
+        CString strAddress;
+        ASSERT_TRUE(m_server.GetSockName(strAddress, m_nPort));
+        EXPECT_EQ(CString(LOOPBACK), strAddress);
+        m_dwOldTimeout = CSocket::GetBlockingTimeout();
+    }
+
+    void TearDown() override { CSocket::SetBlockingTimeout(m_dwOldTimeout); }
+
+    // Connects a client and waits until the server holds its end and the client was told
+    // the connection is usable.
+    void ConnectClient(CRecordingSocket& client)
+    {
+        const size_t nBefore = m_server.m_clients.size();
+        ASSERT_TRUE(client.Create());
+        // The server may well accept while Connect dispatches messages.
+        ASSERT_TRUE(client.Connect(LOOPBACK, m_nPort));
+        ASSERT_TRUE(RunLoopUntil(
+            [&] { return m_server.m_clients.size() > nBefore && client.Count("send") > 0; }));
+    }
+
+    CRecordingSocket& ServerEnd() { return *m_server.m_clients.back(); }
+
+    CRecordingSocket m_server;
+    UINT m_nPort = 0;
+    DWORD m_dwOldTimeout = 0;
+};
+
+// A port on which nobody listens.
+UINT ClosedPort()
+{
+    CAsyncSocket probe;
+    probe.Create(0, SOCK_STREAM, LOOPBACK);
+    probe.Listen();
+    CString strAddress;
+    UINT nPort = 0;
+    probe.GetSockName(strAddress, nPort);
+    return nPort;
+}
+
+} // namespace
+
+TEST_F(CSocketTest, ConnectedPairExchangesTextBothWays)
+{
+    CRecordingSocket client;
+    ConnectClient(client);
+    EXPECT_EQ(1, m_server.Count("accept"));
+
+    const std::string strCommands = "newgame\ndeal\n";
+    EXPECT_EQ(static_cast<int>(strCommands.size()),
+              client.Send(strCommands.data(), static_cast<int>(strCommands.size())));
+    ASSERT_TRUE(RunLoopUntil([&] { return ServerEnd().m_strText.size() >= strCommands.size(); }));
+    EXPECT_EQ(strCommands, ServerEnd().m_strText);
+
+    const std::string strReply = "ok\n";
+    EXPECT_EQ(3, ServerEnd().Send(strReply.data(), 3));
+    ASSERT_TRUE(RunLoopUntil([&] { return client.m_strText == strReply; }));
+}
+
+TEST_F(CSocketTest, SendReadyIsSignalledOnceNotContinuously)
+{
+    CRecordingSocket client;
+    ConnectClient(client);
+    RunLoopFor(SETTLE_MS);
+    EXPECT_EQ(1, client.Count("send"));
+    EXPECT_EQ(1, ServerEnd().Count("send"));
+    // A blocking connect reports through OnSend, not OnConnect.
+    EXPECT_EQ(0, client.Count("connect"));
+    client.Send("x", 1);
+    RunLoopFor(SETTLE_MS);
+    EXPECT_EQ(1, client.Count("send"));
+}
+
+TEST_F(CSocketTest, ReceiveIsAnnouncedAgainOnlyAfterTheOwnerReads)
+{
+    CRecordingSocket client;
+    ConnectClient(client);
+    ServerEnd().m_bReadOnReceive = false;
+    client.Send("abc", 3);
+    ASSERT_TRUE(RunLoopUntil([&] { return ServerEnd().Count("receive") == 1; }));
+    RunLoopFor(SETTLE_MS);
+    EXPECT_EQ(1, ServerEnd().Count("receive"));
+
+    char buffer[8];
+    EXPECT_EQ(3, ServerEnd().Receive(buffer, sizeof buffer));
+    client.Send("de", 2);
+    ASSERT_TRUE(RunLoopUntil([&] { return ServerEnd().Count("receive") == 2; }));
+}
+
+TEST_F(CSocketTest, PeerClosingDeliversWaitingDataThenOneClose)
+{
+    CRecordingSocket client;
+    ConnectClient(client);
+    ServerEnd().Send("bye\n", 4);
+    ServerEnd().Close();
+    ASSERT_TRUE(RunLoopUntil([&] { return client.Count("close") > 0; }));
+    EXPECT_EQ("bye\n", client.m_strText);
+    EXPECT_EQ(0, client.m_nCloseError);
+    EXPECT_EQ("receive", client.m_events[client.m_events.size() - 2]);
+    RunLoopFor(SETTLE_MS);
+    EXPECT_EQ(1, client.Count("close"));
+
+    // The closed socket may be made again and connected anew.
+    client.Close();
+    client.m_events.clear();
+    ConnectClient(client);
+    EXPECT_EQ(2u, m_server.m_clients.size());
+}
+
+TEST_F(CSocketTest, ASocketMayDeleteItselfFromItsCloseHandler)
+{
+    auto* pClient = new CRecordingSocket;
+    pClient->m_bDeleteOnClose = true;
+    ConnectClient(*pClient);
+    ServerEnd().Close();
+    // Nothing else is left to observe: the sanitizer build catches any touch after delete.
+    RunLoopFor(SETTLE_MS);
+    m_server.m_clients.clear();
+    RunLoopFor(SETTLE_MS);
+}
+
+TEST_F(CSocketTest, ConnectToAClosedPortFailsAtOnceAndTheSocketMayTryAgain)
+{
+    const UINT nClosed = ClosedPort();
+    CRecordingSocket client;
+    ASSERT_TRUE(client.Create());
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(client.Connect(LOOPBACK, nClosed));
+    EXPECT_EQ(WSAECONNREFUSED, CSocket::GetLastError());
+    EXPECT_LT(SecondsSince(start), 1.0);
+    EXPECT_FALSE(client.Create());
+
+    EXPECT_TRUE(client.Connect(LOOPBACK, m_nPort));
+    ASSERT_TRUE(RunLoopUntil([&] { return client.Count("send") == 1; }));
+}
+
+TEST_F(CSocketTest, ConnectToAPeerThatNeverAnswersGivesUpInBoundedTime)
+{
+    // A listener that never accepts, with its queue full: further handshakes go unanswered.
+    CAsyncSocket silent;
+    ASSERT_TRUE(silent.Create(0, SOCK_STREAM, LOOPBACK));
+    ASSERT_TRUE(silent.Listen(0));
+    CString strAddress;
+    UINT nPort = 0;
+    silent.GetSockName(strAddress, nPort);
+    std::vector<std::unique_ptr<CAsyncSocket>> fillers;
+    for (int i = 0; i < 3; ++i) {
+        fillers.push_back(std::make_unique<CAsyncSocket>());
+        fillers.back()->Create();
+        fillers.back()->Connect(LOOPBACK, nPort);
+    }
+    RunLoopFor(SETTLE_MS);
+
+    CSocket::SetBlockingTimeout(300);
+    CRecordingSocket client;
+    ASSERT_TRUE(client.Create());
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(client.Connect(LOOPBACK, nPort));
+    EXPECT_EQ(WSAETIMEDOUT, CSocket::GetLastError());
+    EXPECT_LT(SecondsSince(start), 2.0);
+    RunLoopFor(SETTLE_MS);
+    EXPECT_EQ(0, client.Count("send"));
+}
+
+TEST_F(CSocketTest, BlockingSendToAPeerThatStopsReadingGivesUpInBoundedTime)
+{
+    CRecordingSocket client;
+    ConnectClient(client);
+    ServerEnd().m_bReadOnReceive = false;
+    CSocket::SetBlockingTimeout(300);
+    const std::vector<char> flood(64 << 20, 'x');
+    const auto start = std::chrono::steady_clock::now();
+    const int nSent = client.Send(flood.data(), static_cast<int>(flood.size()));
+    EXPECT_LT(SecondsSince(start), 3.0);
+    EXPECT_GT(nSent, 0);
+    EXPECT_LT(nSent, static_cast<int>(flood.size()));
+    EXPECT_EQ(WSAETIMEDOUT, CSocket::GetLastError());
+}
+
+TEST_F(CSocketTest, AsyncConnectReportsOnConnectThenOnSend)
+{
+    struct CAsyncRecorder : CAsyncSocket {
+        std::vector<std::string> events;
+        int nConnectError = -1;
+        void OnConnect(int nErrorCode) override
+        {
+            events.push_back("connect");
+            nConnectError = nErrorCode;
+        }
+        void OnSend(int) override { events.push_back("send"); }
+    } recorder;
+    ASSERT_TRUE(recorder.Create());
+    if (!recorder.Connect(LOOPBACK, m_nPort)) {
+        EXPECT_EQ(WSAEWOULDBLOCK, CAsyncSocket::GetLastError());
+    }
+    ASSERT_TRUE(RunLoopUntil([&] { return recorder.events.size() >= 2; }));
+    EXPECT_EQ((std::vector<std::string>{"connect", "send"}), recorder.events);
+    EXPECT_EQ(0, recorder.nConnectError);
+    ASSERT_TRUE(RunLoopUntil([&] { return !m_server.m_clients.empty(); }));
+    EXPECT_TRUE(ServerEnd().IsCreated());
+}
+
+TEST_F(CSocketTest, MisuseFailsWithAReasonInsteadOfActing)
+{
+    CAsyncSocket unmade;
+    char buffer[4];
+    EXPECT_EQ(SOCKET_ERROR, unmade.Send("x", 1));
+    EXPECT_EQ(WSAENOTSOCK, CAsyncSocket::GetLastError());
+    EXPECT_EQ(SOCKET_ERROR, unmade.Receive(buffer, sizeof buffer));
+    EXPECT_FALSE(unmade.Listen());
+    unmade.Close();
+
+    CRecordingSocket client;
+    ASSERT_TRUE(client.Create());
+    EXPECT_EQ(SOCKET_ERROR, client.Send("x", 1));
+    EXPECT_EQ(WSAENOTCONN, CAsyncSocket::GetLastError());
+    EXPECT_FALSE(client.Connect("", m_nPort));
+    EXPECT_FALSE(client.Connect(LOOPBACK, 70000));
+    CAsyncSocket target;
+    ASSERT_TRUE(target.Create());
+    EXPECT_FALSE(m_server.Accept(target));
+    EXPECT_EQ(WSAEINVAL, CAsyncSocket::GetLastError());
+}
