@@ -43,33 +43,6 @@ constexpr int ORDER_SPAN = 12;
 // The Rummy deck counts court cards as ten.
 constexpr int RUMMY_MAX_POINTS = 10;
 
-// r % n for the generator's 15-bit draws without a division: with m = floor(2^32 / n) + 1,
-// (r * m) >> 32 is exactly r / n for every r below 2^15 and n below 2^17. The shuffle takes
-// one draw modulo the working list's length per card, so this is its innermost step.
-struct SReciprocals {
-    uint64_t values[PILE_MAX_CARDS + 1];
-};
-
-constexpr SReciprocals MakeReciprocals()
-{
-    SReciprocals table{};
-    for (int n = 1; n <= PILE_MAX_CARDS; ++n)
-        table.values[n] = (uint64_t{1} << 32) / static_cast<uint64_t>(n) + 1;
-    return table;
-}
-
-constexpr SReciprocals s_reciprocals = MakeReciprocals();
-
-unsigned int DrawModulo(unsigned int nRange)
-{
-    const unsigned int nDraw = static_cast<unsigned int>(plat::rand());
-    if (nRange > static_cast<unsigned int>(PILE_MAX_CARDS))
-        return nDraw % nRange;
-    const unsigned int nQuotient =
-        static_cast<unsigned int>((nDraw * s_reciprocals.values[nRange]) >> 32);
-    return nDraw - nQuotient * nRange;
-}
-
 bool IsWild(const CCard& card)
 {
     return card.GetOrder() == 0;
@@ -331,8 +304,9 @@ void CCardPile::Shuffle()
     g_nGameNumber = static_cast<int>(static_cast<uint32_t>(g_nGameNumber) + 1u);
 
     // The working list holds the positions of the cards not yet drawn, in their original
-    // order; a draw takes one out and closes the gap, exactly as removing a card from a list
-    // would. A pile of the usual size shuffles in buffers on the stack.
+    // order; a draw takes one out and closes the gap, exactly as taking a card out of a list
+    // would, but moving small positions instead of cards. A pile of the usual size shuffles
+    // in buffers on the stack.
     const size_t nCount = m_cards.size();
     CCard localCards[PILE_MAX_CARDS];
     uint32_t localOrder[PILE_MAX_CARDS];
@@ -352,7 +326,7 @@ void CCardPile::Shuffle()
 
     for (size_t nPlaced = 0; nPlaced < nCount; ++nPlaced) {
         const unsigned int nLeft = static_cast<unsigned int>(nCount - nPlaced);
-        const unsigned int nPick = DrawModulo(nLeft);
+        const unsigned int nPick = static_cast<unsigned int>(plat::rand()) % nLeft;
         m_cards[nPlaced] = pCards[pOrder[nPick]];
         std::copy(pOrder + nPick + 1, pOrder + nLeft, pOrder + nPick);
     }

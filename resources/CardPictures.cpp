@@ -107,8 +107,8 @@ const SPipLayout s_pipLayouts[] = {
 
 constexpr int SUITS = 4;
 constexpr int RANKS = 13;
-constexpr int RANK_JACK = 11;
-constexpr int RANK_QUEEN = 12;
+constexpr int COURT_JACK = 11;
+constexpr int COURT_QUEEN = 12;
 const char* const s_rankTexts[RANKS] = {"A", "2", "3", "4", "5", "6", "7",
                                         "8", "9", "10", "J", "Q", "K"};
 
@@ -464,9 +464,9 @@ void DrawCourt(CDC& dc, int nSuit, int nRank)
     dc.FillSolidRect(frame.left - 1, frame.top - 1, frame.Width() + 2, frame.Height() + 2,
                      SuitColor(nSuit));
     dc.FillSolidRect(&frame, COURT_CREAM);
-    if (nRank == RANK_JACK)
+    if (nRank == COURT_JACK)
         DrawJack(dc, nSuit);
-    else if (nRank == RANK_QUEEN)
+    else if (nRank == COURT_QUEEN)
         DrawQueen(dc, nSuit);
     else
         DrawKing(dc, nSuit);
@@ -483,7 +483,7 @@ void DrawFace(CDC& dc, int nImage)
     DrawBlankCard(dc, CARD_WHITE);
     if (nRank == 1)
         DrawPip(dc, nSuit, SPlace{CENTRE_X, CENTRE_Y, ACE_PIP_SIZE, false});
-    else if (nRank < RANK_JACK)
+    else if (nRank < COURT_JACK)
         DrawNumberPips(dc, nSuit, nRank);
     else
         DrawCourt(dc, nSuit, nRank);

@@ -24,11 +24,7 @@ struct SReply {
 // Fixed values the replies assign outright.
 constexpr int POSITIVE_2C_RESPONSE_MIN = 5;
 constexpr int NEGATIVE_2C_RESPONSE_MAX = 4;
-constexpr int BALANCED_LENGTH = 2;
 constexpr int THREE_CARD_SUPPORT = 3;
-constexpr int FOUR_CARD_SUIT = 4;
-constexpr int FIVE_CARD_SUIT = 5;
-constexpr int FIT_LENGTH = 8;
 constexpr double STRONG_TWO_ANSWER_TRICKS = 1.0;
 constexpr double STRONG_TWO_NEW_SUIT_TRICKS = 1.5;
 constexpr int STRONG_TWO_RAISE_MIN = 9;
@@ -37,12 +33,6 @@ constexpr int TAKEOUT_ANSWER_MIN = 4;
 constexpr int TAKEOUT_JUMP_ANSWER_MIN = 10;
 // Over an opponent's bid after Blackwood, the steps above it count the aces up to three.
 constexpr int MAX_STEP_ACES = 3;
-
-// 0-based levels.
-constexpr int LEVEL_THREE = 2;
-constexpr int LEVEL_FIVE = 4;
-constexpr int LEVEL_SIX = 5;
-constexpr int LEVEL_SEVEN = 6;
 
 // Blackwood four no trump over a suit Q: at least the slam value, support for Q.
 void AskAces(const SReply& r)

@@ -10,9 +10,6 @@
 namespace {
 
 // Fixed lengths and points the rules assign outright.
-constexpr int BALANCED_LENGTH = 2;          // every suit of a no trump bid
-constexpr int FOUR_CARD_SUIT = 4;
-constexpr int FIVE_CARD_SUIT = 5;
 constexpr int SIX_CARD_SUIT = 6;
 constexpr int PREEMPT_LENGTH = 7;
 constexpr int TAKEOUT_SHORT_LENGTH = 3;      // each unbid suit of a take-out double
@@ -33,14 +30,6 @@ constexpr int TWO_LEVEL_OVERCALL_MAX = 15;
 constexpr int OVERCALL_MIN = 10;
 constexpr int OVERCALL_MAX = 12;
 constexpr int BALANCING_ALLOWANCE = 3;
-
-// 0-based levels.
-constexpr int LEVEL_ONE = 0;
-constexpr int LEVEL_TWO = 1;
-constexpr int LEVEL_THREE = 2;
-constexpr int LEVEL_FOUR = 3;
-constexpr int LEVEL_SIX = 5;
-constexpr int LEVEL_SEVEN = 6;
 
 // Playing tricks a preempt shows at the three and four levels, not vulnerable; one more
 // when vulnerable.

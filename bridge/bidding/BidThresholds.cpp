@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "bridge/bidding/Bid.h"
+
 namespace {
 
 // Combined partnership points for a contract at levels one to seven.
@@ -10,9 +12,6 @@ const int s_nCombinedDefaults[COMBINED_ROWS][COMBINED_LEVELS] = {
     {17, 19, 23, 26, 28, 31, 37},   // agreed suit
     {21, 23, 25, 27, 30, 33, 37},   // no trump
 };
-
-constexpr int STRAIN_CLUBS_INDEX = 0;
-constexpr int STRAIN_SPADES_INDEX = 3;
 
 } // namespace
 
@@ -46,7 +45,7 @@ BOOL CBidThresholds::IsReverse(int nFirstLevel, int nFirstStrain, int nSecondLev
 {
     if (nSecondLevel <= nFirstLevel || nSecondStrain <= nFirstStrain)
         return FALSE;
-    return !(nFirstStrain == STRAIN_CLUBS_INDEX && nSecondStrain == STRAIN_SPADES_INDEX);
+    return !(nFirstStrain == STRAIN_CLUBS && nSecondStrain == STRAIN_SPADES);
 }
 
 int CBidThresholds::GetCombined(int nRow, int nLevel) const

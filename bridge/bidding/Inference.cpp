@@ -8,9 +8,6 @@ namespace {
 // rather than through a null pointer.
 const CBidThresholds s_defaultThresholds;
 
-// A fit: the two hands together hold at least eight cards of the suit.
-constexpr int FIT_LENGTH = 8;
-
 bool IsSuitIndex(int nSuit)
 {
     return nSuit >= 0 && nSuit < SUIT_COUNT;

@@ -6,6 +6,22 @@
 #include "bridge/bidding/BidSummary.h"
 #include "bridge/bidding/BidThresholds.h"
 
+// 0-based levels as the rules name them.
+constexpr int LEVEL_ONE = 0;
+constexpr int LEVEL_TWO = 1;
+constexpr int LEVEL_THREE = 2;
+constexpr int LEVEL_FOUR = 3;
+constexpr int LEVEL_FIVE = 4;
+constexpr int LEVEL_SIX = 5;
+constexpr int LEVEL_SEVEN = 6;
+
+// Suit lengths the rules assign: every suit of a no trump hand, the usual suit lengths, and
+// the length of a fit between the two hands.
+constexpr int BALANCED_LENGTH = 2;
+constexpr int FOUR_CARD_SUIT = 4;
+constexpr int FIVE_CARD_SUIT = 5;
+constexpr int FIT_LENGTH = 8;
+
 // CInference binds one call under interpretation to the calling seat's summary (written)
 // and its partner's (read). Entries for strains a summary has no room for (a double's
 // negative strain, no trump in the suit arrays) are left untouched, so a rule may be

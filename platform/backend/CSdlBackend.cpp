@@ -77,8 +77,12 @@ CSdlBackend::~CSdlBackend()
         if (entry.second != nullptr)
             SDL_DestroyWindow(entry.second);
     }
-    if (m_bInitialised)
-        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    if (!m_bInitialised)
+        return;
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    // The last subsystem out also frees what SDL set up for all of them (its D-Bus link).
+    if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0)
+        SDL_Quit();
 }
 
 bool CSdlBackend::Initialise()
@@ -229,25 +233,9 @@ void CSdlBackend::HandleEvent(const SDL_Event& event)
     switch (event.type) {
     case SDL_MOUSEMOTION:
     case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP: {
-        HWND hWnd = HandleOf(event.type == SDL_MOUSEMOTION ? event.motion.windowID : event.button.windowID);
-        if (hWnd == nullptr)
-            return;
-        int x = event.type == SDL_MOUSEMOTION ? event.motion.x : event.button.x;
-        int y = event.type == SDL_MOUSEMOTION ? event.motion.y : event.button.y;
-        MouseAction action = MouseAction::Move;
-        if (event.type != SDL_MOUSEMOTION) {
-            bool bDown = event.type == SDL_MOUSEBUTTONDOWN;
-            if (event.button.button == SDL_BUTTON_LEFT)
-                action = bDown ? MouseAction::LeftDown : MouseAction::LeftUp;
-            else if (event.button.button == SDL_BUTTON_RIGHT)
-                action = bDown ? MouseAction::RightDown : MouseAction::RightUp;
-            else
-                return;
-        }
-        CInputRouter::QueueMouse(hWnd, action, CPoint(hWnd->m_rect.left + x, hWnd->m_rect.top + y));
+    case SDL_MOUSEBUTTONUP:
+        HandleMouseEvent(event);
         return;
-    }
     case SDL_MOUSEWHEEL: {
         HWND hWnd = HandleOf(event.wheel.windowID);
         POINT pt;
@@ -275,6 +263,27 @@ void CSdlBackend::HandleEvent(const SDL_Event& event)
     default:
         return;
     }
+}
+
+void CSdlBackend::HandleMouseEvent(const SDL_Event& event)
+{
+    bool bMotion = event.type == SDL_MOUSEMOTION;
+    HWND hWnd = HandleOf(bMotion ? event.motion.windowID : event.button.windowID);
+    if (hWnd == nullptr)
+        return;
+    MouseAction action = MouseAction::Move;
+    if (!bMotion) {
+        bool bDown = event.type == SDL_MOUSEBUTTONDOWN;
+        if (event.button.button == SDL_BUTTON_LEFT)
+            action = bDown ? MouseAction::LeftDown : MouseAction::LeftUp;
+        else if (event.button.button == SDL_BUTTON_RIGHT)
+            action = bDown ? MouseAction::RightDown : MouseAction::RightUp;
+        else
+            return;
+    }
+    int x = bMotion ? event.motion.x : event.button.x;
+    int y = bMotion ? event.motion.y : event.button.y;
+    CInputRouter::QueueMouse(hWnd, action, CPoint(hWnd->m_rect.left + x, hWnd->m_rect.top + y));
 }
 
 void CSdlBackend::HandleWindowEvent(const SDL_Event& event, HWND hWnd)

@@ -36,6 +36,7 @@ private:
     SDL_Window* WindowOf(HWND hWnd) const;
     HWND HandleOf(unsigned nWindowID) const;
     void HandleEvent(const SDL_Event& event);
+    void HandleMouseEvent(const SDL_Event& event);
     void HandleWindowEvent(const SDL_Event& event, HWND hWnd);
     // Makes the OS window for hWnd when it is first shown.
     SDL_Window* Realise(HWND hWnd);

@@ -143,6 +143,20 @@ CPoint PointOf(LPARAM lParam)
     return CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
 }
 
+// The mouse let go: a click when it was pressed on the button and released over it.
+void OnButtonUp(HWND hWnd, CPoint point)
+{
+    if (!hWnd->m_control.bTracking)
+        return;
+    hWnd->m_control.bTracking = false;
+    bool bClicked = GetClientArea(hWnd).PtInRect(point);
+    SetPushed(hWnd, false);
+    if (GetCaptureWindow() == hWnd)
+        SetCaptureWindow(nullptr);
+    if (bClicked)
+        Click(hWnd);
+}
+
 } // namespace
 
 LRESULT ButtonProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -164,18 +178,9 @@ LRESULT ButtonProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
         if (hWnd->m_control.bTracking)
             SetPushed(hWnd, GetClientArea(hWnd).PtInRect(PointOf(lParam)));
         return 0;
-    case WM_LBUTTONUP: {
-        if (!hWnd->m_control.bTracking)
-            return 0;
-        hWnd->m_control.bTracking = false;
-        bool bClicked = GetClientArea(hWnd).PtInRect(PointOf(lParam));
-        SetPushed(hWnd, false);
-        if (GetCaptureWindow() == hWnd)
-            SetCaptureWindow(nullptr);
-        if (bClicked)
-            Click(hWnd);
+    case WM_LBUTTONUP:
+        OnButtonUp(hWnd, PointOf(lParam));
         return 0;
-    }
     case WM_CAPTURECHANGED:
         hWnd->m_control.bTracking = false;
         SetPushed(hWnd, false);

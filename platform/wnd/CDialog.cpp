@@ -117,6 +117,8 @@ BOOL CDialog::CreateFromTemplate(const CDialogTemplate& dialogTemplate, HWND hOw
         return FALSE;
     if (bSetFocus && hFirst != nullptr && plat::IsLiveWindow(hFirst))
         hWnd->m_hFocusSaved = hFirst;
+    if ((dialogTemplate.dwStyle & DS_CENTER) != 0)
+        CenterWindow();
     if (!bModal && (dialogTemplate.dwStyle & WS_VISIBLE) != 0) {
         ShowWindow(SW_SHOW);
         if (m_hWnd == hWnd && plat::IsLiveWindow(hWnd->m_hFocusSaved))

@@ -31,13 +31,13 @@ const IconKind s_iconKinds[] = {
 };
 
 // The buttons of each kind of box, the default one first.
-struct ButtonSpec {
+struct ButtonEntry {
     int nID;
     const char* szText;
 };
-const std::vector<ButtonSpec> s_okButtons = {{IDOK, "OK"}};
-const std::vector<ButtonSpec> s_okCancelButtons = {{IDOK, "OK"}, {IDCANCEL, "Cancel"}};
-const std::vector<ButtonSpec> s_yesNoButtons = {{IDYES, "&Yes"}, {IDNO, "&No"}};
+const std::vector<ButtonEntry> s_okButtons = {{IDOK, "OK"}};
+const std::vector<ButtonEntry> s_okCancelButtons = {{IDOK, "OK"}, {IDCANCEL, "Cancel"}};
+const std::vector<ButtonEntry> s_yesNoButtons = {{IDYES, "&Yes"}, {IDNO, "&No"}};
 
 HICON MessageIcon(UINT nType)
 {
@@ -124,7 +124,7 @@ BOOL CMessageBoxDlg::OnInitDialog()
 
 void CMessageBoxDlg::AddButtons(int nTop, int nWidth)
 {
-    const std::vector<ButtonSpec>* pButtons = &s_okButtons;
+    const std::vector<ButtonEntry>* pButtons = &s_okButtons;
     if ((m_nType & MB_TYPEMASK) == MB_OKCANCEL)
         pButtons = &s_okCancelButtons;
     else if ((m_nType & MB_TYPEMASK) == MB_YESNO)
@@ -133,8 +133,8 @@ void CMessageBoxDlg::AddButtons(int nTop, int nWidth)
     int nRowWidth = nCount * plat::MSGBOX_BUTTON_WIDTH + (nCount - 1) * plat::MSGBOX_BUTTON_GAP;
     int x = (nWidth - nRowWidth) / 2;
     for (int i = 0; i < nCount; ++i) {
-        const ButtonSpec& spec = (*pButtons)[i];
-        CDialogItem item{spec.nID, i == 0 ? ControlKind::DefPushButton : ControlKind::PushButton, spec.szText, 0, 0, 0, 0};
+        const ButtonEntry& entry = (*pButtons)[i];
+        CDialogItem item{entry.nID, i == 0 ? ControlKind::DefPushButton : ControlKind::PushButton, entry.szText, 0, 0, 0, 0};
         plat::CreateControl(m_hWnd, item, CRect(x, nTop, x + plat::MSGBOX_BUTTON_WIDTH, nTop + plat::MSGBOX_BUTTON_HEIGHT));
         x += plat::MSGBOX_BUTTON_WIDTH + plat::MSGBOX_BUTTON_GAP;
     }

@@ -4,6 +4,7 @@
 #include "platform/backend/CBackend.h"
 #include "platform/backend/backend.h"
 #include "platform/base/ids.h"
+#include "platform/wnd/CInputRouter.h"
 #include "platform/wnd/CPaintDC.h"
 #include "platform/wnd/MenuTracker.h"
 #include "platform/wnd/WindowTree.h"
@@ -221,7 +222,7 @@ bool HandleDialogKey(HWND hFrom, UINT nKey)
         SendClick(hDialog, IDCANCEL, nullptr);
         return true;
     case VK_TAB:
-        MoveFocusByTab(hDialog, false);
+        MoveFocusByTab(hDialog, IsKeyDown(VK_SHIFT));
         return true;
     default:
         return false;

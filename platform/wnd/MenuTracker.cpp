@@ -394,41 +394,36 @@ HWND MenuKeyTarget()
     return s_pTrack != nullptr && !s_pTrack->levels.empty() ? s_pTrack->levels.front().hPopup : nullptr;
 }
 
-void TrackMenuBar(HWND hTop, int nIndex)
+namespace {
+
+// The menu that opening item nIndex of the bar shows, and where (screen coordinates); a
+// plain command on the bar itself is posted at once and gives nullptr.
+HMENU MenuToTrack(HWND hTop, int nIndex, CPoint* pptScreen)
 {
-    if (s_pTrack != nullptr || !IsLiveWindow(hTop))
-        return;
-    HMENU hMenu = nullptr;
-    CPoint ptScreen(hTop->m_rect.left, hTop->m_rect.top + GetMenuBarHeight(hTop));
+    *pptScreen = CPoint(hTop->m_rect.left, hTop->m_rect.top + GetMenuBarHeight(hTop));
     if (nIndex == MENU_BAR_SYSTEM_ICON) {
         if (hTop->m_hSysMenu == nullptr)
             hTop->m_hSysMenu = CreateSystemMenu();
-        hMenu = hTop->m_hSysMenu;
-    } else if (IsLiveMenu(hTop->m_hMenu) && nIndex >= 0 && nIndex < static_cast<int>(hTop->m_hMenu->m_items.size())) {
-        const HMENU__::Item& item = hTop->m_hMenu->m_items[nIndex];
-        if (!IsSelectable(item))
-            return;
-        if (item.hSubMenu == nullptr) {
-            PostMessage(hTop, WM_COMMAND, MAKEWPARAM(item.nID, 0), 0);
-            return;
-        }
-        hMenu = item.hSubMenu;
-        ptScreen.x += BarItemRects(hTop)[nIndex].left;
+        return hTop->m_hSysMenu;
     }
-    if (hMenu == nullptr)
-        return;
+    if (!IsLiveMenu(hTop->m_hMenu) || nIndex < 0 || nIndex >= static_cast<int>(hTop->m_hMenu->m_items.size()))
+        return nullptr;
+    const HMENU__::Item& item = hTop->m_hMenu->m_items[nIndex];
+    if (!IsSelectable(item))
+        return nullptr;
+    if (item.hSubMenu == nullptr) {
+        PostMessage(hTop, WM_COMMAND, MAKEWPARAM(item.nID, 0), 0);
+        return nullptr;
+    }
+    pptScreen->x += BarItemRects(hTop)[nIndex].left;
+    return item.hSubMenu;
+}
 
-    TrackState track;
-    track.hOwner = hTop;
-    track.bSystem = nIndex == MENU_BAR_SYSTEM_ICON;
-    track.nBarIndex = nIndex;
-    s_pTrack = &track;
-    hTop->m_bMenuBarInvalid = true;
-    PaintNonClient(hTop);
-    OpenLevel(hMenu, ptScreen);
-    HWND hCaptureBefore = GetCaptureWindow();
-    SetCaptureWindow(track.levels.front().hPopup);
-    while (!track.bDone && IsLiveWindow(hTop) && !track.levels.empty() && IsLiveWindow(track.levels.front().hPopup)) {
+// Dispatches messages until the tracked menu is done or its window is gone.
+void RunTrackingLoop(const TrackState& track)
+{
+    while (!track.bDone && IsLiveWindow(track.hOwner) && !track.levels.empty() &&
+           IsLiveWindow(track.levels.front().hPopup)) {
         MSG msg;
         if (!::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
             ::WaitMessage();
@@ -440,7 +435,32 @@ void TrackMenuBar(HWND hTop, int nIndex)
         }
         ::DispatchMessage(&msg);
     }
-    if (GetCaptureWindow() == (track.levels.empty() ? nullptr : track.levels.front().hPopup))
+}
+
+} // namespace
+
+void TrackMenuBar(HWND hTop, int nIndex)
+{
+    if (s_pTrack != nullptr || !IsLiveWindow(hTop))
+        return;
+    CPoint ptScreen;
+    HMENU hMenu = MenuToTrack(hTop, nIndex, &ptScreen);
+    if (hMenu == nullptr)
+        return;
+
+    TrackState track;
+    track.hOwner = hTop;
+    track.bSystem = nIndex == MENU_BAR_SYSTEM_ICON;
+    track.nBarIndex = nIndex;
+    s_pTrack = &track;
+    hTop->m_bMenuBarInvalid = true;
+    PaintNonClient(hTop);
+    OpenLevel(hMenu, ptScreen);
+    HWND hPopup = track.levels.front().hPopup;
+    HWND hCaptureBefore = GetCaptureWindow();
+    SetCaptureWindow(hPopup);
+    RunTrackingLoop(track);
+    if (GetCaptureWindow() == hPopup)
         SetCaptureWindow(IsLiveWindow(hCaptureBefore) ? hCaptureBefore : nullptr);
     CloseLevelsFrom(0);
     s_pTrack = nullptr;
@@ -449,7 +469,8 @@ void TrackMenuBar(HWND hTop, int nIndex)
     hTop->m_bMenuBarInvalid = true;
     PaintNonClient(hTop);
     if (track.nChosen != 0)
-        PostMessage(hTop, track.bSystem ? WM_SYSCOMMAND : WM_COMMAND, track.bSystem ? track.nChosen : MAKEWPARAM(track.nChosen, 0), 0);
+        PostMessage(hTop, track.bSystem ? WM_SYSCOMMAND : WM_COMMAND,
+                    track.bSystem ? track.nChosen : MAKEWPARAM(track.nChosen, 0), 0);
 }
 
 LRESULT MenuPopupProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)

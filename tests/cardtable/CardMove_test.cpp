@@ -21,17 +21,6 @@ CCardPile PileOf(std::initializer_list<const char*> names)
 
 } // namespace
 
-TEST(CCardMove, DefaultMoveIsUnset)
-{
-    CCardMove move;
-    EXPECT_EQ(move.GetCard().GetOrder(), 0);
-    EXPECT_EQ(move.GetKind(), -1);
-    EXPECT_EQ(move.GetSourceIndex(), -1);
-    EXPECT_EQ(move.GetTargetIndex(), -1);
-    EXPECT_EQ(move.GetSourcePile(), nullptr);
-    EXPECT_EQ(move.GetTargetPile(), nullptr);
-    EXPECT_EQ(move.Score(), 0);
-}
 
 TEST(CCardMove, TakesAndPutsByPositionOrOnTop)
 {
@@ -137,26 +126,6 @@ TEST(CMoveList, UndoOfAMoveFromTheMiddleOfTheHand)
     EXPECT_EQ(centre.GetCount(), 0);
 }
 
-TEST(CMoveList, DoAllReplaysTheMovesOnRestoredPiles)
-{
-    CCardPile hand = PileOf({"5S", "9D", "2H"});
-    CCardPile centre;
-    CMoveList list;
-    list.AddMove(MOVE_FROM_HAND, 1, &hand, &centre);
-    list.AddMove(MOVE_FROM_HAND, -1, &hand, &centre);
-    const CMoveList best(list);
-    list.UndoLast();
-    list.RemoveLast();
-    list.UndoLast();
-    list.RemoveLast();
-    ASSERT_EQ(Names(hand), "5S 9D 2H");
-
-    CMoveList replay;
-    replay = best;
-    replay.DoAll();
-    EXPECT_EQ(Names(hand), "5S");
-    EXPECT_EQ(Names(centre), "9D 2H");
-}
 
 TEST(CMoveList, ScoreAddsAShareOfTheBonusWhenEndingOnThePayOff)
 {

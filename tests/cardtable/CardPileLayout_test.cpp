@@ -120,18 +120,6 @@ TEST(CCardPile, HitTestFindsTheTopmostCardUnderThePoint)
     EXPECT_EQ(nIndex, -7);
 }
 
-TEST(CCardPile, HitTestWithoutIndexUsesTheWholeArea)
-{
-    CCardPile pile;
-    pile.SetLayout(CPoint(10, 20), g_sizeHorzSpread, 13, 0);
-    int nIndex = -1;
-    EXPECT_TRUE(pile.HitTest(CPoint(200, 60)));
-    EXPECT_FALSE(pile.HitTest(CPoint(200, 60), &nIndex));
-    pile.AddCard(Rummy("5H"));
-    EXPECT_FALSE(pile.HitTest(CPoint(200, 60), &nIndex));
-    EXPECT_TRUE(pile.HitTest(CPoint(40, 60), &nIndex));
-    EXPECT_EQ(nIndex, 0);
-}
 
 TEST(CCardPile, ShortPileHitsOnlyTheSlotsItFills)
 {
@@ -217,22 +205,6 @@ TEST(CCardPile, EmptyPlacesAreDrawnOnlyWhenAskedFor)
     EXPECT_EQ(bench.ImageAt(10 + 3 * 14 + 70, 150), IMG_EMPTY);
 }
 
-TEST(CCardPile, GroupPaintsEveryPile)
-{
-    CPaintBench bench;
-    CCardPainter painter(bench.Table(), bench.CardDCs());
-    CCardPile left, right;
-    left.AddCard(CCard(1, SUIT_SPADES, 1, 0));
-    left.SetLayout(CPoint(0, 0), g_sizeHorzSpread, 1, 0);
-    right.AddCard(CCard(0, SUIT_HEARTS, 0, 0));
-    right.SetLayout(CPoint(300, 0), g_sizeHorzSpread, 1, 0);
-    CPileGroup group;
-    group.Add(&left);
-    group.Add(&right);
-    group.Paint(painter);
-    EXPECT_EQ(bench.ImageAt(5, 5), 39);
-    EXPECT_EQ(bench.ImageAt(305, 5), IMG_JOKER2);
-}
 
 TEST(CCardPainter, WithoutPicturesOnlyTheTableIsDrawn)
 {

@@ -21,31 +21,7 @@ CCardPile PileOf(std::initializer_list<const char*> names)
 
 } // namespace
 
-TEST(CCardPile, TopIsTheLastAddedAndEmptyCardWhenEmpty)
-{
-    CCardPile pile = PileOf({"2C", "9H", "KS"});
-    EXPECT_EQ(cardtest::Name(pile.Top()), "KS");
-    pile.RemoveTop();
-    EXPECT_EQ(Names(pile), "2C 9H");
-    pile.Clear();
-    EXPECT_EQ(pile.Top().GetOrder(), 0);
-    EXPECT_EQ(pile.Top().GetRank(), 0);
-    pile.RemoveTop();
-    EXPECT_EQ(pile.GetCount(), 0);
-}
 
-TEST(CCardPile, InsertAndRemoveByIndex)
-{
-    CCardPile pile = PileOf({"2C", "3C", "4C"});
-    pile.InsertAt(1, Rummy("AH"));
-    EXPECT_EQ(Names(pile), "2C AH 3C 4C");
-    pile.InsertAt(4, Rummy("KD"));
-    EXPECT_EQ(Names(pile), "2C AH 3C 4C KD");
-    pile.RemoveAt(0);
-    EXPECT_EQ(Names(pile), "AH 3C 4C KD");
-    pile.RemoveAt(4);
-    EXPECT_EQ(Names(pile), "AH 3C 4C KD");
-}
 
 TEST(CCardPile, RemoveCardTakesTheFirstEqualOne)
 {
@@ -73,21 +49,6 @@ TEST(CCardPile, RemoveCardsOfItselfEmptiesThePile)
     EXPECT_EQ(pile.GetCount(), 0);
 }
 
-TEST(CCardPile, FindWithoutAndIndexOf)
-{
-    CCardPile pile;
-    pile.AddCard(CCard(12, 2, 11, 2));
-    pile.AddCard(CCard(4, 0, 3, 0));
-    // Equality ignores points: Find returns the pile's own copy.
-    EXPECT_EQ(pile.Find(CCard(12, 2, 11, 0)).GetPoints(), 2);
-    EXPECT_EQ(pile.Find(CCard(5, 0, 4, 7)).GetPoints(), 7);
-    EXPECT_EQ(pile.IndexOf(CCard(4, 0, 3, 0)), 1);
-    EXPECT_EQ(pile.IndexOf(CCard(4, 1, 3, 0)), -1);
-    EXPECT_TRUE(pile.Contains(CCard(12, 2, 11, 0)));
-    const CCardPile without = pile.Without(CCard(12, 2, 11, 0));
-    EXPECT_EQ(without.GetCount(), 1);
-    EXPECT_EQ(pile.GetCount(), 2);
-}
 
 TEST(CCardPile, SuitCountsAndExtremes)
 {
@@ -110,19 +71,6 @@ TEST(CCardPile, SuitCountsAndExtremes)
     EXPECT_EQ(pile.GetCount(), 5);
 }
 
-TEST(CCardPile, AdjustSuitOrderRaisesOnlyThatSuit)
-{
-    CCardPile pile;
-    pile.AddCard(CCard(2, 3, 1, 0));
-    pile.AddCard(CCard(1, 2, 13, 4));
-    pile.AddCard(CCard(1, 3, 13, 4));
-    pile.AdjustSuitOrder(SUIT_SPADES, 13);
-    EXPECT_EQ(pile.m_cards[0].GetOrder(), 14);
-    EXPECT_EQ(pile.m_cards[1].GetOrder(), 13);
-    EXPECT_EQ(pile.m_cards[2].GetOrder(), 26);
-    pile.AdjustSuitOrder(SUIT_SPADES, -13);
-    EXPECT_EQ(pile.m_cards[2].GetOrder(), 13);
-}
 
 TEST(CCardPile, CopyAndMoveTopCardsArriveTopmostFirst)
 {
@@ -235,14 +183,6 @@ TEST(CCardPile, CopyKeepsEverySetting)
     }
 }
 
-TEST(CCardPile, PlainPileHasNoWinnerNorLeader)
-{
-    CCardPile pile = PileOf({"AS"});
-    CCard card(5, 1, 5, 0);
-    EXPECT_EQ(pile.GetWinner(card), -1);
-    EXPECT_EQ(pile.GetLeader(), -1);
-    EXPECT_EQ(card, CCard(5, 1, 5, 0));
-}
 
 TEST(CPileGroup, ContainsCopiesAndDeletes)
 {

@@ -1,17 +1,7 @@
-#include <sstream>
-
 #include <gtest/gtest.h>
 
 #include "cardtable/Card.h"
 
-TEST(CCard, DefaultIsTheEmptyCard)
-{
-    CCard card;
-    EXPECT_EQ(card.GetRank(), 0);
-    EXPECT_EQ(card.GetSuit(), 0);
-    EXPECT_EQ(card.GetOrder(), 0);
-    EXPECT_EQ(card.GetPoints(), 0);
-}
 
 TEST(CCard, ImageIndexRunsBySuitThenRankAndJokersFollow)
 {
@@ -44,13 +34,6 @@ TEST(CCard, OrderingIgnoresSuits)
     EXPECT_FALSE(CCard(3, 2, 2, 0) > threeOfClubs);
 }
 
-TEST(CCard, SuitDisplayOrderAlternatesColours)
-{
-    EXPECT_EQ(CCard(2, 0, 1, 0).SuitDisplayOrder(), 1);
-    EXPECT_EQ(CCard(2, 1, 1, 0).SuitDisplayOrder(), 0);
-    EXPECT_EQ(CCard(2, 2, 1, 0).SuitDisplayOrder(), 2);
-    EXPECT_EQ(CCard(2, 3, 1, 0).SuitDisplayOrder(), 3);
-}
 
 TEST(CCard, CompareCardsPutsDiamondsBeforeClubsThenByOrder)
 {
@@ -85,40 +68,4 @@ TEST(CCard, ParseRankGivesBridgeOrdersAndPoints)
     }
 }
 
-TEST(CCard, WritesNumbersAndRanks)
-{
-    std::ostringstream os;
-    CCard().WriteNumbers(os);
-    EXPECT_EQ(os.str(), "0 0 0 0");
 
-    std::ostringstream osKing;
-    CCard(13, 3, 12, 3).WriteNumbers(osKing);
-    EXPECT_EQ(osKing.str(), "13 3 12 3");
-
-    std::ostringstream osRanks;
-    const int ranks[] = {1, 11, 12, 13, 10, 2, 0};
-    for (int nRank : ranks) {
-        CCard(nRank, 0, 0, 0).WriteRank(osRanks);
-        osRanks << ',';
-    }
-    EXPECT_EQ(osRanks.str(), "A,J,Q,K,10,2,0,");
-}
-
-TEST(CCard, ReadNumbersRoundTripsAndZeroesWhatIsMissing)
-{
-    std::istringstream is("12 2 11 2\n  7 1\n");
-    CCard card;
-    card.ReadNumbers(is);
-    EXPECT_EQ(card.GetRank(), 12);
-    EXPECT_EQ(card.GetSuit(), 2);
-    EXPECT_EQ(card.GetOrder(), 11);
-    EXPECT_EQ(card.GetPoints(), 2);
-
-    CCard partial(9, 9, 9, 9);
-    partial.ReadNumbers(is);
-    EXPECT_EQ(partial.GetRank(), 7);
-    EXPECT_EQ(partial.GetSuit(), 1);
-    EXPECT_EQ(partial.GetOrder(), 0);
-    EXPECT_EQ(partial.GetPoints(), 0);
-    EXPECT_TRUE(is.fail());
-}

@@ -116,6 +116,15 @@ const SummaryCase s_cases[] = {
     {"2NT P 3C", SOUTH, 0, 40, MEANING_BARON, {0, 0, 0, 0}, -1, false, false, false},
     {"2NT P 3D", SOUTH, 0, 40, MEANING_TRANSFER, {0, 0, 5, 0}, -1, false, false, false},
     {"2NT P 3D P 3H", NORTH, 20, 22, MEANING_TRANSFER_COMPLETED, {2, 2, 2, 2}, -1, false, false, false},
+    // Baron's answer shows four hearts; a no trump reply to it is balanced, a raise shows four.
+    {"2NT P 3C P 3H", NORTH, 20, 22, MEANING_BARON_ANSWER, {2, 2, 4, 2}, -1, false, false, false},
+    {"2NT P 3C P 3H P 3NT", SOUTH, 0, 40, 0, {2, 2, 2, 2}, -1, false, false, false},
+    {"2NT P 3C P 3H P 4H", SOUTH, 0, 40, 0, {0, 0, 4, 0}, -1, false, false, false},
+    // Strong two: a raise to three shows an ace, to four 9-10 points; then four no trump
+    // over the three-level raise asks for kings.
+    {"2H P 3H", SOUTH, 0, 40, MEANING_STRONG_TWO_RESPONSE, {0, 0, 3, 0}, STRAIN_HEARTS, false, true, false},
+    {"2H P 4H", SOUTH, 9, 10, MEANING_STRONG_TWO_RESPONSE, {0, 0, 3, 0}, STRAIN_HEARTS, false, true, false},
+    {"2H P 3H P 4NT", NORTH, 13, 40, MEANING_KING_ASK, {0, 0, 5, 0}, STRAIN_HEARTS, false, false, false},
     // The fourth suit: clubs, hearts and spades already bid, two diamonds forces.
     {"1C P 1H P 1S P 2D", NORTH, 13, 21, 0, {4, 0, 0, 4}, STRAIN_CLUBS, false, false, false},
     {"1C P 1H P 1S P 2D", SOUTH, 7, 40, MEANING_FOURTH_SUIT, {0, 0, 4, 0}, STRAIN_HEARTS, true, false, false},
@@ -242,6 +251,11 @@ TEST_F(ConventionsOn, OpeningMarksTricksAndBids)
     EXPECT_EQ(8, m_summaries[NORTH].m_nPlayingTricks);
     EXPECT_EQ(MEANING_STRONG_TWO, m_summaries[NORTH].m_nMeaning);
 
+    // A raise of a strong two to three shows one ace and a quick trick.
+    Summarise(NORTH, "2S P 3S");
+    EXPECT_EQ(1, m_summaries[SOUTH].m_nAces);
+    EXPECT_DOUBLE_EQ(1.0, m_summaries[SOUTH].m_dQuickTricks);
+
     // A raise of a preempt counts the tricks the raiser expects: 4H needs ten.
     Summarise(NORTH, "3H P 4H");
     EXPECT_DOUBLE_EQ(10.0, m_summaries[SOUTH].m_dQuickTricks);
@@ -292,4 +306,19 @@ TEST_F(ConventionsOn, CallsWithoutThresholdsReadTheDefaultSystem)
     auction.Summarise(m_summaries);
     EXPECT_EQ(6, m_summaries[SOUTH].m_nMinPoints);
     EXPECT_EQ(9, m_summaries[SOUTH].m_nMaxPoints);
+}
+
+TEST_F(ConventionsOn, ReplyToAnUnknownMeaningChangesNothing)
+{
+    for (int nMeaning : {-1, static_cast<int>(MEANING_COUNT), 99}) {
+        CBidSummary partner;
+        partner.m_nMeaning = nMeaning;
+        CBidSummary own;
+        CBid(&m_thresholds, BID_4NT, "").InferConventionReply(
+            STRAIN_SPADES, own, partner, g_bidNoBid, CBid(&m_thresholds, BID_3S, ""), g_bidNoBid);
+        EXPECT_EQ(0, own.m_nMeaning);
+        EXPECT_EQ(0, own.m_nMinPoints);
+        EXPECT_EQ(40, own.m_nMaxPoints);
+        EXPECT_EQ(0, own.m_nMinLength[STRAIN_SPADES]);
+    }
 }

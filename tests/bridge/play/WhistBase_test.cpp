@@ -21,10 +21,9 @@ void RecordAssert(const char* szFileStem, const char* szExpression)
 // South's engine at the first trick of a no-trump deal, nothing played.
 class FreshDeal : public ::testing::Test {
 protected:
-    explicit FreshDeal(const char* szSouth = "AS KS QS 5S KH JH TH 4H 7D 6D 5D 3C 2C",
-                       int nTrumps = NO_TRUMPS)
-        : m_south(Pile(szSouth, nTrumps))
-        , m_engine(SOUTH, nTrumps, &m_south, &m_tricks.m_tricks, &m_trick)
+    FreshDeal()
+        : m_south(Pile("AS KS QS 5S KH JH TH 4H 7D 6D 5D 3C 2C"))
+        , m_engine(SOUTH, NO_TRUMPS, &m_south, &m_tricks.m_tricks, &m_trick)
     {
     }
 

@@ -1,0 +1,180 @@
+// Whole deals played to the end with the declarer engine for the declaring side and a
+// defender that plays a random legal card, driven the way the bridge table drives the
+// engines: a new declarer engine for each first or second card of the declaring side, the
+// same engine asked again for that side's third or fourth card, trumps raised for the play.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "bridge/play/ExplainWhistDlg.h"
+#include "bridge/play/whistattack.h"
+#include "platform/base/random.h"
+#include "platform/wnd/ControlOps.h"
+#include "resources/ExplainTemplate.h"
+#include "tests/bridge/play/PlayTestHelpers.h"
+
+using namespace playtest;
+
+namespace {
+
+constexpr int DEAL_COUNT = 1000;
+constexpr int TRICKS_PER_DEAL = 13;
+constexpr int LEVELS = 7;
+constexpr int STRAINS = 5;
+
+const char* const s_positionOpenings[SEAT_COUNT] = {"1st, ", "2nd", "3rd", "4th"};
+
+// One deal at the table: the four hands, the trick in play and the completed tricks.
+class CDealInPlay {
+public:
+    explicit CDealInPlay(int nDeal)
+        : m_nTrumps(nDeal % STRAINS)
+        , m_nLevel(nDeal % LEVELS)
+        , m_nLeader(nDeal % SEAT_COUNT)
+        , m_nDummy(NextSeat(nDeal % SEAT_COUNT))
+    {
+        plat::srand(static_cast<unsigned int>(nDeal));
+        CCardPile deck;
+        for (int nRank = 1; nRank <= RANKS_PER_SUIT; ++nRank) {
+            for (int nSuit = 0; nSuit < SUIT_COUNT; ++nSuit) {
+                const int nOrder = nRank == RANK_ACE ? ORDER_ACE : nRank - 1;
+                const int nPoints = nOrder > 9 ? nOrder - 9 : 0;
+                deck.AddCard(CCard(nRank, nSuit, nOrder, nPoints));
+            }
+        }
+        for (int i = 0; deck.GetCount() > 0; ++i) {
+            const int nPick = plat::rand() % deck.GetCount();
+            m_hands[i % SEAT_COUNT].AddCard(deck.m_cards[nPick]);
+            deck.RemoveAt(nPick);
+        }
+        for (CCardPile& hand : m_hands) {
+            hand.Sort();
+            if (m_nTrumps != NO_TRUMPS)
+                hand.AdjustSuitOrder(m_nTrumps, TRUMP_BONUS);
+        }
+        m_trick.SetLeader(m_nLeader);
+        m_trick.SetTrumps(m_nTrumps);
+    }
+
+    bool IsDeclaringSide(int nSeat) const { return SideOf(nSeat) == SideOf(m_nDummy); }
+
+    // Whether card is one the seat may play now.
+    bool IsLegal(int nSeat, const CCard& card) const
+    {
+        const CCardPile& hand = m_hands[nSeat];
+        if (!hand.Contains(card))
+            return false;
+        if (m_trick.GetCount() == 0)
+            return true;
+        const int nLed = m_trick.m_cards[0].GetSuit();
+        return card.GetSuit() == nLed || hand.CountSuit(nLed) == 0;
+    }
+
+    // A random legal card of the seat.
+    CCard DefenderCard(int nSeat) const
+    {
+        CCardPile legal;
+        for (const CCard& card : m_hands[nSeat].m_cards) {
+            if (IsLegal(nSeat, card))
+                legal.AddCard(card);
+        }
+        return legal.m_cards[plat::rand() % legal.GetCount()];
+    }
+
+    // Plays the card; returns the seat to play next.
+    int Play(int nSeat, const CCard& card)
+    {
+        m_hands[nSeat].RemoveCard(card);
+        m_trick.AddCard(card);
+        if (m_trick.GetCount() < SEAT_COUNT)
+            return NextSeat(nSeat);
+        CCard cardWinning;
+        const int nWinner = m_trick.GetWinner(cardWinning);
+        m_tricks.m_tricks.Add(new CTrick(m_trick));
+        m_trick.Clear();
+        m_trick.SetLeader(nWinner);
+        return nWinner;
+    }
+
+    int m_nTrumps;
+    int m_nLevel;
+    int m_nLeader;
+    int m_nDummy;
+    CCardPile m_hands[SEAT_COUNT];
+    CTrick m_trick;
+    CTrickList m_tricks;
+};
+
+class WhistAttackDeals : public ::testing::Test {
+protected:
+    WhistAttackDeals()
+    {
+        RegisterExplainTemplate();
+        m_explain.Create(IDD_EXPLAIN_WHIST, nullptr);
+    }
+
+    CString LastLine()
+    {
+        CString strText;
+        plat::ListGetText(m_explain.GetDlgItem(IDC_EXPLAIN_LIST)->GetSafeHwnd(),
+                          m_explain.GetLineCount() - 1, strText);
+        return strText;
+    }
+
+    // Plays one deal; every declarer card must be legal and explained by one line that
+    // names its position in the trick.
+    void PlayDeal(int nDeal)
+    {
+        CDealInPlay deal(nDeal);
+        std::unique_ptr<CWhistAttack> pAttack;
+        int nSeat = deal.m_nLeader;
+        for (int nCard = 0; nCard < TRICKS_PER_DEAL * SEAT_COUNT; ++nCard) {
+            const int nPosition = deal.m_trick.GetCount();
+            CCard card;
+            if (deal.IsDeclaringSide(nSeat)) {
+                if (nPosition < 2) {
+                    pAttack = std::make_unique<CWhistAttack>(
+                        nSeat, deal.m_nDummy, deal.m_nTrumps, deal.m_nLevel, &deal.m_hands[nSeat],
+                        &deal.m_hands[PartnerSeat(nSeat)], &deal.m_tricks.m_tricks, &deal.m_trick,
+                        nullptr, &m_explain);
+                    pAttack->Analyse();
+                }
+                const int nLinesBefore = m_explain.GetLineCount();
+                card = pAttack->ChooseCard();
+                ASSERT_TRUE(deal.IsLegal(nSeat, card))
+                    << "deal " << nDeal << " card " << nCard << ": " << Name(card) << " from "
+                    << Names(deal.m_hands[nSeat]) << " after " << Names(deal.m_trick);
+                ASSERT_EQ(nLinesBefore + 1, m_explain.GetLineCount()) << "deal " << nDeal;
+                const std::string strLine = LastLine().str();
+                ASSERT_EQ(0u, strLine.find(s_positionOpenings[nPosition]))
+                    << "deal " << nDeal << ": " << strLine;
+                ++m_nDeclarerCards;
+            } else {
+                card = deal.DefenderCard(nSeat);
+            }
+            nSeat = deal.Play(nSeat, card);
+            if (deal.m_trick.GetCount() == 0)
+                pAttack.reset();
+        }
+        for (const CCardPile& hand : deal.m_hands)
+            EXPECT_EQ(0, hand.GetCount());
+        EXPECT_EQ(TRICKS_PER_DEAL, deal.m_tricks.m_tricks.GetCount());
+    }
+
+    CExplainWhistDlg m_explain{nullptr, nullptr};
+    int m_nDeclarerCards = 0;
+};
+
+} // namespace
+
+TEST_F(WhistAttackDeals, ThousandDealsGetOnlyLegalExplainedCards)
+{
+    for (int nDeal = 1; nDeal <= DEAL_COUNT && !HasFatalFailure(); ++nDeal) {
+        m_explain.ResetLines();
+        PlayDeal(nDeal);
+    }
+    // The declaring side plays half the cards of every deal.
+    EXPECT_EQ(DEAL_COUNT * TRICKS_PER_DEAL * 2, m_nDeclarerCards);
+}

@@ -1,0 +1,277 @@
+#include "tests/bridge/play/whistdefend_support.h"
+
+#include <string>
+
+#include "platform/base/assert.h"
+
+using namespace defendtest;
+
+namespace {
+
+class CWhistDefendFollow : public CDefendTable {
+};
+
+std::string s_strAssertStem;
+std::string s_strAssertExpression;
+
+void RecordAssert(const char* szFileStem, const char* szExpression)
+{
+    s_strAssertStem = szFileStem;
+    s_strAssertExpression = szExpression;
+}
+
+} // namespace
+
+TEST_F(CWhistDefendFollow, SecondHandSingletonFollows)
+{
+    Contract(NO_TRUMPS);
+    Current(SOUTH, "5H");
+    Hand(WEST, "9H AS KS QS");
+    EXPECT_EQ("9H", Play(WEST));
+    EXPECT_EQ(1, Lines());
+    EXPECT_EQ("2nd - follow suit", Line());
+}
+
+TEST_F(CWhistDefendFollow, SecondHandTakesTheAceWhenQuickTricksBeatTheContract)
+{
+    // Declarer leads toward dummy's K 5; West's seven quick tricks reach the six needed.
+    Contract(NO_TRUMPS);
+    Current(SOUTH, "2H");
+    Hand(WEST, "AS KS QS AD KD QD AH 4H 3H");
+    Hand(NORTH, "KH 5H JC 9C");
+    EXPECT_EQ("AH", Play(WEST));
+    EXPECT_EQ("2nd - I can take it and break the contract, play high", Line());
+}
+
+TEST_F(CWhistDefendFollow, SecondHandPlaysHighOverDummysHonourDoubleton)
+{
+    Contract(NO_TRUMPS);
+    Current(SOUTH, "2H");
+    Hand(WEST, "AH 4H 3H 9S 8S");
+    Hand(NORTH, "KH 5H JC 9C");
+    EXPECT_EQ("AH", Play(WEST));
+    EXPECT_EQ("2nd - Dummy holds honour doubleton, play high", Line());
+}
+
+TEST_F(CWhistDefendFollow, SecondHandDucksWhenPartnerMayWin)
+{
+    Contract(NO_TRUMPS);
+    Current(SOUTH, "2H");
+    Hand(WEST, "AH 4H 3H 9S 8S 7S");
+    Hand(NORTH, "QH 7H 6H 5H JC");
+    EXPECT_EQ("3H", Play(WEST));
+    EXPECT_EQ(1, Lines());
+    EXPECT_EQ("2nd - play low, let partner try to win", Line());
+}
+
+TEST_F(CWhistDefendFollow, SecondHandCoversDummysJackWhenPartnerCannotBeatIt)
+{
+    // West showed out of spades; the ace is still out, so K Q 10 covers with the queen.
+    Contract(NO_TRUMPS);
+    Completed(NORTH, "2S 3S 4S 2C");
+    Current(NORTH, "JS");
+    Hand(EAST, "KS QS TS 9H 8H");
+    Hand(NORTH, "6S 5S AH KH");
+    EXPECT_EQ("QS", Play(EAST));
+    EXPECT_EQ("2nd - Partner cannot beat card led, play high", Line());
+}
+
+TEST_F(CWhistDefendFollow, SecondHandWithoutForcingSequenceDucksUnderDummysJack)
+{
+    Contract(NO_TRUMPS);
+    Current(NORTH, "JS");
+    Hand(EAST, "KS QS TS 9H 8H");
+    Hand(NORTH, "6S 5S 2S AH KH");
+    EXPECT_EQ("TS", Play(EAST));
+    EXPECT_EQ("2nd - Can't win and no 3 card honour sequence", Line());
+}
+
+TEST_F(CWhistDefendFollow, SecondHandForcesWithThreeCardSequence)
+{
+    Contract(NO_TRUMPS);
+    Current(NORTH, "9S");
+    Hand(EAST, "KS QS JS 3S 8H");
+    Hand(NORTH, "6S 5S 2S AH KH");
+    EXPECT_EQ("KS", Play(EAST));
+    EXPECT_EQ("2nd - Can't win but I have a 3 card honour sequence, so force", Line());
+}
+
+TEST_F(CWhistDefendFollow, SecondHandUsesSequenceSurroundingDummy)
+{
+    // Dummy holds the ace and the nine around West's Q J: West splits with the queen.
+    Contract(NO_TRUMPS);
+    Current(SOUTH, "2S");
+    Hand(WEST, "QS JS 4S 8H");
+    Hand(NORTH, "AS TS 3S KH");
+    EXPECT_EQ("QS", Play(WEST));
+    EXPECT_EQ("2nd - I have a sequence surrounded by dummy", Line());
+}
+
+TEST_F(CWhistDefendFollow, SecondHandBelowTheLedCardPlaysLowWithOneLine)
+{
+    Contract(NO_TRUMPS);
+    Current(SOUTH, "KS");
+    Hand(WEST, "JS 4S 8H");
+    Hand(NORTH, "AS 3S KH");
+    EXPECT_EQ("4S", Play(WEST));
+    EXPECT_EQ(1, Lines());
+}
+
+TEST_F(CWhistDefendFollow, SecondHandVoidAgainstNoTrumpDiscardsFromTheSpareSuit)
+{
+    // Spades are all top winners and hearts guard against dummy's three: the diamond goes.
+    Contract(NO_TRUMPS);
+    Current(SOUTH, "5C");
+    Hand(WEST, "AS KS QS 7H 5H 4H 9D 8D 6D");
+    Hand(NORTH, "JS 2S QH JH 2H KD 2D AC KC");
+    EXPECT_EQ("6D", Play(WEST));
+    EXPECT_EQ(1, Lines());
+}
+
+TEST_F(CWhistDefendFollow, ThirdHandUnblocksUnderPartnersQueen)
+{
+    Contract(NO_TRUMPS, 2);
+    Current(WEST, "QH 3H");
+    Hand(EAST, "KH JH 5S 4S");
+    Hand(NORTH, "7H 6H AS");
+    EXPECT_EQ("KH", Play(EAST));
+    EXPECT_EQ("3rd - unblock partners long suit", Line());
+}
+
+TEST_F(CWhistDefendFollow, ThirdHandKeepsTheKingWhenOneTrickDefeats)
+{
+    // Seven no trump: one trick beats it, so no unblock; declarer's ace may still come.
+    Contract(NO_TRUMPS, 6);
+    Current(WEST, "QH 3H");
+    Hand(EAST, "KH JH 5S 4S");
+    Hand(NORTH, "7H 6H AS");
+    EXPECT_EQ("JH", Play(EAST));
+    EXPECT_EQ("3rd - lho can beat us", Line());
+}
+
+TEST_F(CWhistDefendFollow, ThirdHandRuffsWhenDummyWillBeatPartner)
+{
+    Contract(HEARTS);
+    Current(EAST, "QD 3D");
+    Hand(WEST, "9H 4H 8S 7S 6C");
+    Hand(NORTH, "KD 5D 2S");
+    EXPECT_EQ("4H", Play(WEST));
+    EXPECT_EQ("3rd - dummy beats partners card so ruff if possible", Line());
+}
+
+TEST_F(CWhistDefendFollow, ThirdHandDiscardsWhenDummyCannotBeatPartner)
+{
+    // The doubleton spade signals with its higher card in a trump contract.
+    Contract(HEARTS);
+    Current(EAST, "QD 3D");
+    Hand(WEST, "9H 4H 8S 7S 6C");
+    Hand(NORTH, "5D 2S");
+    EXPECT_EQ("8S", Play(WEST));
+    EXPECT_EQ("3rd partner winning and dummy can't beat it, discard", Line());
+}
+
+TEST_F(CWhistDefendFollow, ThirdHandWinsCheaplyAgainstDeclarer)
+{
+    Contract(NO_TRUMPS);
+    Current(WEST, "3D 8D");
+    Hand(EAST, "AD KD 4D 9C");
+    Hand(NORTH, "QD 2D 5C");
+    // Dummy's queen is still to come: the king beats the eight and dummy.
+    EXPECT_EQ("KD", Play(EAST));
+    EXPECT_EQ("3rd - win it with lowest high card not in Dummy", Line());
+}
+
+TEST_F(CWhistDefendFollow, FourthHandWinsWithItsLowestWinner)
+{
+    Contract(NO_TRUMPS);
+    Current(NORTH, "5S 2S JS");
+    Hand(WEST, "AS QS 3S 4D");
+    EXPECT_EQ("QS", Play(WEST));
+    EXPECT_EQ("4th - win it with lowest card possible", Line());
+}
+
+TEST_F(CWhistDefendFollow, FourthHandPlaysLowUnderPartner)
+{
+    Contract(NO_TRUMPS);
+    Current(NORTH, "5S KS JS");
+    Hand(WEST, "AS QS 3S 4D");
+    EXPECT_EQ("3S", Play(WEST));
+    EXPECT_EQ("4th - partner winning, play low", Line());
+}
+
+TEST_F(CWhistDefendFollow, FourthHandVoidDiscardsAgainstNoTrumpAndRuffsAgainstTrumps)
+{
+    Contract(NO_TRUMPS);
+    Current(NORTH, "5S 2S JS");
+    Hand(WEST, "9H 4H 8D");
+    Hand(NORTH, "KH QH");
+    EXPECT_EQ("4H", Play(WEST));
+    EXPECT_EQ("4th - discard", Line());
+
+    Contract(DIAMONDS);
+    Current(NORTH, "5S 2S JS");
+    Hand(WEST, "9H 4H 8D");
+    Hand(NORTH, "KH QH");
+    EXPECT_EQ("8D", Play(WEST));
+    EXPECT_EQ("4th - ruff", Line());
+}
+
+TEST_F(CWhistDefendFollow, LowCardSignalsOnlyWhenTheSuitIsWorthIt)
+{
+    Contract(CLUBS);
+    Hand(WEST, "8H 3H 5C AS 9S 7S 3S");
+    auto pEngine = Engine(WEST);
+    // A doubleton beside a trump: the eight lies below the five top cards and signals.
+    EXPECT_EQ(Card("8H"), pEngine->LowCard(HEARTS));
+    // Four cards headed by the top card: the highest card from the sixth place down.
+    EXPECT_EQ(Card("9S"), pEngine->LowCard(SPADES));
+
+    Contract(NO_TRUMPS);
+    Hand(WEST, "8H 3H AS KS QS");
+    pEngine = Engine(WEST);
+    EXPECT_EQ(Card("3H"), pEngine->LowCard(HEARTS));
+    // A K Q with the jack out: no signal from three cards, the queen is the low card.
+    EXPECT_FALSE(pEngine->ShouldSignal(SPADES));
+    EXPECT_EQ(Card("QS"), pEngine->LowCard(SPADES));
+}
+
+TEST_F(CWhistDefendFollow, RuffOrDiscardAgainstNoTrumpAlwaysDiscards)
+{
+    Contract(NO_TRUMPS);
+    Current(NORTH, "5S");
+    Hand(EAST, "AH 4D");
+    Hand(NORTH, "KH");
+    const CCard card = Engine(EAST)->RuffOrDiscard();
+    EXPECT_NE(SPADES, card.GetSuit());
+    EXPECT_TRUE(m_hands[EAST].Contains(card));
+}
+
+TEST_F(CWhistDefendFollow, LowestOfTopSequenceLetsDummysCardsJoinTheRun)
+{
+    Contract(NO_TRUMPS);
+    Current(NORTH, "2S");
+    Hand(EAST, "AS QS TS 4S");
+    Hand(NORTH, "KS JS 3S");
+    // A, dummy's K, Q, dummy's J, 10: the run ends at the nine.
+    EXPECT_EQ(Card("TS"), Engine(EAST)->LowestOfTopSequence(SPADES));
+}
+
+TEST_F(CWhistDefendFollow, GuardsOfAnEmptySuitFailTheirAssertions)
+{
+    Contract(NO_TRUMPS);
+    Hand(EAST, "AS");
+    Hand(NORTH, "KH");
+    auto pEngine = Engine(EAST);
+    const plat::AssertHandler previous = plat::SetAssertHandler(RecordAssert);
+    s_strAssertStem.clear();
+    const CCard card = pEngine->LowestOfTopSequence(HEARTS);
+    EXPECT_EQ("whistdefend", s_strAssertStem);
+    EXPECT_EQ("leadHand.lenSuit[suit] > 0", s_strAssertExpression);
+    EXPECT_EQ(CCard(), card);
+
+    s_strAssertStem.clear();
+    pEngine->LowestWinnerOverDummy(Card("2H"), m_hands[NORTH], CCardPile());
+    plat::SetAssertHandler(previous);
+    EXPECT_EQ("whistdefend", s_strAssertStem);
+    EXPECT_EQ("cards.size()", s_strAssertExpression);
+}

@@ -1,0 +1,235 @@
+// Input routing: drags with mouse capture, disabled owners, keyboard in lists and combo
+// boxes, double clicks, shifted selection, immediate painting and message ranges.
+
+#include <gtest/gtest.h>
+
+#include "platform/testing/driver.h"
+#include "platform/wnd.h"
+#include "platform/wnd/ControlOps.h"
+#include "platform/wnd/metrics.h"
+#include "tests/platform/dialog_fixture.h"
+
+namespace test = plat::test;
+using fixture::CEveryControlDlg;
+
+namespace {
+
+// A card table in miniature: a press takes the mouse, moves are followed, release drops.
+class CDragWnd : public CWnd {
+public:
+    std::vector<CPoint> m_path;
+    CPoint m_ptDropped{-1, -1};
+    int m_nPaints = 0;
+    BOOL m_bErased = TRUE;
+
+protected:
+    afx_msg void OnLButtonDown(UINT /*nFlags*/, CPoint point)
+    {
+        SetCapture();
+        m_path.push_back(point);
+    }
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point)
+    {
+        if (GetCapture() == this && (nFlags & MK_LBUTTON) != 0)
+            m_path.push_back(point);
+    }
+    afx_msg void OnLButtonUp(UINT /*nFlags*/, CPoint point)
+    {
+        if (GetCapture() == this) {
+            ReleaseCapture();
+            m_ptDropped = point;
+        }
+    }
+    afx_msg void OnPaint()
+    {
+        CPaintDC dc(this);
+        m_bErased = dc.m_ps.fErase;
+        ++m_nPaints;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CDragWnd, CWnd)
+    ON_WM_LBUTTONDOWN()
+    ON_WM_MOUSEMOVE()
+    ON_WM_LBUTTONUP()
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+BOOL CreateDragWnd(CDragWnd& wnd)
+{
+    return wnd.CreateEx(0, "Table", WS_POPUP | WS_CAPTION | WS_VISIBLE, CRect(0, 0, 300, 200), nullptr, 0);
+}
+
+class CInputTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        fixture::RegisterEveryControlTemplate();
+        ASSERT_TRUE(m_dlg.Create(fixture::IDD_EVERY_CONTROL));
+        m_dlg.ShowWindow(SW_SHOW);
+        test::RunUntilIdle();
+    }
+    CComboBox* Combo(int nID) { return static_cast<CComboBox*>(m_dlg.GetDlgItem(nID)); }
+
+    CEveryControlDlg m_dlg;
+};
+
+} // namespace
+
+TEST(CInputRouter, DragFollowsTheMouseBeyondTheWindowWhileCaptured)
+{
+    CDragWnd wnd;
+    ASSERT_TRUE(CreateDragWnd(wnd));
+    test::Drag(&wnd, CPoint(10, 10), CPoint(410, 90), 4);
+    test::RunUntilIdle();
+    EXPECT_EQ(wnd.m_path, (std::vector<CPoint>{{10, 10}, {110, 30}, {210, 50}, {310, 70}, {410, 90}}));
+    EXPECT_EQ(wnd.m_ptDropped, CPoint(410, 90));
+    EXPECT_EQ(CWnd::GetCapture(), nullptr);
+}
+
+TEST(CInputRouter, DisabledOwnerOfAModalDialogGetsNoMouse)
+{
+    CDragWnd wnd;
+    ASSERT_TRUE(CreateDragWnd(wnd));
+    wnd.EnableWindow(FALSE);
+    test::Click(&wnd, CPoint(20, 20));
+    test::RunUntilIdle();
+    EXPECT_TRUE(wnd.m_path.empty());
+}
+
+TEST(CInputRouter, InvalidateWithoutEraseAndUpdateWindowPaintsAtOnce)
+{
+    CDragWnd wnd;
+    ASSERT_TRUE(CreateDragWnd(wnd));
+    wnd.UpdateWindow();
+    int nPaints = wnd.m_nPaints;
+    wnd.Invalidate(FALSE);
+    wnd.UpdateWindow();
+    EXPECT_EQ(wnd.m_nPaints, nPaints + 1);
+    EXPECT_FALSE(wnd.m_bErased);
+    MSG msg;
+    EXPECT_FALSE(::PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE));
+}
+
+TEST(CInputRouter, PeekMessageRangeTakesOnlyMessagesInside)
+{
+    CDragWnd wnd;
+    ASSERT_TRUE(CreateDragWnd(wnd));
+    test::RunUntilIdle();
+    wnd.PostMessage(WM_USER + 1);
+    wnd.PostMessage(WM_USER + 5);
+    MSG msg;
+    ASSERT_TRUE(::PeekMessage(&msg, nullptr, WM_USER + 3, WM_USER + 9, PM_REMOVE));
+    EXPECT_EQ(msg.message, static_cast<UINT>(WM_USER + 5));
+    ASSERT_TRUE(::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_EQ(msg.message, static_cast<UINT>(WM_USER + 1));
+}
+
+TEST_F(CInputTest, ArrowsMoveTheListSelectionAndScrollItIntoView)
+{
+    CListBox& list = m_dlg.m_list;
+    list.SetFocus();
+    list.SetCurSel(4);
+    for (int i = 0; i < 3; ++i)
+        test::PressKey(&m_dlg, VK_DOWN);
+    test::RunUntilIdle();
+    EXPECT_EQ(list.GetCurSel(), 7);
+    EXPECT_EQ(list.GetTopIndex(), 7 - plat::ListVisibleCount(list.m_hWnd) + 1);
+    test::PressKey(&m_dlg, VK_HOME);
+    test::RunUntilIdle();
+    EXPECT_EQ(list.GetCurSel(), 0);
+    EXPECT_EQ(list.GetTopIndex(), 0);
+}
+
+TEST_F(CInputTest, TwoQuickClicksOnAListItemNotifyADoubleClick)
+{
+    struct CDoubleDlg : CEveryControlDlg {
+        std::vector<int> m_codes;
+        BOOL OnCommand(WPARAM wParam, LPARAM lParam) override
+        {
+            if (LOWORD(wParam) == fixture::IDC_LIST)
+                m_codes.push_back(HIWORD(wParam));
+            return CEveryControlDlg::OnCommand(wParam, lParam);
+        }
+    } dlg;
+    ASSERT_TRUE(dlg.Create(fixture::IDD_EVERY_CONTROL));
+    dlg.ShowWindow(SW_SHOW);
+    test::Click(&dlg.m_list, CPoint(10, 5));
+    test::Click(&dlg.m_list, CPoint(10, 5));
+    test::RunUntilIdle();
+    EXPECT_EQ(dlg.m_codes, (std::vector<int>{LBN_SELCHANGE, LBN_SELCHANGE, LBN_DBLCLK}));
+}
+
+TEST_F(CInputTest, ComboArrowsAndLettersChangeTheSelection)
+{
+    CComboBox* pSeat = Combo(fixture::IDC_SEAT);
+    pSeat->SetFocus();
+    test::PressKey(&m_dlg, VK_DOWN);
+    test::PressKey(&m_dlg, VK_DOWN);
+    test::RunUntilIdle();
+    EXPECT_EQ(pSeat->GetCurSel(), 1);
+    test::TypeText(&m_dlg, "w");
+    test::RunUntilIdle();
+    EXPECT_EQ(pSeat->GetCurSel(), 3);
+    CString strText;
+    pSeat->GetWindowText(strText);
+    EXPECT_EQ(strText, "West");
+}
+
+TEST_F(CInputTest, DropDownComboTakesTypedTextNotInItsList)
+{
+    CComboBox* pSuit = Combo(fixture::IDC_SUIT);
+    pSuit->SetFocus();
+    test::TypeText(&m_dlg, "Trumps");
+    test::RunUntilIdle();
+    ASSERT_TRUE(m_dlg.UpdateData(TRUE));
+    EXPECT_EQ(m_dlg.m_strSuit, "Trumps");
+    test::PressKey(&m_dlg, VK_F4);
+    test::PressKey(&m_dlg, VK_DOWN);
+    test::PressKey(&m_dlg, VK_RETURN);
+    test::RunUntilIdle();
+    EXPECT_FALSE(pSuit->GetDroppedState());
+    EXPECT_EQ(pSuit->GetCurSel(), 3);
+    EXPECT_EQ(m_dlg.m_nOK, 0) << "Enter closed the list, not the dialog";
+}
+
+TEST_F(CInputTest, ShiftArrowsExtendTheEditSelection)
+{
+    CEdit* pName = static_cast<CEdit*>(m_dlg.GetDlgItem(fixture::IDC_NAME));
+    pName->SetFocus();
+    test::PressKey(&m_dlg, VK_END);
+    plat::CInputRouter::QueueKey(m_dlg.m_hWnd, VK_SHIFT, true);
+    test::PressKey(&m_dlg, VK_LEFT);
+    test::PressKey(&m_dlg, VK_LEFT);
+    plat::CInputRouter::QueueKey(m_dlg.m_hWnd, VK_SHIFT, false);
+    test::RunUntilIdle();
+    int nStart = 0;
+    int nEnd = 0;
+    pName->GetSel(nStart, nEnd);
+    EXPECT_EQ(nStart, 1);
+    EXPECT_EQ(nEnd, 3);
+    test::TypeText(&m_dlg, "da");
+    test::RunUntilIdle();
+    CString strText;
+    pName->GetWindowText(strText);
+    EXPECT_EQ(strText, "Ada");
+}
+
+TEST_F(CInputTest, ClicksOnStaticTextAndGroupBoxesReachTheControlsBeneath)
+{
+    // The group box covers the list box; a click inside the list still selects an item.
+    test::Click(&m_dlg.m_list, CPoint(10, 4 + plat::LIST_ITEM_HEIGHT));
+    test::RunUntilIdle();
+    EXPECT_EQ(m_dlg.m_list.GetCurSel(), 1);
+}
+
+TEST_F(CInputTest, ShiftTabMovesTheFocusBackwards)
+{
+    m_dlg.GetDlgItem(fixture::IDC_SOUND)->SetFocus();
+    plat::CInputRouter::QueueKey(m_dlg.m_hWnd, VK_SHIFT, true);
+    test::PressKey(&m_dlg, VK_TAB);
+    plat::CInputRouter::QueueKey(m_dlg.m_hWnd, VK_SHIFT, false);
+    test::RunUntilIdle();
+    EXPECT_EQ(CWnd::GetFocus(), m_dlg.GetDlgItem(fixture::IDC_NAME));
+}
