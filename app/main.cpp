@@ -3,7 +3,13 @@
 
 #include "app/GameFactory.h"
 #include "app/VarrowApp.h"
+#include "app/MainDlg.h"
+#include "nettable/MauMauDlg.h"
 #include "resources/Resources.h"
+#include "rummy/RummyDlg.h"
+#include "resources/VarrowResources.h"
+#include "resources/resource.h"
+#include "varrow/VarrowDlg.h"
 
 // The one application object; AfxWinMain runs it.
 CVarrowApp theApp;
@@ -16,6 +22,10 @@ namespace {
 // line open nothing; no game window is built yet.
 void RegisterGames()
 {
+    CGameFactory::Register(ID_GAME_RUMMY, IDD_RUMMY,
+                           [](CMainDlg* p) -> CGameDlg* { return new CRummyDlg(p, p); });
+    CGameFactory::Register(ID_GAME_VARROW, IDD_VARROW, [](CMainDlg* p) -> CGameDlg* { return new CVarrowDlg(p, p); });
+    CGameFactory::Register(ID_GAME_NETWORK, IDD_VARROW, [](CMainDlg* p) -> CGameDlg* { return new CMauMauDlg(p, p); });
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #include "cardtable/GameDlg.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "app/AboutDlg.h"
 #include "app/MainDlg.h"

@@ -84,13 +84,13 @@ void DrawIconCard(CDC& dc, const CRect& rect)
     dc.FillSolidRect(&rectFace, ICON_CARD);
 }
 
-// A heart (or, upside down, the body of a spade) centred on (x, y), about 10 pixels wide.
+// A heart (or, upside down, the body of a spade) centred on (x, y), about 9 pixels wide.
 void DrawIconHeart(CDC& dc, double x, double y, bool bUpsideDown, COLORREF color)
 {
     const double dir = bUpsideDown ? -1.0 : 1.0;
-    dc.FillSolidEllipse(x - 2.5, y - dir * 2.0, 2.8, 2.8, color);
-    dc.FillSolidEllipse(x + 2.5, y - dir * 2.0, 2.8, 2.8, color);
-    const CPointF tip[] = {{x - 5.2, y - dir * 1.2}, {x + 5.2, y - dir * 1.2}, {x, y + dir * 5.0}};
+    dc.FillSolidEllipse(x - 2.2, y - dir * 1.8, 2.4, 2.4, color);
+    dc.FillSolidEllipse(x + 2.2, y - dir * 1.8, 2.4, 2.4, color);
+    const CPointF tip[] = {{x - 4.5, y - dir * 1.0}, {x + 4.5, y - dir * 1.0}, {x, y + dir * 4.5}};
     dc.FillSolidPolygon(tip, 3, color);
 }
 
@@ -104,11 +104,11 @@ void RegisterIcon()
     dc.FillSolidRect(0, 0, ICON_SIZE, ICON_SIZE, TABLE_COLOR);
     dc.SetEdgeMode(EdgeMode::Smooth);
 
-    DrawIconCard(dc, CRect(2, 1, 21, 26));
-    DrawIconHeart(dc, 9.0, 9.0, false, ICON_RED);
-    DrawIconCard(dc, CRect(11, 6, 30, 31));
-    DrawIconHeart(dc, 20.5, 17.0, true, ICON_BLACK);
-    const CPointF stem[] = {{20.5, 19.0}, {23.0, 25.0}, {18.0, 25.0}};
+    DrawIconCard(dc, CRect(1, 1, 20, 26));
+    DrawIconHeart(dc, 7.5, 8.0, false, ICON_RED);
+    DrawIconCard(dc, CRect(13, 6, 31, 31));
+    DrawIconHeart(dc, 22.0, 17.0, true, ICON_BLACK);
+    const CPointF stem[] = {{22.0, 19.0}, {24.5, 25.0}, {19.5, 25.0}};
     dc.FillSolidPolygon(stem, 3, ICON_BLACK);
 
     dc.SelectObject(pOld);

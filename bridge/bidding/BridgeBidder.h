@@ -1,6 +1,7 @@
 #pragma once
-// CBridgeBidder: the computer bidder's data and its first stage: legal calls, the opening
-// and the intervening call, and the shared operations the later stages build on.
+// CBridgeBidder: the computer bidder: legal calls, the opening and the intervening call, the
+// shared operations, the responses, the opener's rebid and later calls, the answers to
+// partner's conventional calls, and ChooseBid, which picks the routine for the seat to call.
 
 #include <memory>
 
@@ -29,6 +30,9 @@ public:
         bool m_bDouble = false;
         CString m_strText;
     };
+    // What the later stages read of the auction and the hand of the seat to call; defined
+    // with the bidder's own helpers, which share it.
+    struct SBidValues;
 
     virtual ~CBridgeBidder();
     CBridgeBidder(const CBridgeBidder&) = delete;
@@ -75,6 +79,33 @@ public:
     // True when the two seats together have bid exactly three different suits.
     bool ThreeSuitsBid(const CBidSummary& first, const CBidSummary& second) const;
 
+    // The call of the seat to call with its explanation, from the routine that fits how far
+    // the auction has got for the seat and its partner. Keeps no state; never fails.
+    CBid ChooseBid() const;
+    // The first call of a seat whose partner has made exactly one call other than a pass;
+    // bPartnerIntervened when that call came over the opponents' opening.
+    CBid RespondToPartner(bool bPartnerIntervened) const;
+    // The second call of the seat that made its side's first call other than a pass.
+    CBid OpenerRebid() const;
+    // Every other call of a seat that has called before or whose partner has called twice.
+    CBid LaterBid() const;
+    // The answer to partner's conventional or forcing call, chosen by partner's meaning code:
+    // fills decision, or leaves it untouched (a pass) for a code without an answer. The calls
+    // are partner's last, the right-hand opponent's, my previous, partner's and my calls before
+    // those; nAgreedSuit is the agreed suit or -1.
+    void ContinueAuction(SDecision& decision, const CHand& hand, const CBidSummary& own,
+                         const CBidSummary& partner, const CBid& partnerCall, const CBid& rightCall,
+                         const CBid& myCall, int nAgreedSuit, const CBid& partnerPrevious,
+                         const CBid& myPrevious) const;
+    // My best new suit: the longest biddable suit that neither summary of my side has bid and
+    // no opponent has named, the higher on equal lengths; -1 when none.
+    int BestNewSuit(const CHand& hand, const CBidSummary& own, const CBidSummary& partner) const;
+    // The answer to partner's take-out double of doubledCall after rightCall, with nTotal and
+    // nHighTotal the partnership's points counted with and without distribution.
+    void AnswerTakeOutDouble(SDecision& decision, const CHand& hand, const CBidSummary& own,
+                             const CBidSummary& partner, const CBid& doubledCall,
+                             const CBid& rightCall, int nTotal, int nHighTotal) const;
+
 protected:
     // Four hands without cards, an empty auction and the default thresholds.
     CBridgeBidder();
@@ -95,4 +126,27 @@ protected:
 private:
     void DecideOneLevelOpening(SDecision& decision) const;
     void DecideTwoOpener(SDecision& decision) const;
+
+    // The summaries, points and best new suit of the seat to call.
+    void GetBidValues(SBidValues& values) const;
+    // The call nFromEnd places before the end of the auction (1 the last); a pass before it.
+    CBid GetCallFromEnd(int nFromEnd) const;
+
+    void RespondToNoTrump(SDecision& decision, const SBidValues& values, const CBid& partnerCall) const;
+    void RespondToOneOfASuit(SDecision& decision, const SBidValues& values, const CBid& partnerCall,
+                             const CBid& rightCall) const;
+
+    void RebidAfterNoTrump(SDecision& decision, const SBidValues& values) const;
+    void RebidAfterRaise(SDecision& decision, const SBidValues& values) const;
+    void RebidAfterNoTrumpResponse(SDecision& decision, const SBidValues& values) const;
+    void RebidAfterNewSuit(SDecision& decision, const SBidValues& values) const;
+    void RebidAfterNewSuitOtherwise(SDecision& decision, const SBidValues& values) const;
+    void RebidUncontested(SDecision& decision, const SBidValues& values) const;
+
+    void SlamTryOrFit(SDecision& decision, const SBidValues& values, int nCueSuit, bool bCueShape,
+                      bool bBlackwood, int nSupport, int nFitSuit) const;
+    bool LaterBidWithFit(SDecision& decision, const SBidValues& values) const;
+    void LaterBidWithoutFit(SDecision& decision, const SBidValues& values) const;
+    void LaterBidOverNoTrump(SDecision& decision, const SBidValues& values) const;
+    void KeepForcingAuctionOpen(SDecision& decision, const SBidValues& values) const;
 };

@@ -9,7 +9,9 @@ namespace {
 
 // IndexOf's answer for a card the pile does not hold.
 constexpr int NOT_FOUND = -1;
-// CountEarlyLosers counts a hand without any first winner as winning in this round.
+// Tricks a contract needs beyond its level counted from 0 (one-level: seven tricks).
+constexpr int BOOK_TRICKS = 7;
+// CountEarlyLosers takes a hand that wins no round of a suit as winning only after the last.
 constexpr int NO_FIRST_WINNER_ROUND = 14;
 
 // The explanation openings of the lead.
@@ -128,37 +130,64 @@ void CWhistAttack::AnalyseSuit(int nSuit)
     m_partnerHand.longHand[nSuit] = b >= a;
     m_hand.longHand[nSuit] = a > b;
 
-    // The cash run: the pair's unbroken cards from the top. An early one in the long hand
-    // lets the long hand keep the lead after the short hand is out.
-    const std::vector<CCard>& unplayed = Unplayed(nSuit).m_cards;
-    const CCardPile& longPile = a >= b ? m_hand.Suit(nSuit) : m_partnerHand.Suit(nSuit);
+    const bool bLongHandEarly = CountCashRun(nSuit, a >= b ? m_hand : m_partnerHand, nShort);
+    CountRounds(nSuit, nLong);
+
+    const int nOwnFirst = m_hand.firstWinnerAt[nSuit];
+    const int nPartnerFirst = m_partnerHand.firstWinnerAt[nSuit];
+    if (m_losers[nSuit] >= nOwnFirst || m_losers[nSuit] >= nPartnerFirst) {
+        const int e = std::min(nOwnFirst, nPartnerFirst);
+        if (e >= 0)
+            m_losers[nSuit] = std::max(e - 1, 0);
+    }
+
+    // When the quick tricks outlast the opponents' cards, the whole long hand cashes if it
+    // holds an early top card or is the hand on lead; otherwise the suit blocks after the
+    // short hand's length.
+    const int d = OpponentCards(nSuit).GetCount();
+    if (m_quickTricks[nSuit] < d)
+        m_quickTricks[nSuit] = std::min(m_quickTricks[nSuit], nLong);
+    else
+        m_quickTricks[nSuit] = bLongHandEarly || a == nLong ? nLong : nShort;
+}
+
+CWhistHand* CWhistAttack::Holder(const CCard& card)
+{
+    const int nSuit = card.GetSuit();
+    if (m_hand.Suit(nSuit).Contains(card))
+        return &m_hand;
+    if (m_partnerHand.Suit(nSuit).Contains(card))
+        return &m_partnerHand;
+    return nullptr;
+}
+
+bool CWhistAttack::CountCashRun(int nSuit, const CWhistHand& longRecord, int nShort)
+{
     bool bLongHandEarly = false;
+    const std::vector<CCard>& unplayed = Unplayed(nSuit).m_cards;
     for (int i = 0; i < static_cast<int>(unplayed.size()); ++i) {
-        const CCard& card = unplayed[i];
-        CWhistHand* pHolder = m_hand.Suit(nSuit).Contains(card) ? &m_hand
-            : m_partnerHand.Suit(nSuit).Contains(card)         ? &m_partnerHand
-                                                                : nullptr;
+        CWhistHand* pHolder = Holder(unplayed[i]);
         if (!pHolder)
             break;
         ++m_quickTricks[nSuit];
         ++pHolder->topCards[nSuit];
-        if (longPile.Contains(card) && i < nShort)
+        if (pHolder == &longRecord && i < nShort)
             bLongHandEarly = true;
     }
+    return bLongHandEarly;
+}
 
-    // The rounds of the suit: our cards against theirs from the top, until the opponents
-    // run out (the long hand's remaining cards win) or we do (their remaining cards win).
+void CWhistAttack::CountRounds(int nSuit, int nLong)
+{
     m_hand.firstWinnerAt[nSuit] = -1;
     m_partnerHand.firstWinnerAt[nSuit] = -1;
     const int r = RoundsToDraw(nSuit);
     int j = 0;
     int k = 0;
     int nBalance = 0;
-    for (const CCard& card : unplayed) {
+    for (const CCard& card : Unplayed(nSuit).m_cards) {
         const int p = std::max(j, k);
-        CWhistHand* pHolder = m_hand.Suit(nSuit).Contains(card) ? &m_hand
-            : m_partnerHand.Suit(nSuit).Contains(card)         ? &m_partnerHand
-                                                                : nullptr;
+        CWhistHand* pHolder = Holder(card);
         if (pHolder) {
             ++j;
             ++nBalance;
@@ -176,27 +205,13 @@ void CWhistAttack::AnalyseSuit(int nSuit)
         if (pAfter >= r && pAfter < nLong) {
             m_winners[nSuit] += nLong - r;
             m_extraLength[nSuit] = nLong - r;
-            break;
+            return;
         }
         if (pAfter >= nLong && pAfter < r) {
             m_losers[nSuit] += r - nLong;
-            break;
+            return;
         }
     }
-
-    const int nOwnFirst = m_hand.firstWinnerAt[nSuit];
-    const int nPartnerFirst = m_partnerHand.firstWinnerAt[nSuit];
-    if (m_losers[nSuit] >= nOwnFirst || m_losers[nSuit] >= nPartnerFirst) {
-        const int e = std::min(nOwnFirst, nPartnerFirst);
-        if (e >= 0)
-            m_losers[nSuit] = std::max(e - 1, 0);
-    }
-
-    const int d = OpponentCards(nSuit).GetCount();
-    if (m_quickTricks[nSuit] < d)
-        m_quickTricks[nSuit] = std::min(m_quickTricks[nSuit], nLong);
-    else
-        m_quickTricks[nSuit] = bLongHandEarly || a == nLong ? nLong : nShort;
 }
 
 // ---------------------------------------------------------------------------------------
@@ -409,19 +424,30 @@ void CWhistAttack::TakeFinesseRow(const FinesseCombo& row, int nRow, int nSuit,
 // ---------------------------------------------------------------------------------------
 // The lead
 
-CCard CWhistAttack::PlayLead()
+void CWhistAttack::MatchLeadFinesses()
 {
     for (int nSuit = 0; nSuit < SUIT_COUNT; ++nSuit) {
         MatchFinesse(g_finesseCombos, m_nSeat, nSuit, m_hand, m_partnerHand);
         MatchFinesse(g_finesseCombos, PartnerSeatOf(), nSuit, m_partnerHand, m_hand);
     }
+}
+
+void CWhistAttack::MatchSecondHandFinesses()
+{
+    for (int nSuit = 0; nSuit < SUIT_COUNT; ++nSuit)
+        MatchFinesse(g_secondHandFinesseCombos, m_nSeat, nSuit, m_hand, m_partnerHand);
+}
+
+CCard CWhistAttack::PlayLead()
+{
+    MatchLeadFinesses();
     return ChooseLeadSuit(IsCashMode());
 }
 
 bool CWhistAttack::IsCashMode() const
 {
     if (m_nTrumps != NO_TRUMPS && !OpponentsOutOfTrumps())
-        return TotalWinners() >= m_nContractLevel - m_nTricksWon + 7;
+        return TotalWinners() >= m_nContractLevel + BOOK_TRICKS - m_nTricksWon;
     return RunnableTricks() >= CARDS_PER_HAND - m_pTricks->GetCount() - CountEarlyLosers(NO_TRUMPS);
 }
 
@@ -578,11 +604,8 @@ CCard CWhistAttack::ChooseLeadSuit(bool bCash)
             }
         }
     }
-    if (nSuit < 0) {
-        // Only trumps are left but drawing them was not chosen: they are the only lead.
-        nSuit = m_nTrumps;
-        nFlags = EvaluateLeadSuit(bCash, nSuit);
-    }
+    if (nSuit < 0)
+        return CCard(); // an empty hand has nothing to lead
     Explain(LeadExplanation(bCash, nSuit, nFlags));
     return LeadCardForFlags(nSuit, nFlags);
 }
@@ -796,8 +819,7 @@ int CWhistAttack::LedSuit() const
 
 CCard CWhistAttack::PlaySecond()
 {
-    for (int nSuit = 0; nSuit < SUIT_COUNT; ++nSuit)
-        MatchFinesse(g_secondHandFinesseCombos, m_nSeat, nSuit, m_hand, m_partnerHand);
+    MatchSecondHandFinesses();
     const CCard cardLed = m_pTrick->m_cards.front();
     const int g = cardLed.GetSuit();
     if (OwnLength(g) > 0)

@@ -91,6 +91,11 @@ public:
     // lengths, row and cards in record1.
     void MatchFinesse(const FinesseCombo* pTable, int nSeat1, int nSuit, CWhistHand& record1,
                       const CWhistHand& hand2);
+    // Before a lead: every suit against the lead table, the own hand as hand 1 and then the
+    // partner's.
+    void MatchLeadFinesses();
+    // Before a second-hand card: every suit against the second-hand table, own hand as hand 1.
+    void MatchSecondHandFinesses();
 
     // The lead (cash mode cashes sure tricks, extra-tricks mode develops more).
     bool IsCashMode() const;
@@ -98,6 +103,8 @@ public:
     CCard ChooseLeadSuit(bool bCash);
     // The flag word that scores nSuit as a lead (LEAD_* values).
     int EvaluateLeadSuit(bool bCash, int nSuit) const;
+    // The lead's explanation line: the opening of the mode and the phrases of nFlags.
+    CString LeadExplanation(bool bCash, int nSuit, int nFlags) const;
     // The own highest or lowest card of nSuit, whichever the pair's holding calls for.
     CCard LeadCardInSuit(int nSuit) const;
     int RunnableInSuit(int nSuit) const;
@@ -161,6 +168,13 @@ private:
     struct DiscardPenalty;
     static const DiscardPenalty s_discardPenalties[];
 
+    // The record of the hand that holds card, or null for an opponents' card.
+    CWhistHand* Holder(const CCard& card);
+    // AnalyseSuit's cash run from the top: quick tricks and top cards. True when longRecord
+    // holds one of the first nShort cards.
+    bool CountCashRun(int nSuit, const CWhistHand& longRecord, int nShort);
+    // AnalyseSuit's rounds of the suit: winners, losers, extra length and first winners.
+    void CountRounds(int nSuit, int nLong);
     TopCardMasks BuildTopCardMasks(int nSuit, int nSeat1, int nIgnore, const CCardPile& pile1,
                                    const CCardPile& pile2) const;
     // Whether the row fits the masks and lengths.
@@ -173,7 +187,6 @@ private:
     bool ShouldDrawTrumps() const;
     // The lead card for the chosen suit's flags.
     CCard LeadCardForFlags(int nSuit, int nFlags) const;
-    CString LeadExplanation(bool bCash, int nSuit, int nFlags) const;
     // LeadCardInSuit's rules for the partner holding at least as many cards as the own hand.
     bool LeadHighFromShortHand(int nSuit) const;
     // LeadCardInSuit's rules for the own hand being longer.

@@ -24,7 +24,9 @@ constexpr int FORCING_SEQUENCE_LAST_START = 5;
 // Tricks a trick count is measured against: the book plus one for the defence.
 constexpr int DEFENCE_TARGET = 7;
 
-// Suit lengths the no-trump lead choice distinguishes.
+// Suit lengths the lead choices distinguish.
+constexpr int DOUBLETON = 2;
+constexpr int THREE_CARD_SUIT = 3;
 constexpr int FOUR_CARD_SUIT = 4;
 constexpr int LONG_SUIT = 5;
 constexpr int VERY_LONG_SUIT = 6;
@@ -39,6 +41,14 @@ constexpr int PARTNERSHIP_FIT = 10;
 // Without a count of gaps a holding gets this tie value instead.
 constexpr int NO_GAPS_TIE = 6;
 constexpr int TIE_PER_CARD = 10;
+
+// Places in a holding, highest first.
+constexpr int HIGHEST = 0;
+constexpr int SECOND_HIGHEST = 1;
+constexpr int THIRD_HIGHEST = 2;
+constexpr int FOURTH_HIGHEST = 3;
+// A signal is read from at most this many cards of a suit.
+constexpr size_t SIGNAL_CARDS = 3;
 
 // Bits of HeldMask.
 constexpr int BIT_FIRST = 1;
@@ -273,7 +283,7 @@ int CWhistDefend::BestFourCardSuit() const
             nValue = RATING_NEAR_SEQUENCE;
         else if (HasInteriorSequence(*m_pHand, nSuit))
             nValue = RATING_INTERIOR_SEQUENCE;
-        else if (TopSequenceLength(*m_pHand, nSuit) == 2)
+        else if (TopSequenceLength(*m_pHand, nSuit) == DOUBLETON)
             nValue = RATING_TWO_TOP_CARDS;
         else
             nValue = CountTopCards(*m_pHand, nSuit);
@@ -364,22 +374,22 @@ int CWhistDefend::ScoreLeadSuit(int nSuit) const
     const int nSeq = TopSequenceLength(*m_pHand, nSuit);
     const int nTop = CountTopCards(*m_pHand, nSuit);
     const int M = HeldMask(nSuit);
-    const bool conditions[SCORE_CONDITIONS] = {
-        nSeq >= LEAD_SEQUENCE,
-        HasBits(M, BITS_TOP_TWO),
-        nSeq == 1 && L == 1,
-        HasNearSequence(*m_pHand, nSuit),
-        HasInteriorSequence(*m_pHand, nSuit),
-        nSeq == 2,
-        nTop >= 2,
-        nTop == 0 && L == 2,
-        nTop == 0 && (L == 3 || L == FOUR_CARD_SUIT),
-        nTop == 1 && HasBits(M, BIT_FIRST) && L >= 2,
-    };
+    bool conditions[SCORE_CONDITIONS] = {};
+    conditions[SCORE_LONG_SEQUENCE] = nSeq >= LEAD_SEQUENCE;
+    conditions[SCORE_TOP_TWO] = HasBits(M, BITS_TOP_TWO);
+    conditions[SCORE_SINGLETON_TOP] = nSeq == 1 && L == 1;
+    conditions[SCORE_NEAR_SEQUENCE] = HasNearSequence(*m_pHand, nSuit);
+    conditions[SCORE_INTERIOR_SEQUENCE] = HasInteriorSequence(*m_pHand, nSuit);
+    conditions[SCORE_TWO_SEQUENCE] = nSeq == DOUBLETON;
+    conditions[SCORE_TOP_CARDS] = nTop >= DOUBLETON;
+    conditions[SCORE_SMALL_DOUBLETON] = nTop == 0 && L == DOUBLETON;
+    conditions[SCORE_SMALL_THREE_FOUR] = nTop == 0 && (L == THREE_CARD_SUIT || L == FOUR_CARD_SUIT);
+    conditions[SCORE_BARE_TOP] = nTop == 1 && HasBits(M, BIT_FIRST) && L >= DOUBLETON;
     for (int i = 0; i < SCORE_CONDITIONS; ++i) {
         if (conditions[i]) {
             const LeadScore& score = s_leadScores[i];
-            return score.nBase + score.nPerSequence * nSeq + score.nPerLength * L + score.nPerTop * nTop;
+            return score.nBase + score.nPerSequence * nSeq + score.nPerLength * L
+                + score.nPerTop * nTop;
         }
     }
     return 0;
@@ -401,7 +411,8 @@ int CWhistDefend::PartnerSuitAgainstTrumps(bool bTrumpControl, int nSingleton) c
         // A tenace over declarer's holding (A x Q) is kept unless partner's bid was an
         // overcall, which promises the suit.
         const int M = HeldMask(nSuit);
-        if (HasBits(M, BIT_FIRST | BIT_THIRD) && !(M & BIT_SECOND) && L > 2 && !HasOvercalled(Partner()))
+        if (HasBits(M, BIT_FIRST | BIT_THIRD) && !(M & BIT_SECOND) && L >= THREE_CARD_SUIT
+            && !HasOvercalled(Partner()))
             continue;
         nChoice = nSuit;
     }
@@ -434,21 +445,13 @@ int CWhistDefend::BestFlaggedLeadSuit() const
             continue;
         const bool bPartnerRuffs = PartnerMayRuff(nSuit);
         const bool bTheyRuff = DeclarerSideMayRuff(nSuit);
-        const bool reasons[LEAD_REASONS] = {
-            false,
-            false,
-            bPartnerRuffs,
-            false,
-            HasBidSuit(nSuit, Partner()) && !bTheyRuff,
-            false,
-            false,
-            false,
-            !HasBidSuit(nSuit, m_nDummy),
-            !bTheyRuff || bPartnerRuffs,
-            false,
-            false,
-            !HasBidSuit(nSuit, Declarer()),
-        };
+        // The first lead has no tricks to read: only these reasons apply.
+        bool reasons[LEAD_REASONS] = {};
+        reasons[REASON_PARTNER_RUFFS] = bPartnerRuffs;
+        reasons[REASON_PARTNER_BID] = HasBidSuit(nSuit, Partner()) && !bTheyRuff;
+        reasons[REASON_DUMMY_NOT_BID] = !HasBidSuit(nSuit, m_nDummy);
+        reasons[REASON_NO_RUFF_AGAINST] = !bTheyRuff || bPartnerRuffs;
+        reasons[REASON_DECLARER_NOT_BID] = !HasBidSuit(nSuit, Declarer());
         const int nValue = SumWeights(reasons, s_leadReasonWeights, LEAD_REASONS);
         const int nTie = LeadTieValue(nSuit);
         if (nValue > nBestValue || (nValue == nBestValue && nTie >= nBestTie)) {
@@ -464,8 +467,8 @@ int CWhistDefend::ChooseSuitLeadSuit() const
 {
     const int T = m_nTrumps;
     const int nTrumpMask = HeldMask(T);
-    const bool bTrumpControl = (Length(T) > 1 && (nTrumpMask & BIT_FIRST))
-        || (Length(T) > 2 && (nTrumpMask & BIT_SECOND));
+    const bool bTrumpControl = (Length(T) >= DOUBLETON && (nTrumpMask & BIT_FIRST))
+        || (Length(T) >= THREE_CARD_SUIT && (nTrumpMask & BIT_SECOND));
 
     int nChoice = NO_SUIT;
     int nSingleton = NO_SUIT;
@@ -505,22 +508,22 @@ CCard CWhistDefend::ChooseLeadCard(int nSuit)
     int nPosition;
     if (L == 1) {
         strText += "Singleton";
-        nPosition = 0;
-    } else if (L == 2) {
+        nPosition = HIGHEST;
+    } else if (L == DOUBLETON) {
         strText += "High low for doubleton";
-        nPosition = 0;
-    } else if (L == 3 && CountHonours(own) > 0) {
+        nPosition = HIGHEST;
+    } else if (L == THREE_CARD_SUIT && CountHonours(own) > 0) {
         strText += "Bottom for 3 card suit with an honour";
-        nPosition = 2;
-    } else if (L == 3) {
+        nPosition = THIRD_HIGHEST;
+    } else if (L == THREE_CARD_SUIT) {
         strText += "MUD for 3 card suit of rags";
-        nPosition = 1;
+        nPosition = SECOND_HIGHEST;
     } else if (L == FOUR_CARD_SUIT && CountHonours(own) == 0) {
         strText += "similar to MUD for 4 card suit of rags";
-        nPosition = 1;
+        nPosition = SECOND_HIGHEST;
     } else {
         strText += "Fourth highest";
-        nPosition = 3;
+        nPosition = FOURTH_HIGHEST;
     }
     Explain(strText);
     return own.m_cards[nPosition];
@@ -535,8 +538,8 @@ CCard CWhistDefend::ChooseLaterLead()
     CCard card = ChooseLeadCard(nSuit);
     const CCardPile& dummy = m_dummy.Suit(nSuit);
     const int nDummyLength = dummy.GetCount();
-    // Do not waste the card under a higher card dummy plays after it, nor into a singleton
-    // that dummy must play before it.
+    // A card that dummy's higher card can simply beat is wasted: lead low instead. Behind
+    // dummy that is only so when dummy's card is a singleton it cannot keep back.
     if (DummyIsNext()) {
         if (nDummyLength > 0 && DummyTop(nSuit) > card)
             card = LowestInSuit(nSuit);
@@ -594,7 +597,7 @@ void CWhistDefend::ReadPartnerSignals(bool encouraged[SUIT_COUNT], bool discoura
             bHighLow = D[0] > D[1];
         else if (D.size() == 3)
             bHighLow = D[1] > D[2];
-        if (!D.empty() && D.size() <= 3) {
+        if (!D.empty() && D.size() <= SIGNAL_CARDS) {
             encouraged[nSuit] = bHighLow;
             discouraged[nSuit] = !bHighLow;
         }
@@ -659,7 +662,8 @@ int CWhistDefend::LaterLeadFlags(int nSuit, const bool encouraged[SUIT_COUNT],
                                  const bool discouraged[SUIT_COUNT]) const
 {
     const CCardPile& firstTrick = *m_pTricks->GetAt(0);
-    const int nPartnerLead = firstTrick.GetLeader() == Partner() ? firstTrick.m_cards[0].GetSuit() : NO_SUIT;
+    const int nPartnerLead =
+        firstTrick.GetLeader() == Partner() ? firstTrick.m_cards[0].GetSuit() : NO_SUIT;
     const CCardPile& lastTrick = *m_pTricks->GetAt(m_pTricks->GetCount() - 1);
     const int nLastSuit = lastTrick.m_cards[0].GetSuit();
     const bool bLastByDeclarerSide = SideOf(lastTrick.GetLeader()) != SideOf(m_nSeat);
@@ -669,22 +673,22 @@ int CWhistDefend::LaterLeadFlags(int nSuit, const bool encouraged[SUIT_COUNT],
     const bool bTheyRuff = DeclarerSideMayRuff(nSuit);
     const bool bPartnerRuffs = PartnerMayRuff(nSuit);
     const bool bTrumpSuit = nSuit == m_nTrumps;
-    const bool reasons[LEAD_REASONS] = {
-        bCanRun,
-        bRunning && !bCanRun && EnoughEntries(nSuit),
-        bPartnerRuffs && !SeatMayRuff(PreviousSeat(), nSuit),
-        encouraged[nSuit] && !bTheyRuff && !bTrumpSuit
-            && (IsSuitContract() || !bLastByDeclarerSide || nSuit != nLastSuit),
-        HasBidSuit(nSuit, Partner()) && !bTheyRuff,
-        nSuit == nPartnerLead && !bTheyRuff,
-        DefenceLedSuit(nSuit) && !bTheyRuff,
-        !DeclarerSideLedSuit(nSuit) && !bTheyRuff,
-        !HasBidSuit(nSuit, m_nDummy),
-        (!bTheyRuff || bPartnerRuffs) && !bTrumpSuit,
-        !discouraged[nSuit],
-        PreviousSeat() != m_nDummy || CountHoldingGaps(*m_pDummy, nSuit) == 0,
-        !HasBidSuit(nSuit, Declarer()),
-    };
+    bool reasons[LEAD_REASONS] = {};
+    reasons[REASON_CAN_RUN] = bCanRun;
+    reasons[REASON_HAS_ENTRIES] = bRunning && !bCanRun && EnoughEntries(nSuit);
+    reasons[REASON_PARTNER_RUFFS] = bPartnerRuffs && !SeatMayRuff(PreviousSeat(), nSuit);
+    reasons[REASON_ENCOURAGED] = encouraged[nSuit] && !bTheyRuff && !bTrumpSuit
+        && (IsSuitContract() || !bLastByDeclarerSide || nSuit != nLastSuit);
+    reasons[REASON_PARTNER_BID] = HasBidSuit(nSuit, Partner()) && !bTheyRuff;
+    reasons[REASON_PARTNER_LED] = nSuit == nPartnerLead && !bTheyRuff;
+    reasons[REASON_DEFENCE_LED] = DefenceLedSuit(nSuit) && !bTheyRuff;
+    reasons[REASON_DECLARER_NOT_LED] = !DeclarerSideLedSuit(nSuit) && !bTheyRuff;
+    reasons[REASON_DUMMY_NOT_BID] = !HasBidSuit(nSuit, m_nDummy);
+    reasons[REASON_NO_RUFF_AGAINST] = (!bTheyRuff || bPartnerRuffs) && !bTrumpSuit;
+    reasons[REASON_NOT_DISCOURAGED] = !discouraged[nSuit];
+    reasons[REASON_DUMMY_NOT_TENACE] =
+        PreviousSeat() != m_nDummy || CountHoldingGaps(*m_pDummy, nSuit) == 0;
+    reasons[REASON_DECLARER_NOT_BID] = !HasBidSuit(nSuit, Declarer());
     return SumWeights(reasons, s_leadReasonWeights, LEAD_REASONS);
 }
 
@@ -721,7 +725,7 @@ bool CWhistDefend::ShouldSignal(int nSuit) const
         bSignal = L >= FOUR_CARD_SUIT;
     if (!IsSuitContract() && L >= LONG_SUIT)
         bSignal = true;
-    if (HoldsTrump() && nSuit != m_nTrumps && L == 2)
+    if (HoldsTrump() && nSuit != m_nTrumps && L == DOUBLETON)
         bSignal = true;
     return bSignal;
 }
@@ -769,12 +773,13 @@ CCard CWhistDefend::ChooseDiscard() const
             continue;
         const bool bAll = m_hand.topCards[nSuit] == L;
         const CCardPile& dummy = m_dummy.Suit(nSuit);
-        const bool keep[KEEP_REASONS] = {
-            bAll && bSure && m_estimates[nWinner].GetMaxLength(nSuit) > 0,
-            bAll && OpponentsMayHold(nSuit),
-            dummy.GetCount() == L && HighestInSuit(nSuit) > dummy.m_cards[L - 1],
-            bAll,
-        };
+        bool keep[KEEP_REASONS] = {};
+        keep[KEEP_SURE_WINNERS_WHILE_TRICK_SURE] =
+            bAll && bSure && m_estimates[nWinner].GetMaxLength(nSuit) > 0;
+        keep[KEEP_WINNERS_OPPONENTS_HOLD] = bAll && OpponentsMayHold(nSuit);
+        keep[KEEP_GUARD_AGAINST_DUMMY] =
+            dummy.GetCount() == L && HighestInSuit(nSuit) > dummy.m_cards[L - 1];
+        keep[KEEP_ALL_WINNERS] = bAll;
         const int nValue = (nSuit == m_nTrumps ? DISCARD_TRUMP_BASE : DISCARD_BASE)
             - SumWeights(keep, s_keepReasonWeights, KEEP_REASONS);
         if (nValue >= nBest) {
@@ -904,7 +909,7 @@ bool CWhistDefend::SecondShouldPlayHigh(const CCard& target)
         Explain("2nd - I have quick tricks in side suit and no alternative entries. Play high");
         return true;
     }
-    if (dummy.GetCount() == 2 && CountHonours(dummy) > 0) {
+    if (dummy.GetCount() == DOUBLETON && CountHonours(dummy) > 0) {
         Explain("2nd - Dummy holds honour doubleton, play high");
         return true;
     }
@@ -1134,7 +1139,7 @@ CCard CWhistDefend::ForceWithSequence(int nSuit)
 bool CWhistDefend::ShouldUnblock(const CCard& card) const
 {
     const int nSuit = card.GetSuit();
-    return card.GetOrder() >= ORDER_TEN && Length(nSuit) == 2
+    return card.GetOrder() >= ORDER_TEN && Length(nSuit) == DOUBLETON
         && HighestInSuit(nSuit).GetOrder() == card.GetOrder() + 1 && TricksToDefeat() != 1;
 }
 
@@ -1305,7 +1310,8 @@ CCard CWhistDefend::ThirdVoid(int nWinner, const CCard& winningCard)
     }
     if (m_dummy.Suit(nSuit).GetCount() == 0) {
         const CCard dummyTrump = DummyTop(m_nTrumps);
-        if (HoldsTrump() && m_dummy.Suit(m_nTrumps).GetCount() > 0 && HighestInSuit(m_nTrumps) > dummyTrump) {
+        if (HoldsTrump() && m_dummy.Suit(m_nTrumps).GetCount() > 0
+            && HighestInSuit(m_nTrumps) > dummyTrump) {
             Explain("3rd ruff higher than dummy can");
             return LowestWinner(dummyTrump, m_hand.Suit(m_nTrumps));
         }

@@ -215,6 +215,12 @@ void CSdlBackend::Present(HWND hWnd, const CRect& rectSurface)
 
 bool CSdlBackend::PumpEvents(int nTimeoutMs)
 {
+    // Loops that peek between every card step ask very often; the display is asked at most
+    // once a millisecond unless the caller is ready to wait.
+    Uint32 nNow = SDL_GetTicks();
+    if (nTimeoutMs <= 0 && nNow == m_nLastPump)
+        return false;
+    m_nLastPump = nNow;
     SDL_Event event;
     bool bAny = false;
     if (nTimeoutMs > 0 && SDL_WaitEventTimeout(&event, nTimeoutMs) != 0) {

@@ -43,6 +43,7 @@ private:
 
     std::map<HWND, SDL_Window*> m_windows;
     bool m_bInitialised = false;
+    unsigned m_nLastPump = 0;   // SDL ticks of the last look at OS events
 };
 
 } // namespace plat

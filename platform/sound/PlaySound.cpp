@@ -46,7 +46,7 @@ public:
             SDL_FreeWAV(m_pData);
     }
     bool IsLoaded() const { return m_bLoaded; }
-    const SDL_AudioSpec& Spec() const { return m_spec; }
+    const SDL_AudioSpec& Format() const { return m_spec; }
     const Uint8* Data() const { return m_pData; }
     Uint32 Length() const { return m_nLength; }
 
@@ -114,7 +114,7 @@ BOOL PlaySoundA(LPCSTR pszSound, HMODULE, DWORD)
     CWave wave(strPath);
     if (!wave.IsLoaded())
         return FALSE;
-    SDL_AudioSpec desired = wave.Spec();
+    SDL_AudioSpec desired = wave.Format();
     desired.samples = DEVICE_BUFFER_FRAMES;
     SDL_AudioSpec obtained{};
     // No changes allowed: SDL converts the samples to whatever the device wants.

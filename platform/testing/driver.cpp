@@ -381,8 +381,6 @@ void ResetDriver()
     s_scripts.clear();
     s_seenDialogs.clear();
     s_activeScripts.clear();
-    while (!GetTopLevelWindows().empty())
-        DestroyWindowHandle(GetTopLevelWindows().back());
     MSG msg;
     while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
     }

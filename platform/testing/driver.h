@@ -88,8 +88,9 @@ bool SaveWindowPng(CWnd* pWnd, const char* szPath);
 // szName inside the build folder ($ORVEL_BUILD_DIR, else the current folder).
 CString BuildFolderPath(const char* szName);
 
-// Forgets answers, records and scripts, and destroys every window still open; the test
-// support calls it around each test.
+// Forgets answers, records, scripts, queued input and posted messages, and clears focus,
+// capture and the Sleep record; the test support calls it around each test. Windows stay:
+// a test suite may keep one from test to test.
 void ResetDriver();
 
 } // namespace plat::test

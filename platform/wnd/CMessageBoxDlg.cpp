@@ -9,7 +9,6 @@
 #include "platform/wnd/CWinApp.h"
 #include "platform/wnd/ControlOps.h"
 #include "platform/wnd/DefaultProcs.h"
-#include "platform/wnd/MessageBox.h"
 #include "platform/wnd/ModalHooks.h"
 #include "platform/wnd/WindowTree.h"
 #include "platform/wnd/metrics.h"
@@ -149,30 +148,4 @@ void CMessageBoxDlg::OnYes()
 void CMessageBoxDlg::OnNo()
 {
     EndDialog(IDNO);
-}
-
-namespace plat {
-
-int RunMessageBox(HWND hOwner, LPCTSTR szText, LPCTSTR szCaption, UINT nType)
-{
-    CMessageBoxDlg dlg(CWnd::FromHandle(GetTopLevel(hOwner)), szText, szCaption, nType);
-    INT_PTR nResult = dlg.DoModal();
-    // A box with OK alone answers OK to Escape and the close box, as the framework's does.
-    if (nResult == IDCANCEL && (nType & MB_TYPEMASK) == MB_OK)
-        return IDOK;
-    return static_cast<int>(nResult);
-}
-
-} // namespace plat
-
-int AfxMessageBox(LPCTSTR szText, UINT nType, UINT /*nIDHelp*/)
-{
-    return plat::RunMessageBox(nullptr, szText, nullptr, nType);
-}
-
-int AfxMessageBox(UINT nIDPrompt, UINT nType, UINT /*nIDHelp*/)
-{
-    CString strText;
-    strText.LoadString(nIDPrompt);
-    return AfxMessageBox(strText, nType);
 }

@@ -1,5 +1,7 @@
 #include <algorithm>
 
+#include "platform/backend/CBackend.h"
+#include "platform/backend/backend.h"
 #include "platform/gdi/CDC.h"
 #include "platform/msg/loop.h"
 #include "platform/wnd/CInputRouter.h"
@@ -185,6 +187,9 @@ void OpenComboDrop(HWND hCombo)
     params.dwStyle = WS_POPUP | WS_BORDER | WS_VSCROLL;
     params.hOwner = GetTopLevel(hCombo);
     params.rect = CRect(rectCombo.left, rectCombo.bottom, rectCombo.right, rectCombo.bottom + nHeight);
+    // A list that would leave the screen at the bottom opens above the combo box.
+    if (params.rect.bottom > GetBackend().GetScreenRect().bottom)
+        params.rect.OffsetRect(0, -(nHeight + rectCombo.Height()));
     HWND hList = CreateWindowHandle(params);
     hList->m_control.hCombo = hCombo;
     hList->m_control.items = hCombo->m_control.items;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/backend/CBackend.h"
+#include "platform/backend/backend.h"
 #include "platform/gdi/CDC.h"
 #include "platform/gdi/icon.h"
 #include "platform/msg/loop.h"
@@ -104,13 +106,24 @@ bool IsSelectable(const HMENU__::Item& item)
     return (item.nFlags & (MF_SEPARATOR | MF_GRAYED | MF_DISABLED)) == 0;
 }
 
+// Moves a popup's rectangle left or up as far as needed to lie within the screen.
+CRect KeepOnScreen(CRect rect)
+{
+    CRect rectScreen = GetBackend().GetScreenRect();
+    if (rect.right > rectScreen.right)
+        rect.OffsetRect(std::max<int>(rectScreen.right - rect.right, rectScreen.left - rect.left), 0);
+    if (rect.bottom > rectScreen.bottom)
+        rect.OffsetRect(0, std::max<int>(rectScreen.bottom - rect.bottom, rectScreen.top - rect.top));
+    return rect;
+}
+
 void OpenLevel(HMENU hMenu, CPoint ptScreen)
 {
     WindowParams params;
     params.kind = WindowKind::MenuPopup;
     params.dwStyle = WS_POPUP;
     params.hOwner = s_pTrack->hOwner;
-    params.rect = CRect(ptScreen, PopupSize(hMenu));
+    params.rect = KeepOnScreen(CRect(ptScreen, PopupSize(hMenu)));
     HWND hPopup = CreateWindowHandle(params);
     s_pTrack->levels.push_back(PopupLevel{hMenu, hPopup, -1});
     ShowWindowHandle(hPopup, SW_SHOW);

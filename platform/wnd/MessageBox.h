@@ -3,6 +3,7 @@
 // optional icon and OK or OK and Cancel (Yes and No). The caption defaults to the
 // application's name. The owner (or, without one, the main window) is disabled meanwhile.
 
+#include "platform/base/ids.h"
 #include "platform/base/types.h"
 
 namespace plat {

@@ -16,9 +16,9 @@ namespace {
 
 using namespace plat::test;
 
-// The middle of a card picture, well inside its face.
-const CPoint CARD_MIDDLE(35, 48);
-// The ace of hearts: rank 1, suit 2, image 26.
+// From a card's top-left corner to the middle of its face.
+const CSize CARD_MIDDLE(35, 48);
+// The ace of hearts: rank 1, suit 2, picture 26.
 const CCard ACE_OF_HEARTS(1, 2, 1, 1);
 constexpr int ACE_OF_HEARTS_IMAGE = 26;
 
@@ -32,25 +32,25 @@ CGameDlg* MakeTwoPileGame(CMainDlg* pMainDlg)
     return new CTwoPileGameDlg(pMainDlg);
 }
 
-CRegSettings OpenSettings()
+COLORREF AceFace()
 {
-    return CRegSettings(shell_settings::ROOT_KEY, shell_settings::MAKER_KEY,
-                        shell_settings::SUITE_KEY);
+    return CardPicturePixel(ACE_OF_HEARTS_IMAGE, CPoint(CARD_MIDDLE.cx, CARD_MIDDLE.cy));
 }
 
 class CGameDlgTest : public ShellTest {
 protected:
-    // Opens the launcher (with the card delay stored first) and one two-pile game in it.
-    CTwoPileGameDlg* OpenTwoPileGame(CMainDlg& dlgMain, int nCardDelay)
+    // Opens the launcher (with the card delay stored first) and a game window in slot 0.
+    CGameDlg* OpenGame(CMainDlg& dlgMain, CGameDlg* (*pfnMake)(CMainDlg*), int nCardDelay = 10)
     {
         OpenSettings().WriteInt(shell_settings::CARD_DELAY_VALUE, nCardDelay);
         OpenLauncher(dlgMain);
-        RegisterGame(MakeTwoPileGame);
+        RegisterGame(pfnMake);
         dlgMain.SendMessage(WM_COMMAND, ID_GAME_DUMMY);
-        return static_cast<CTwoPileGameDlg*>(dlgMain.GetGameDlg(0));
+        RunUntilIdle();
+        return dlgMain.GetGameDlg(0);
     }
 
-    // Moves the source pile's only card to the target with animation.
+    // Moves the source pile's only card to the target with animation, counting the sleeps.
     static void AnimateAceOfHearts(CTwoPileGameDlg* pGame)
     {
         pGame->m_source.AddCard(ACE_OF_HEARTS);
@@ -66,20 +66,13 @@ TEST(CGameDlgAnimation, StepsAtMostFivePixelsPerAxisWithoutPassingTheEnd)
 {
     EXPECT_EQ(CPoint(103, 105), CGameDlg::AnimationStep(CPoint(100, 100), CPoint(103, 130)));
     EXPECT_EQ(CPoint(95, 102), CGameDlg::AnimationStep(CPoint(100, 100), CPoint(80, 102)));
-    EXPECT_EQ(CPoint(7, 7), CGameDlg::AnimationStep(CPoint(7, 7), CPoint(7, 7)));
 }
 
 TEST_F(CGameDlgTest, GameThatOverridesNothingShowsGreenTableAndKeepsUnknownRect)
 {
     CMainDlg dlgMain;
-    OpenLauncher(dlgMain);
-    RegisterGame(MakePlainGame);
-    dlgMain.SendMessage(WM_COMMAND, ID_GAME_DUMMY);
-    CGameDlg* pGame = dlgMain.GetGameDlg(0);
+    CGameDlg* pGame = OpenGame(dlgMain, MakePlainGame);
     ASSERT_NE(nullptr, pGame);
-    EXPECT_EQ("Unknown", pGame->GetGameName());
-
-    RunUntilIdle();
     CRect rectClient;
     pGame->GetClientRect(&rectClient);
     EXPECT_EQ(TABLE_COLOR, ClientPixel(pGame, CPoint(0, 0)));
@@ -100,17 +93,12 @@ TEST_F(CGameDlgTest, GameThatOverridesNothingShowsGreenTableAndKeepsUnknownRect)
     EXPECT_EQ(rectMoved, rectReopened);
 }
 
-TEST_F(CGameDlgTest, SystemMenuCarriesAboutItemThatOpensTheAboutBox)
+TEST_F(CGameDlgTest, SystemMenuAboutItemOpensAboutBoxUnlessItsStringIsEmpty)
 {
     CMainDlg dlgMain;
-    OpenLauncher(dlgMain);
-    RegisterGame(MakePlainGame);
-    dlgMain.SendMessage(WM_COMMAND, ID_GAME_DUMMY);
-    CGameDlg* pGame = dlgMain.GetGameDlg(0);
+    CGameDlg* pGame = OpenGame(dlgMain, MakePlainGame);
     ASSERT_NE(nullptr, pGame);
-
     CMenu* pSysMenu = pGame->GetSystemMenu(FALSE);
-    ASSERT_NE(nullptr, pSysMenu);
     const int nCount = pSysMenu->GetMenuItemCount();
     ASSERT_GE(nCount, 2);
     EXPECT_EQ(0u, pSysMenu->GetMenuItemID(nCount - 2)) << "a separator before the item";
@@ -122,28 +110,19 @@ TEST_F(CGameDlgTest, SystemMenuCarriesAboutItemThatOpensTheAboutBox)
     ScriptNextDialog(IDD_ABOUTBOX, {ClickStep(IDOK)});
     pGame->SendMessage(WM_SYSCOMMAND, IDM_ABOUTBOX);
     EXPECT_EQ(0u, GetPendingScriptCount()) << "the About box ran";
-}
-
-TEST_F(CGameDlgTest, EmptyAboutStringAddsNeitherItemNorSeparator)
-{
-    CMainDlg dlgMain;
-    OpenLauncher(dlgMain);
-    RegisterGame(MakePlainGame);
-    dlgMain.SendMessage(WM_COMMAND, ID_GAME_DUMMY);
-    const int nWithItem = dlgMain.GetGameDlg(0)->GetSystemMenu(FALSE)->GetMenuItemCount();
 
     AfxRegisterString(IDS_ABOUTBOX, "");
     dlgMain.SendMessage(WM_COMMAND, ID_GAME_DUMMY);
     AfxRegisterString(IDS_ABOUTBOX, "&About Velmora");
-    CMenu* pSysMenu = dlgMain.GetGameDlg(1)->GetSystemMenu(FALSE);
-    EXPECT_EQ(nWithItem - 2, pSysMenu->GetMenuItemCount());
-    EXPECT_EQ(MENU_NO_ITEM, pSysMenu->GetMenuState(IDM_ABOUTBOX, MF_BYCOMMAND));
+    CMenu* pPlainMenu = dlgMain.GetGameDlg(1)->GetSystemMenu(FALSE);
+    EXPECT_EQ(nCount - 2, pPlainMenu->GetMenuItemCount());
+    EXPECT_EQ(MENU_NO_ITEM, pPlainMenu->GetMenuState(IDM_ABOUTBOX, MF_BYCOMMAND));
 }
 
 TEST_F(CGameDlgTest, MovementOfThreeAcrossAndThirtyDownTakesSixDelayedSteps)
 {
     CMainDlg dlgMain;
-    CTwoPileGameDlg* pGame = OpenTwoPileGame(dlgMain, 25);
+    auto* pGame = static_cast<CTwoPileGameDlg*>(OpenGame(dlgMain, MakeTwoPileGame, 25));
     ASSERT_NE(nullptr, pGame);
     AnimateAceOfHearts(pGame);
 
@@ -154,46 +133,37 @@ TEST_F(CGameDlgTest, MovementOfThreeAcrossAndThirtyDownTakesSixDelayedSteps)
     EXPECT_EQ(ACE_OF_HEARTS, pGame->m_target.Top());
 
     // On screen the card lies on the target and the source place shows the table again.
-    const COLORREF clrFace = CardPicturePixel(ACE_OF_HEARTS_IMAGE, CARD_MIDDLE);
-    ASSERT_NE(TABLE_COLOR, clrFace);
-    EXPECT_EQ(clrFace, ClientPixel(pGame, pGame->m_ptTarget + CSize(35, 48)));
+    ASSERT_NE(TABLE_COLOR, AceFace());
+    EXPECT_EQ(AceFace(), ClientPixel(pGame, pGame->m_ptTarget + CARD_MIDDLE));
     EXPECT_EQ(TABLE_COLOR, ClientPixel(pGame, CPoint(102, 101)));
-    SaveWindowPng(pGame, BuildFolderPath("game-window-animated-card.png"));
+    EXPECT_TRUE(SaveWindowPng(pGame, BuildFolderPath("game-window-animated-card.png")));
 }
 
-TEST_F(CGameDlgTest, NoDelayOrNegativeDelayMovesWithoutSleeping)
+TEST_F(CGameDlgTest, NoPositiveDelayOrNoDistanceMovesWithoutSleeping)
 {
-    for (const int nDelay : {0, -5}) {
+    const struct {
+        int nDelay;
+        bool bSamePlace;
+    } cases[] = {{0, false}, {-5, false}, {10, true}};
+    for (const auto& c : cases) {
         CMainDlg dlgMain;
-        CTwoPileGameDlg* pGame = OpenTwoPileGame(dlgMain, nDelay);
+        auto* pGame = static_cast<CTwoPileGameDlg*>(OpenGame(dlgMain, MakeTwoPileGame, c.nDelay));
         ASSERT_NE(nullptr, pGame);
+        if (c.bSamePlace)
+            pGame->m_ptTarget = pGame->m_ptSource;
         AnimateAceOfHearts(pGame);
-        EXPECT_EQ(0, plat::GetSleepRecord().nCalls) << "delay " << nDelay;
+        EXPECT_EQ(0, plat::GetSleepRecord().nCalls) << "delay " << c.nDelay;
+        EXPECT_EQ(0, pGame->m_source.GetCount());
         EXPECT_EQ(1, pGame->m_target.GetCount());
+        EXPECT_EQ(AceFace(), ClientPixel(pGame, pGame->m_ptTarget + CARD_MIDDLE));
     }
 }
 
-TEST_F(CGameDlgTest, MoveBetweenCoincidingPlacesStillMovesTheCard)
+TEST_F(CGameDlgTest, ScreenDrawingKeepsBackBufferInStepWithoutTheMovingCard)
 {
     CMainDlg dlgMain;
-    CTwoPileGameDlg* pGame = OpenTwoPileGame(dlgMain, 10);
+    auto* pGame = static_cast<CTwoPileGameDlg*>(OpenGame(dlgMain, MakeTwoPileGame));
     ASSERT_NE(nullptr, pGame);
-    pGame->m_ptTarget = pGame->m_ptSource;
-    AnimateAceOfHearts(pGame);
-
-    EXPECT_EQ(0, plat::GetSleepRecord().nCalls);
-    EXPECT_EQ(0, pGame->m_source.GetCount());
-    EXPECT_EQ(1, pGame->m_target.GetCount());
-    EXPECT_EQ(CardPicturePixel(ACE_OF_HEARTS_IMAGE, CARD_MIDDLE),
-              ClientPixel(pGame, pGame->m_ptTarget + CSize(35, 48)));
-}
-
-TEST_F(CGameDlgTest, MovingCardRestoresTableFromBackBufferAndNeverEntersIt)
-{
-    CMainDlg dlgMain;
-    CTwoPileGameDlg* pGame = OpenTwoPileGame(dlgMain, 10);
-    ASSERT_NE(nullptr, pGame);
-    RunUntilIdle();
     const CPoint ptOld(10, 10);
     const CPoint ptNew(200, 40);
     {
@@ -201,53 +171,24 @@ TEST_F(CGameDlgTest, MovingCardRestoresTableFromBackBufferAndNeverEntersIt)
         pGame->DrawCard(&dc, ptOld, ACE_OF_HEARTS_IMAGE);
         pGame->DrawCardMoving(&dc, ptOld, ptNew, ACE_OF_HEARTS_IMAGE);
     }
-    const COLORREF clrFace = CardPicturePixel(ACE_OF_HEARTS_IMAGE, CARD_MIDDLE);
-    EXPECT_EQ(TABLE_COLOR, ClientPixel(pGame, ptOld + CSize(35, 48)));
-    EXPECT_EQ(clrFace, ClientPixel(pGame, ptNew + CSize(35, 48)));
+    EXPECT_EQ(TABLE_COLOR, ClientPixel(pGame, ptOld + CARD_MIDDLE));
+    EXPECT_EQ(AceFace(), ClientPixel(pGame, ptNew + CARD_MIDDLE));
 
-    // A negative image only restores; a repaint from the back buffer shows no card either.
-    {
-        CClientDC dc(pGame);
-        pGame->DrawCardMoving(&dc, ptNew, ptNew, -1);
-    }
-    EXPECT_EQ(TABLE_COLOR, ClientPixel(pGame, ptNew + CSize(35, 48)));
-    pGame->Invalidate(FALSE);
-    RunUntilIdle();
-    EXPECT_EQ(TABLE_COLOR, ClientPixel(pGame, ptNew + CSize(35, 48)));
-}
-
-TEST_F(CGameDlgTest, DrawnPileShowsAtOnceAndSurvivesRepaint)
-{
-    CMainDlg dlgMain;
-    CTwoPileGameDlg* pGame = OpenTwoPileGame(dlgMain, 10);
-    ASSERT_NE(nullptr, pGame);
-    RunUntilIdle();
     pGame->m_target.AddCard(ACE_OF_HEARTS);
     pGame->DrawPile(pGame->m_target);
-    const COLORREF clrFace = CardPicturePixel(ACE_OF_HEARTS_IMAGE, CARD_MIDDLE);
-    EXPECT_EQ(clrFace, ClientPixel(pGame, pGame->m_ptTarget + CSize(35, 48)));
+    EXPECT_EQ(AceFace(), ClientPixel(pGame, pGame->m_ptTarget + CARD_MIDDLE));
 
+    // A repaint from the back buffer keeps the pile and loses the moving card.
     pGame->Invalidate(FALSE);
     RunUntilIdle();
-    EXPECT_EQ(clrFace, ClientPixel(pGame, pGame->m_ptTarget + CSize(35, 48)));
-}
-
-TEST_F(CGameDlgTest, SetWindowSizeKeepsTopLeftCorner)
-{
-    CMainDlg dlgMain;
-    CTwoPileGameDlg* pGame = OpenTwoPileGame(dlgMain, 10);
-    ASSERT_NE(nullptr, pGame);
-    pGame->MoveWindow(30, 40, 500, 300);
-    pGame->SetWindowSize(640, 442);
-    CRect rect;
-    pGame->GetWindowRect(&rect);
-    EXPECT_EQ(CRect(30, 40, 670, 482), rect);
+    EXPECT_EQ(TABLE_COLOR, ClientPixel(pGame, ptNew + CARD_MIDDLE));
+    EXPECT_EQ(AceFace(), ClientPixel(pGame, pGame->m_ptTarget + CARD_MIDDLE));
 }
 
 TEST_F(CGameDlgTest, PumpMessagesDispatchesPendingMessagesAndStopsWhenWindowCloses)
 {
     CMainDlg dlgMain;
-    CTwoPileGameDlg* pGame = OpenTwoPileGame(dlgMain, 10);
+    auto* pGame = static_cast<CTwoPileGameDlg*>(OpenGame(dlgMain, MakeTwoPileGame));
     ASSERT_NE(nullptr, pGame);
     pGame->PostMessage(WM_TEST_PING);
     pGame->PostMessage(WM_TEST_PING);
@@ -261,7 +202,7 @@ TEST_F(CGameDlgTest, PumpMessagesDispatchesPendingMessagesAndStopsWhenWindowClos
     EXPECT_EQ(nullptr, dlgMain.GetGameDlg(0));
 }
 
-TEST_F(CGameDlgTest, WindowNeverShownDrawsAndAnimatesWithoutFailing)
+TEST_F(CGameDlgTest, WindowNeverShownAnimatesWithoutFailing)
 {
     CTwoPileGameDlg game(nullptr);
     game.Layout(0, 0);

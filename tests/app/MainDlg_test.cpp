@@ -4,9 +4,7 @@
 
 #include <climits>
 
-#include "app/ShellSettings.h"
 #include "app/VarrowApp.h"
-#include "cardtable/RegSettings.h"
 #include "platform/reg/registry.h"
 #include "platform/testing/driver.h"
 #include "resources/CardImages.h"
@@ -22,14 +20,7 @@ CGameDlg* MakePlainGame(CMainDlg* pMainDlg)
     return new CPlainGameDlg(pMainDlg);
 }
 
-CRegSettings OpenSettings()
-{
-    return CRegSettings(shell_settings::ROOT_KEY, shell_settings::MAKER_KEY,
-                        shell_settings::SUITE_KEY);
-}
-
-// Whether the value is stored at all (an empty value is stored; a missing one is not), and
-// its text.
+// Whether the value is stored at all (an empty value is, a missing one is not), and its text.
 bool ReadRawValue(const char* szName, CString* pText)
 {
     HKEY hKey = nullptr;
@@ -54,12 +45,6 @@ bool ChooseCommand(CWnd* pWnd, UINT nID)
     return true;
 }
 
-CString WorkingFolder()
-{
-    char szFolder[PATH_MAX] = {};
-    return getcwd(szFolder, sizeof(szFolder)) != nullptr ? CString(szFolder) : CString();
-}
-
 class CMainDlgTest : public ShellTest {};
 
 TEST_F(CMainDlgTest, FirstRunRaisesVersionClearsBidRectAndFillsSoundDir)
@@ -75,38 +60,31 @@ TEST_F(CMainDlgTest, FirstRunRaisesVersionClearsBidRectAndFillsSoundDir)
     EXPECT_EQ("", strText);
     EXPECT_FALSE(ReadRawValue("CardDelay", &strText)) << "read, never written";
     ASSERT_TRUE(ReadRawValue("SoundDir", &strText));
-    EXPECT_EQ(WorkingFolder() + "/sounds", strText);
+    char szFolder[PATH_MAX] = {};
+    ASSERT_NE(nullptr, getcwd(szFolder, sizeof(szFolder)));
+    EXPECT_EQ(CString(szFolder) + "/sounds", strText);
 }
 
-TEST_F(CMainDlgTest, CurrentVersionLeavesBidRectAndSoundDirAlone)
+TEST_F(CMainDlgTest, OnlyVersionsBelowTwelveLoseTheSavedBidRect)
 {
-    OpenSettings().WriteInt("version", 12);
-    OpenSettings().WriteString("BidRect", "1,2,3,4");
     OpenSettings().WriteString("SoundDir", "/srv/voices");
     OpenSettings().WriteInt("CardDelay", 3);
-    CMainDlg dlgMain;
-    dlgMain.LoadSettings();
-
-    EXPECT_EQ(3, dlgMain.GetCardDelay());
-    EXPECT_EQ("1,2,3,4", OpenSettings().ReadString("BidRect", ""));
+    for (const int nVersion : {11, 12, 13}) {
+        OpenSettings().WriteInt("version", nVersion);
+        OpenSettings().WriteString("BidRect", "1,2,3,4");
+        CMainDlg dlgMain;
+        dlgMain.LoadSettings();
+        const CString strKept = nVersion >= 12 ? "1,2,3,4" : "";
+        CString strText;
+        ASSERT_TRUE(ReadRawValue("BidRect", &strText));
+        EXPECT_EQ(strKept, strText) << "version " << nVersion;
+        EXPECT_EQ(nVersion >= 12 ? nVersion : 12, OpenSettings().ReadInt("version", 0));
+        EXPECT_EQ(3, dlgMain.GetCardDelay());
+    }
     EXPECT_EQ("/srv/voices", OpenSettings().ReadString("SoundDir", ""));
-    EXPECT_EQ(12, OpenSettings().ReadInt("version", 0));
 }
 
-TEST_F(CMainDlgTest, OlderVersionLosesSavedBidRect)
-{
-    OpenSettings().WriteInt("version", 11);
-    OpenSettings().WriteString("BidRect", "1,2,3,4");
-    CMainDlg dlgMain;
-    dlgMain.LoadSettings();
-
-    CString strText;
-    ASSERT_TRUE(ReadRawValue("BidRect", &strText));
-    EXPECT_EQ("", strText);
-    EXPECT_EQ(12, OpenSettings().ReadInt("version", 0));
-}
-
-TEST_F(CMainDlgTest, LauncherIsGreenWithItsMenu)
+TEST_F(CMainDlgTest, LauncherIsGreenWithItsMenuAndShowsAbout)
 {
     CMainDlg dlgMain;
     OpenLauncher(dlgMain);
@@ -130,60 +108,35 @@ TEST_F(CMainDlgTest, LauncherIsGreenWithItsMenu)
         EXPECT_EQ(anCommands[i], pMenu->GetSubMenu(i)->GetMenuItemID(0));
     }
     EXPECT_TRUE(SaveWindowPng(&dlgMain, BuildFolderPath("launcher.png")));
-}
 
-TEST_F(CMainDlgTest, AboutCommandShowsTheAboutBox)
-{
-    CMainDlg dlgMain;
-    OpenLauncher(dlgMain);
     ScriptNextDialog(IDD_ABOUTBOX, {ClickStep(IDOK)});
     EXPECT_TRUE(ChooseCommand(&dlgMain, ID_HELP_ABOUT));
-    EXPECT_EQ(0u, GetPendingScriptCount());
+    EXPECT_EQ(0u, GetPendingScriptCount()) << "the About box ran";
 }
 
 TEST_F(CMainDlgTest, CardOptionsStoreTheTypedDelay)
 {
     CMainDlg dlgMain;
     OpenLauncher(dlgMain);
-
-    ScriptNextDialog(IDD_CARD_OPTIONS, {SetTextStep(IDC_CARD_DELAY, "25"), ClickStep(IDOK)});
-    ASSERT_TRUE(ChooseCommand(&dlgMain, ID_OPTIONS_CARDOPTIONS));
-    EXPECT_EQ(25, dlgMain.GetCardDelay());
-    EXPECT_EQ(25, OpenSettings().ReadInt("CardDelay", -1));
-
-    // The box opens with the current delay: OK without typing keeps it.
-    ScriptNextDialog(IDD_CARD_OPTIONS, {ClickStep(IDOK)});
-    ChooseCommand(&dlgMain, ID_OPTIONS_CARDOPTIONS);
-    EXPECT_EQ(25, dlgMain.GetCardDelay());
-
-    ScriptNextDialog(IDD_CARD_OPTIONS, {SetTextStep(IDC_CARD_DELAY, "99"), ClickStep(IDCANCEL)});
-    ChooseCommand(&dlgMain, ID_OPTIONS_CARDOPTIONS);
-    EXPECT_EQ(25, dlgMain.GetCardDelay());
-    EXPECT_EQ(25, OpenSettings().ReadInt("CardDelay", -1));
-
-    ScriptNextDialog(IDD_CARD_OPTIONS, {SetTextStep(IDC_CARD_DELAY, ""), ClickStep(IDOK)});
-    ChooseCommand(&dlgMain, ID_OPTIONS_CARDOPTIONS);
-    EXPECT_EQ(0, dlgMain.GetCardDelay());
-    EXPECT_EQ(0, OpenSettings().ReadInt("CardDelay", -1));
-}
-
-TEST_F(CMainDlgTest, CardDelayTextReadsAsLeadingNumber)
-{
-    CMainDlg dlgMain;
-    OpenLauncher(dlgMain);
+    // What is typed, then the delay kept; nullptr keeps the text the box opened with.
     const struct {
         const char* szTyped;
+        UINT nButton;
         int nDelay;
-    } cases[] = {
-        {"  -7", -7},
-        {"40ms", 40},
-        {"fast", 0},
-        {"99999999999", INT_MAX},
+    } steps[] = {
+        {"25", IDOK, 25},         {nullptr, IDOK, 25},  {"99", IDCANCEL, 25},
+        {"", IDOK, 0},            {"  -7", IDOK, -7},   {"40ms", IDOK, 40},
+        {"fast", IDOK, 0},        {"99999999999", IDOK, INT_MAX},
     };
-    for (const auto& c : cases) {
-        ScriptNextDialog(IDD_CARD_OPTIONS, {SetTextStep(IDC_CARD_DELAY, c.szTyped), ClickStep(IDOK)});
-        ChooseCommand(&dlgMain, ID_OPTIONS_CARDOPTIONS);
-        EXPECT_EQ(c.nDelay, dlgMain.GetCardDelay()) << c.szTyped;
+    for (const auto& step : steps) {
+        std::vector<DialogStep> script;
+        if (step.szTyped != nullptr)
+            script.push_back(SetTextStep(IDC_CARD_DELAY, step.szTyped));
+        script.push_back(ClickStep(step.nButton));
+        ScriptNextDialog(IDD_CARD_OPTIONS, script);
+        ASSERT_TRUE(ChooseCommand(&dlgMain, ID_OPTIONS_CARDOPTIONS));
+        EXPECT_EQ(step.nDelay, dlgMain.GetCardDelay()) << (step.szTyped ? step.szTyped : "-");
+        EXPECT_EQ(step.nDelay, OpenSettings().ReadInt("CardDelay", -1));
     }
 }
 
@@ -195,7 +148,6 @@ TEST_F(CMainDlgTest, EleventhGameIsRefusedAndFreedSlotIsReused)
         OpenLauncher(dlgMain);
         for (int i = 0; i < CMainDlg::GAME_SLOT_COUNT; i++)
             dlgMain.SendMessage(WM_COMMAND, ID_GAME_DUMMY);
-        EXPECT_EQ(10, CPlainGameDlg::s_nAlive);
         for (int i = 0; i < CMainDlg::GAME_SLOT_COUNT; i++)
             EXPECT_NE(nullptr, dlgMain.GetGameDlg(i)) << "slot " << i;
 
@@ -213,14 +165,23 @@ TEST_F(CMainDlgTest, EleventhGameIsRefusedAndFreedSlotIsReused)
     EXPECT_EQ(0, CPlainGameDlg::s_nAlive) << "the launcher deletes the games it still holds";
 }
 
-TEST_F(CMainDlgTest, CommandWithoutGameOpensNothing)
+TEST_F(CMainDlgTest, ClosingLauncherTakesGamesAlongWithoutSavingTheirRects)
 {
-    CMainDlg dlgMain;
-    OpenLauncher(dlgMain);
-    ASSERT_TRUE(ChooseCommand(&dlgMain, ID_FILE_PLAYBRIDGE));
-    dlgMain.SendMessage(WM_COMMAND, ID_GAME_RUMMY);
-    for (int i = 0; i < CMainDlg::GAME_SLOT_COUNT; i++)
-        EXPECT_EQ(nullptr, dlgMain.GetGameDlg(i));
+    RegisterGame(MakePlainGame);
+    {
+        CMainDlg dlgMain;
+        OpenLauncher(dlgMain);
+        dlgMain.SendMessage(WM_COMMAND, ID_GAME_DUMMY);
+        dlgMain.SendMessage(WM_COMMAND, ID_GAME_RUMMY);
+        ASSERT_NE(nullptr, dlgMain.GetGameDlg(0));
+        EXPECT_EQ(nullptr, dlgMain.GetGameDlg(1)) << "a command without a game opens nothing";
+        const HWND hGame = dlgMain.GetGameDlg(0)->GetSafeHwnd();
+        dlgMain.DestroyWindow();
+        EXPECT_FALSE(IsWindow(hGame)) << "the launcher's window owned the game's";
+        EXPECT_EQ(1, CPlainGameDlg::s_nAlive) << "the object stays until the launcher goes";
+    }
+    EXPECT_EQ(0, CPlainGameDlg::s_nAlive);
+    EXPECT_EQ(CRect(1, 2, 3, 4), OpenSettings().ReadRect("UnknownRect", CRect(1, 2, 3, 4)));
 }
 
 TEST_F(CMainDlgTest, StartUpRunsLauncherAndEndsWhenItCloses)

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/GameFactory.h"
+#include "app/ShellSettings.h"
 #include "cardtable/CardPainter.h"
 #include "platform/gdi.h"
 #include "platform/reg/registry.h"
@@ -85,6 +86,12 @@ void ShellTest::OpenLauncher(CMainDlg& dlgMain)
 void ShellTest::RegisterGame(CGameDlg* (*pfnMake)(CMainDlg*))
 {
     CGameFactory::Register(ID_GAME_DUMMY, IDD_GAME_TABLE, pfnMake);
+}
+
+CRegSettings OpenSettings()
+{
+    return CRegSettings(shell_settings::ROOT_KEY, shell_settings::MAKER_KEY,
+                        shell_settings::SUITE_KEY);
 }
 
 COLORREF ClientPixel(CWnd* pWnd, CPoint pt)

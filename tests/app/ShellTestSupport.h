@@ -8,6 +8,7 @@
 #include "app/MainDlg.h"
 #include "cardtable/CardPile.h"
 #include "cardtable/GameDlg.h"
+#include "cardtable/RegSettings.h"
 
 // A game window that overrides nothing but routes the close message, as the bridge windows
 // do, so that closing it frees its launcher slot. Counts the objects alive.
@@ -57,6 +58,8 @@ protected:
     void RegisterGame(CGameDlg* (*pfnMake)(CMainDlg*));
 };
 
+// A store on the suite's settings key.
+CRegSettings OpenSettings();
 // The colour of pWnd's client pixel at pt as it is on screen.
 COLORREF ClientPixel(CWnd* pWnd, CPoint pt);
 // The colour of card picture nImage at pt (picture coordinates).

@@ -208,12 +208,13 @@ TEST(CWnd, OwnedPopupsAreDestroyedWithTheirOwnerWithoutCloseHandling)
 TEST(CWnd, WindowDeletedFromItsOwnCloseHandlerIsDeletedAfterTheHandler)
 {
     bool bDestroyed = false;
+    size_t nWindowsBefore = plat::GetTopLevelWindows().size();
     CSelfDeletingWnd* pWnd = new CSelfDeletingWnd(&bDestroyed);
     ASSERT_TRUE(CreateTop(*pWnd));
     pWnd->PostMessage(WM_CLOSE);
     test::RunUntilIdle();
     EXPECT_TRUE(bDestroyed);
-    EXPECT_TRUE(plat::GetTopLevelWindows().empty());
+    EXPECT_EQ(plat::GetTopLevelWindows().size(), nWindowsBefore);
 }
 
 TEST(CWnd, CloseArrivingWhileTheWindowPumpsInsideItsOwnHandlerWaitsForThatHandler)

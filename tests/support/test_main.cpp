@@ -1,7 +1,7 @@
 // The main of every test program: windows run on the headless backend, Sleep returns at
-// once (its calls are still counted), every test starts and ends with no window open, and
-// a watchdog fails the program when one test runs for more than 10 seconds, which is how a
-// modal loop waiting for input nobody queued shows up.
+// once (its calls are still counted), every test starts with no queued input, answers or
+// scripts left by the one before, and a watchdog fails the program when one test runs for
+// more than 10 seconds, which is how a modal loop waiting for input nobody queued shows up.
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 
 namespace {
 
-// Arms the watchdog and clears the windows around each test.
+// Arms the watchdog and clears the test driver around each test.
 class CTestGuard : public ::testing::EmptyTestEventListener {
 public:
     explicit CTestGuard(CWatchdog& watchdog) : m_watchdog(watchdog) {}

@@ -98,11 +98,11 @@ TEST_F(CWhistDefendFollow, SecondHandForcesWithThreeCardSequence)
 
 TEST_F(CWhistDefendFollow, SecondHandUsesSequenceSurroundingDummy)
 {
-    // Dummy holds the ace and the nine around West's Q J: West splits with the queen.
+    // Dummy's A K above and 10 below West's Q J: West splits with the queen.
     Contract(NO_TRUMPS);
     Current(SOUTH, "2S");
     Hand(WEST, "QS JS 4S 8H");
-    Hand(NORTH, "AS TS 3S KH");
+    Hand(NORTH, "AS KS TS 3S KH");
     EXPECT_EQ("QS", Play(WEST));
     EXPECT_EQ("2nd - I have a sequence surrounded by dummy", Line());
 }
@@ -176,7 +176,7 @@ TEST_F(CWhistDefendFollow, ThirdHandWinsCheaplyAgainstDeclarer)
     Current(WEST, "3D 8D");
     Hand(EAST, "AD KD 4D 9C");
     Hand(NORTH, "QD 2D 5C");
-    // Dummy's queen is still to come: the king beats the eight and dummy.
+    // Dummy's queen breaks nothing: the king is as good as the ace.
     EXPECT_EQ("KD", Play(EAST));
     EXPECT_EQ("3rd - win it with lowest high card not in Dummy", Line());
 }
@@ -235,15 +235,13 @@ TEST_F(CWhistDefendFollow, LowCardSignalsOnlyWhenTheSuitIsWorthIt)
     EXPECT_EQ(Card("QS"), pEngine->LowCard(SPADES));
 }
 
-TEST_F(CWhistDefendFollow, RuffOrDiscardAgainstNoTrumpAlwaysDiscards)
+TEST_F(CWhistDefendFollow, FourthHandDiscardsWhenItsTrumpsCannotOverruff)
 {
-    Contract(NO_TRUMPS);
-    Current(NORTH, "5S");
-    Hand(EAST, "AH 4D");
-    Hand(NORTH, "KH");
-    const CCard card = Engine(EAST)->RuffOrDiscard();
-    EXPECT_NE(SPADES, card.GetSuit());
-    EXPECT_TRUE(m_hands[EAST].Contains(card));
+    Contract(HEARTS);
+    Current(SOUTH, "5S 2S 9H");
+    Hand(EAST, "4H 3H 8D 7C");
+    EXPECT_EQ("8D", Play(EAST));
+    EXPECT_EQ("4th - discard", Line());
 }
 
 TEST_F(CWhistDefendFollow, LowestOfTopSequenceLetsDummysCardsJoinTheRun)

@@ -15,17 +15,49 @@ struct LeadCase {
     const char* szLine;
 };
 
+// Every row of both tables in order, each holding matching its row and no earlier one,
+// then the fallbacks by length.
 const LeadCase s_leadCases[] = {
     {NO_TRUMPS, "AS KS", "KS", "Led - A K doubleton"},
+    {NO_TRUMPS, "AS KS QS 5S", "AS", "Led - Solid sequence"},
+    {NO_TRUMPS, "KS QS JS 5S", "KS", "Led - Solid sequence"},
+    {NO_TRUMPS, "QS JS TS 5S", "QS", "Led - Solid sequence"},
+    {NO_TRUMPS, "JS TS 9S 5S", "JS", "Led - Solid sequence"},
+    {NO_TRUMPS, "TS 9S 8S 5S", "TS", "Led - Solid sequence"},
+    {NO_TRUMPS, "AS KS JS 5S", "AS", "Led - Near sequence"},
     {NO_TRUMPS, "KS QS TS 4S", "KS", "Led - Near sequence"},
+    {NO_TRUMPS, "QS JS 9S 5S", "QS", "Led - Near sequence"},
+    {NO_TRUMPS, "JS TS 8S 5S", "JS", "Led - Near sequence"},
+    {NO_TRUMPS, "TS 9S 7S 5S", "TS", "Led - Near sequence"},
     {NO_TRUMPS, "AS QS JS 3S 2S", "QS", "Led - Interior sequence"},
     {NO_TRUMPS, "AS JS TS 9S 2S", "JS", "Led - Interior sequence"},
+    {NO_TRUMPS, "AS TS 9S 5S", "TS", "Led - Interior sequence"},
+    {NO_TRUMPS, "KS JS TS 5S", "JS", "Led - Interior sequence"},
+    {NO_TRUMPS, "KS TS 9S 5S", "TS", "Led - Interior sequence"},
+    {NO_TRUMPS, "QS TS 9S 5S", "TS", "Led - Interior sequence"},
+    {NO_TRUMPS, "AS KS 5S", "KS", "Led - Top of touching honours, 3 card suit"},
+    {NO_TRUMPS, "KS QS 5S", "KS", "Led - Top of touching honours, 3 card suit"},
     {NO_TRUMPS, "QS JS 7S", "QS", "Led - Top of touching honours, 3 card suit"},
+    {NO_TRUMPS, "JS TS 5S", "JS", "Led - Top of touching honours, 3 card suit"},
+    {NO_TRUMPS, "TS 9S 5S 4S", "TS", "Led - Top of touching honours, 3 card suit"},
     {NO_TRUMPS, "AS QS JS TS 2S", "TS", "Led - Fourth highest"},
-    {CLUBS, "AS 7S 3S", "AS", "Led - A high in suit contract"},
     {CLUBS, "AS KS", "KS", "Led - A K doubleton leads K"},
+    {CLUBS, "AS 7S 3S", "AS", "Led - A high in suit contract"},
     {CLUBS, "KS QS JS 5S", "KS", "Led - Solid sequence"},
+    {CLUBS, "QS JS TS 5S", "QS", "Led - Solid sequence"},
+    {CLUBS, "JS TS 9S 5S", "JS", "Led - Solid sequence"},
+    {CLUBS, "TS 9S 8S 5S", "TS", "Led - Solid sequence"},
+    {CLUBS, "KS QS TS 5S", "KS", "Led - Near sequence"},
+    {CLUBS, "QS JS 9S 5S", "QS", "Led - Near sequence"},
+    {CLUBS, "JS TS 8S 5S", "JS", "Led - Near sequence"},
+    {CLUBS, "TS 9S 7S 5S", "TS", "Led - Near sequence"},
+    {CLUBS, "KS JS TS 5S", "JS", "Led - Interior sequence"},
+    {CLUBS, "KS TS 9S 5S", "TS", "Led - Interior sequence"},
+    {CLUBS, "QS TS 9S 5S", "TS", "Led - Interior sequence"},
     {CLUBS, "KS QS 3S", "KS", "Led - Top of touching honours, 3 card suit"},
+    {CLUBS, "QS JS 5S", "QS", "Led - Top of touching honours, 3 card suit"},
+    {CLUBS, "JS TS 5S", "JS", "Led - Top of touching honours, 3 card suit"},
+    {CLUBS, "TS 9S 5S 4S", "TS", "Led - Top of touching honours, 3 card suit"},
     {CLUBS, "9S 6S 3S", "6S", "Led - MUD for 3 card suit of rags"},
     {CLUBS, "QS 6S 3S", "3S", "Led - Bottom for 3 card suit with an honour"},
     {CLUBS, "9S 7S 5S 3S", "7S", "Led - similar to MUD for 4 card suit of rags"},
@@ -71,6 +103,15 @@ TEST_F(CWhistDefendLead, NoTrumpLeadTakesLongestSuitWithoutStrongFour)
     EXPECT_EQ("Led - Interior sequence", Line());
 }
 
+TEST_F(CWhistDefendLead, NoTrumpLeadBetweenFiveCardSuitsPrefersTheThreeCardSequence)
+{
+    // Hearts come first as the longest suit, but K Q J beats A Q J 10 on the sequence.
+    Contract(NO_TRUMPS, 2);
+    Hand(WEST, "KS QS JS 5S 4S AH QH JH TH 3H 9D 8D 7D");
+    EXPECT_EQ("KS", Play(WEST));
+    EXPECT_EQ("Led - Solid sequence", Line());
+}
+
 TEST_F(CWhistDefendLead, NoTrumpLeadGoesToTheSuitPartnerBid)
 {
     Contract(NO_TRUMPS, 2);
@@ -92,6 +133,16 @@ TEST_F(CWhistDefendLead, SuitLeadWithTrumpControlTakesSingletonOverPartnersSuit)
     CAuction auction = AuctionFromText(&thresholds, SOUTH, "1S P 2S 3H 4S P P P");
     EXPECT_EQ("7D", Play(WEST, &auction));
     EXPECT_EQ("Led - Singleton", Line());
+}
+
+TEST_F(CWhistDefendLead, SuitLeadWithoutTrumpControlGoesToPartnersSuit)
+{
+    Contract(SPADES, 3);
+    Hand(WEST, "9S 5S 2S 7D 8H 4H QC 9C 8C 6C 5C 4C 3C");
+    const CBidThresholds thresholds;
+    CAuction auction = AuctionFromText(&thresholds, SOUTH, "1S P 2S 3H 4S P P P");
+    EXPECT_EQ("8H", Play(WEST, &auction));
+    EXPECT_EQ("Led - High low for doubleton", Line());
 }
 
 TEST_F(CWhistDefendLead, SuitLeadWithoutAuctionScoresSmallDoubletonHighest)
@@ -150,6 +201,33 @@ TEST_F(CWhistDefendLead, LaterLeadReturnsTheSuitLedWithoutASignal)
     Hand(NORTH, "JC 9C KH QH 3H KD QD 3D KS QS 4S 2S");
     EXPECT_EQ("4C", Play(WEST));
     EXPECT_EQ("Led - MUD for 3 card suit of rags", Line());
+}
+
+TEST_F(CWhistDefendLead, LaterLeadCashesTheTopOfARunningSuit)
+{
+    // Only West's A K Q of spades are left: the suit runs, and the ace goes first although
+    // the lead table names the king.
+    Contract(NO_TRUMPS);
+    Completed(WEST, "2S 3S 4S 5S");
+    Completed(WEST, "6S 7S 8S 9S");
+    Completed(WEST, "TS JS 2H 3H");
+    Hand(WEST, "AS KS QS 9H 8H 7D 6D 5C 4C");
+    Hand(NORTH, "KH QH KD QD KC QC");
+    EXPECT_EQ("AS", Play(WEST));
+    EXPECT_EQ("Led - Top of touching honours, 3 card suit", Line());
+}
+
+TEST_F(CWhistDefendLead, EngineForDummysOwnSeatKeepsItsHandWhileDummyIsUnseen)
+{
+    Contract(NO_TRUMPS);
+    Hand(NORTH, "AS KS QS 9H 8H 7H 6H 5H 4H 3H 2H AC KC");
+    CCardPile unseen;
+    CWhistDefend engine(NORTH, NORTH, NO_TRUMPS, 0, &m_hands[NORTH], &unseen,
+                        &m_tricks.m_tricks, &m_trick, nullptr, nullptr);
+    engine.Analyse();
+    EXPECT_EQ(3, engine.GetEstimate(NORTH).GetMinLength(SPADES));
+    EXPECT_EQ(3, engine.GetEstimate(NORTH).GetMaxLength(SPADES));
+    EXPECT_EQ(0, engine.GetEstimate(NORTH).GetMaxLength(DIAMONDS));
 }
 
 TEST_F(CWhistDefendLead, ReadPartnerSignalsFromDiscardsAndFollows)

@@ -1,0 +1,48 @@
+#include "bridge/bidding/BridgeBidder.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/bridge/bidding/BidderTestSupport.h"
+
+using namespace biddertest;
+
+namespace {
+
+// The opener's second call and later calls, worked out by hand (dealer North).
+const SBidCase s_rebids[] = {
+    // Strong 1NT (vulnerable), partner passed, hearts stopped and 16 points: "Gambling".
+    {"1NT P P 2H", "AQ2.KJ2.KQ32.J32", nullptr, BID_2NT, "Gambling", true},
+    // Without a heart stopper the no trump continuation names 1NT, which is gone: a pass.
+    {"1NT P P 2H", "AQ2.432.AKQ2.KJ2", nullptr, BID_NOBID, "", true},
+    // 1H raised to 2H: 23 together reach the three level; no club control makes a trial bid.
+    {"1H P 2H P", "A32.AKJ54.K2.432", nullptr, BID_3C, "Trial bid, asking for min, max or help in suit"},
+    {"1H P 2H P", "A32.AKJ54.K2.432", &g_bTrialBid, BID_3H, "Match major suit, total length > 7, points 23-25"},
+    // Clubs controlled, diamonds not: the trial bid is in diamonds.
+    {"1H P 2H P", "A32.AKJ54.32.K32", nullptr, BID_3D, "Trial bid, asking for min, max or help in suit"},
+    // A preempt has said everything.
+    {"3H P 3NT P", "A2.AKQJ432.32.32", nullptr, BID_NOBID, ""},
+    // 18 distribution points and a new heart suit over 1S: the jump.
+    {"1D P 1S P", "A2.AKJ4.KQ432.32", nullptr, BID_3H, "Alternative biddable suit, jump bid points >= 16"},
+    // Four spades opposite partner's four: the fit; 21 together stop at two.
+    {"1D P 1S P", "K432.A2.KQ432.32", nullptr, BID_2S, "Match major suit, total length > 7, points 19-22"},
+    // Three suits bid by the partnership: no trump with the fourth stopped, else the fourth.
+    {"1S P 2C P 3D P", "K32.Q32.32.Q5432", nullptr, BID_3NT, "We've bid 3 suits and I stop the 4th"},
+    {"1S P 2C P 3D P", "K32.432.Q2.Q5432", nullptr, BID_3H, "We've bid 3 suits can you stop the 4th for NT?"},
+    // Responder after opener's 1NT rebid: four hearts make a fit with 22 together.
+    {"1H P 1S P 1NT P", "AJ432.K432.32.32", nullptr, BID_2H, "Match major suit, total length > 7, points 19-22"},
+    // Partner's jump shift forced to game; the opponents' 3C and partner's pass leave the
+    // forcing rule: spades are too high, so no trump.
+    {"P P 1D P 2S P 2NT 3C P P", "32.5432.AKJ4.K32", nullptr, BID_3NT,
+     "Keeping the bidding open because of game force"},
+};
+
+class CRebidTable : public ::testing::TestWithParam<SBidCase> {};
+
+} // namespace
+
+TEST_P(CRebidTable, RebidsWithTheCallAndTextOfItsRule)
+{
+    ExpectChosenCall(GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(RealHands, CRebidTable, ::testing::ValuesIn(s_rebids));
