@@ -30,9 +30,11 @@ constexpr int GROUP_HEIGHT = 158;
 const int s_nCellLefts[HISTORY_COLUMNS] = {157, 195, 233, 271};
 const int s_nCellTops[HISTORY_ROWS] = {15, 36, 55, 76, 95, 116, 137};
 
+// Picture buttons are picked with the mouse; Tab moves between OK and Hint only, and OK,
+// the first tab stop, has the focus when the box opens.
 CDialogItem Picture(int nID, const CString& strCaption, int x, int y)
 {
-    return CDialogItem{nID, ControlKind::OwnerDrawButton, strCaption, x, y, CELL_SIZE, CELL_SIZE,
+    return CDialogItem{nID, ControlKind::OwnerDrawButton, strCaption, x, y, CELL_SIZE, CELL_SIZE, 0,
                        WS_TABSTOP};
 }
 

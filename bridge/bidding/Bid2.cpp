@@ -89,11 +89,34 @@ BOOL CBid2::IsLegalCall(const CBid& bid) const
 {
     if (bid.IsNoBid() || bid > m_auction.GetHighestBid())
         return TRUE;
-    if (bid.IsDouble())
-        return !m_auction.IsDoubled() && !m_auction.IsRedoubled();
-    if (bid.IsRedouble())
-        return m_auction.IsDoubled();
-    return FALSE;
+    if (!bid.IsDouble() && !bid.IsRedouble())
+        return FALSE;
+    // Only the other side's last action can be doubled or redoubled: a double needs their
+    // bid, a redouble their double of ours.
+    const int nLast = LastActionIndex();
+    if (nLast < 0)
+        return FALSE;
+    const int nSideToCall = m_auction.GetNextSeat() & 1;
+    if ((m_auction.GetSeatOfCall(nLast) & 1) == nSideToCall)
+        return FALSE;
+    const CBid& last = m_auction.m_calls[nLast];
+    return bid.IsDouble() ? !last.IsPassOrDouble() : last.IsDouble();
+}
+
+int CBid2::LastActionIndex() const
+{
+    for (int i = m_auction.GetSize() - 1; i >= 0; --i) {
+        if (!m_auction.m_calls[i].IsNoBid())
+            return i;
+    }
+    return -1;
+}
+
+void CBid2::FocusOK()
+{
+    CWnd* pOK = GetDlgItem(IDC_BID_OK);
+    if (pOK != nullptr)
+        pOK->SetFocus();
 }
 
 int CBid2::GridCell(int nPosition) const
@@ -147,6 +170,8 @@ void CBid2::SelectBid(const CBid& bid)
     m_bBidChosen = true;
     m_chosenBid = bid;
     ShowCallInCell(GridCell(m_nCurrentCell), bid.GetCode());
+    // The picture button took the focus with the click; Enter is to confirm the pick.
+    FocusOK();
     if (m_bSingleClick)
         OnBidOK();
 }
@@ -182,6 +207,7 @@ void CBid2::OnHint()
 void CBid2::OnHistoryButton(UINT nID)
 {
     OnHistoryCell(static_cast<int>(nID) - IDC_HISTORY_FIRST);
+    FocusOK();
 }
 
 void CBid2::OnHistoryCell(int nCell)

@@ -6,8 +6,8 @@
 // The bridge dialog builds one box per auction and, before each DoModal, hands it the auction
 // with Setup; the box works on its own copy and never changes the real auction. DoModal
 // returns IDOK after OK (or after a legal pick in single-click mode) and IDCANCEL after Escape
-// or the close box; the caller then appends GetChosenBid, or a pass. Illegal calls are shown
-// disabled and ignored when picked. Clicking a history cell shows that call's explanation.
+// or the close box; the caller then appends GetChosenBid, or a pass. Calls the rules do not
+// allow are shown disabled and ignored when picked; Enter presses OK. Clicking a history cell shows that call's explanation.
 //
 // The grid holds seven rows of four cells, West to South. When the dealer's empty cells, the
 // calls and the cell of the call being chosen need more rows, the grid scrolls by whole rows
@@ -45,8 +45,8 @@ public:
                BOOL bSingleClick);
     // The call picked; a pass with no thresholds and no explanation until a pick.
     CBid GetChosenBid() const { return m_chosenBid; }
-    // A call the box accepts after the auction copy: a bid above the contract, a pass, a double
-    // of an undoubled auction, a redouble of a doubled one.
+    // A call the box accepts after the auction copy: a pass, a bid above the contract, a
+    // double of the opponents' last bid, a redouble of their double (passes in between).
     BOOL IsLegalCall(const CBid& bid) const;
 
     // Rebuilds the grid from the auction copy and greys the calls that are not legal.
@@ -76,6 +76,10 @@ protected:
     // Takes a legal call as the pick (shown in the current cell); in single-click mode, or in
     // review-only mode with single-click on, continues as OK.
     void SelectBid(const CBid& bid);
+    // Index of the last call other than a pass, or -1.
+    int LastActionIndex() const;
+    // Gives OK the focus, so that Enter confirms the pick whatever was clicked last.
+    void FocusOK();
     // The history cell (0..27) that shows grid position nPosition, or -1 when it is out of view.
     int GridCell(int nPosition) const;
     // Shows the up picture of call code nCode in history cell nCell.

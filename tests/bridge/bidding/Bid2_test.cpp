@@ -129,6 +129,13 @@ TEST_F(Bid2, OffersOnlyTheLegalCallsOfTheAuction)
     EXPECT_FALSE(Enabled(box, BID_REDOUBLE));
     box.DestroyWindow();
 
+    // South to call over partner's bid: no double of one's own side.
+    box.Setup(Auction(NORTH, "1H P"), &m_thresholds, FALSE, FALSE);
+    ASSERT_TRUE(box.Create(IDD_BIDDING));
+    EXPECT_FALSE(Enabled(box, BID_DOUBLE));
+    EXPECT_TRUE(Enabled(box, BID_2C));
+    box.DestroyWindow();
+
     box.Setup(Auction(NORTH, "1H"), &m_thresholds, FALSE, FALSE);
     ASSERT_TRUE(box.Create(IDD_BIDDING));
     EXPECT_FALSE(Enabled(box, BID_1C));
@@ -142,6 +149,8 @@ TEST_F(Bid2, OffersOnlyTheLegalCallsOfTheAuction)
     box.Setup(Auction(NORTH, "1H X"), &m_thresholds, FALSE, FALSE);
     EXPECT_TRUE(box.IsLegalCall(g_bidRedouble));
     EXPECT_FALSE(box.IsLegalCall(g_bidDouble)) << "a second double";
+    box.Setup(Auction(NORTH, "1H X P"), &m_thresholds, FALSE, FALSE);
+    EXPECT_FALSE(box.IsLegalCall(g_bidRedouble)) << "partner's double";
     box.Setup(Auction(NORTH, "1H X XX P"), &m_thresholds, FALSE, FALSE);
     EXPECT_FALSE(box.IsLegalCall(g_bidDouble));
     EXPECT_FALSE(box.IsLegalCall(g_bidRedouble));
@@ -198,15 +207,17 @@ TEST_F(Bid2, EscapeCancelsAndOnlyOkStoresTheBoxRectangle)
     m_hint.m_pMoveBox = &box;
     m_hint.m_rectMoveTo = rectMoved;
 
-    test::ScriptNextDialog(IDD_BIDDING, {test::ClickStep(ButtonOf(BID_1C)), test::ClickStep(IDC_PLAY),
-                                         test::KeyStep(VK_ESCAPE)});
+    test::ScriptNextDialog(IDD_BIDDING, {test::KeyStep(VK_RETURN), test::ClickStep(ButtonOf(BID_1C)),
+                                         test::ClickStep(IDC_PLAY), test::KeyStep(VK_ESCAPE)});
     box.Setup(Auction(SOUTH, ""), &m_thresholds, FALSE, FALSE);
     EXPECT_EQ(IDCANCEL, box.DoModal());
     EXPECT_EQ(g_rectBidInitial, g_rectBid) << "Escape keeps the old place";
+    ASSERT_EQ(2u, test::GetMessageBoxes().size());
+    EXPECT_EQ("Select a bid first", test::GetMessageBoxes()[0].strText) << "Enter presses OK";
 
-    test::ScriptNextDialog(IDD_BIDDING, {test::ClickStep(ButtonOf(BID_1C)), test::ClickStep(IDC_PLAY),
+    test::ScriptNextDialog(IDD_BIDDING, {test::ClickStep(IDC_PLAY), test::ClickStep(ButtonOf(BID_1C)),
                                          test::KeyStep(VK_RETURN)});
-    EXPECT_EQ(IDOK, box.DoModal()) << "Enter presses OK";
+    EXPECT_EQ(IDOK, box.DoModal()) << "Enter after a pick confirms it";
     EXPECT_EQ(rectMoved, g_rectBid);
     EXPECT_EQ(BID_1C, box.GetChosenBid().GetCode());
 }
@@ -217,6 +228,7 @@ TEST_F(Bid2, HistoryGridShowsTheAuctionFromTheDealersColumn)
     // Dealer South: three empty cells, then S 1C, W pass, N 1H, E double, S redouble.
     box.Setup(Auction(SOUTH, "1C P 1H X XX"), &m_thresholds, FALSE, FALSE);
     ASSERT_TRUE(box.Create(IDD_BIDDING));
+    box.ShowWindow(SW_SHOW);
     EXPECT_EQ(3, box.m_nFirstCell);
     EXPECT_EQ(8, box.m_nCurrentCell);
     const char* const szShown[] = {"DASHU", "DASHU", "DASHU", "1CU", "NBU", "1HU", "DOUBLEU", "REDOUBLEU", "DASHU"};
@@ -230,6 +242,7 @@ TEST_F(Bid2, HistoryGridShowsTheAuctionFromTheDealersColumn)
 
     box.Setup(Auction(WEST, "1NT"), &m_thresholds, FALSE, FALSE);
     ASSERT_TRUE(box.Create(IDD_BIDDING));
+    box.ShowWindow(SW_SHOW);
     EXPECT_TRUE(Shows(box.m_historyCells[0], "1NTU")) << "dealer West calls in the first cell";
     EXPECT_TRUE(Visible(box, 1));
     EXPECT_FALSE(Visible(box, 2));
@@ -237,6 +250,7 @@ TEST_F(Bid2, HistoryGridShowsTheAuctionFromTheDealersColumn)
 
     box.Setup(Auction(NORTH, ""), &m_thresholds, FALSE, FALSE);
     ASSERT_TRUE(box.Create(IDD_BIDDING));
+    box.ShowWindow(SW_SHOW);
     EXPECT_TRUE(Visible(box, 0)) << "West's empty cell before dealer North";
     EXPECT_TRUE(Visible(box, 1)) << "the cell of the call being chosen";
     EXPECT_FALSE(Visible(box, 2));
@@ -290,7 +304,6 @@ TEST_F(Bid2, TheSameBoxRunsEveryTurnFromTheAuctionItWasLastGiven)
     box.Setup(auction, &m_thresholds, FALSE, FALSE);
     ASSERT_EQ(IDOK, box.DoModal());
     auction.m_calls.push_back(box.GetChosenBid());
-    EXPECT_EQ(0, box.m_auction.GetSize() - 0) << "the box worked on its own copy";
     for (const char* szCall : {"2C", "P", "X"})
         auction.m_calls.push_back(CBid(&m_thresholds, CallCodeFromText(szCall), ""));
 
@@ -330,10 +343,11 @@ TEST_F(Bid2, LongAuctionScrollsTheGridByRowsAndNeverLeavesIt)
     // one row below the grid, so the grid scrolls one row up.
     std::string strCalls;
     for (int nCode = BID_1C; nCode <= BID_5NT; ++nCode)
-        strCalls += std::string(g_szBidBitmaps[nCode + 2]).substr(0, std::string(g_szBidBitmaps[nCode + 2]).size() - 1) + " ";
+        strCalls += std::string(GetBidPictureCaption(nCode + BID_PICTURE_OFFSET)) + " ";
     CBid2 box(nullptr, &m_hint);
     box.Setup(Auction(SOUTH, strCalls.c_str()), &m_thresholds, FALSE, FALSE);
     ASSERT_TRUE(box.Create(IDD_BIDDING));
+    box.ShowWindow(SW_SHOW);
     EXPECT_EQ(28, box.m_nCurrentCell);
     EXPECT_EQ(1, box.m_nTopRow);
     EXPECT_TRUE(Shows(box.m_historyCells[0], "1DU")) << "position 4 holds the second call";
@@ -342,6 +356,7 @@ TEST_F(Bid2, LongAuctionScrollsTheGridByRowsAndNeverLeavesIt)
     EXPECT_FALSE(Visible(box, 25));
 
     test::ClickControl(&box, IDC_HISTORY_FIRST);
+    test::RunUntilIdle();
     test::ClickControl(&box, ButtonOf(BID_6S));
     test::RunUntilIdle();
     EXPECT_EQ((std::vector<CString>{"call 1"}), MessageTexts());
