@@ -2,13 +2,15 @@
 // application object.
 
 #include "app/GameFactory.h"
-#include "app/VarrowApp.h"
 #include "app/MainDlg.h"
+#include "app/VarrowApp.h"
+#include "bridge/table/BidWhistDlg.h"
+#include "bridge/table/DummyDlg.h"
 #include "nettable/MauMauDlg.h"
 #include "resources/Resources.h"
-#include "rummy/RummyDlg.h"
 #include "resources/VarrowResources.h"
 #include "resources/resource.h"
+#include "rummy/RummyDlg.h"
 #include "varrow/VarrowDlg.h"
 
 // The one application object; AfxWinMain runs it.
@@ -16,16 +18,21 @@ CVarrowApp theApp;
 
 namespace {
 
-// Tells the launcher which window each of its game commands opens. A game joins the suite
-// with one CGameFactory::Register line here, naming its command, its template and a maker
-// such as [](CMainDlg* p) -> CGameDlg* { return new CRummyDlg(p, p); }. Commands without a
-// line open nothing; no game window is built yet.
+// Tells the launcher which window each of its game commands opens: a game joins the suite
+// with one CGameFactory::Register line here, naming its command, its template and a maker.
+// Commands without a line open nothing.
 void RegisterGames()
 {
     CGameFactory::Register(ID_GAME_RUMMY, IDD_RUMMY,
                            [](CMainDlg* p) -> CGameDlg* { return new CRummyDlg(p, p); });
-    CGameFactory::Register(ID_GAME_VARROW, IDD_VARROW, [](CMainDlg* p) -> CGameDlg* { return new CVarrowDlg(p, p); });
-    CGameFactory::Register(ID_GAME_NETWORK, IDD_VARROW, [](CMainDlg* p) -> CGameDlg* { return new CMauMauDlg(p, p); });
+    CGameFactory::Register(ID_GAME_VARROW, IDD_VARROW,
+                           [](CMainDlg* p) -> CGameDlg* { return new CVarrowDlg(p, p); });
+    CGameFactory::Register(ID_GAME_NETWORK, IDD_VARROW,
+                           [](CMainDlg* p) -> CGameDlg* { return new CMauMauDlg(p, p); });
+    CGameFactory::Register(ID_GAME_DUMMY, IDD_GAME_TABLE,
+                           [](CMainDlg* p) -> CGameDlg* { return new CDummyDlg(p, p); });
+    CGameFactory::Register(ID_FILE_PLAYBRIDGE, IDD_GAME_TABLE,
+                           [](CMainDlg* p) -> CGameDlg* { return new CBidWhistDlg(p, p); });
 }
 
 } // namespace

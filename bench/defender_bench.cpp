@@ -5,42 +5,17 @@
 
 #include <benchmark/benchmark.h>
 
-#include <sstream>
-#include <string>
-
 #include "bridge/bidding/Auction.h"
 #include "bridge/bidding/BidThresholds.h"
 #include "bridge/play/whistdefend.h"
+#include "tests/support/BridgeCards.h"
 
 namespace {
 
-constexpr int NORTH = 0;
-constexpr int EAST = 1;
-constexpr int SOUTH = 2;
-constexpr int WEST = 3;
-constexpr int HEARTS = 2;
-constexpr int SPADES = 3;
+using namespace bridgecards;
+
 // Four spades by South: level 4 counted from 0.
 constexpr int FOUR_LEVEL = 3;
-
-CCard MakeCard(const std::string& strName, int nTrumps)
-{
-    const std::string ranks = "A23456789TJQK";
-    const std::string suits = "CDHS";
-    const int nRank = static_cast<int>(ranks.find(strName[0])) + 1;
-    const int nSuit = static_cast<int>(suits.find(strName[1]));
-    const int nOrder = nRank == RANK_ACE ? ORDER_ACE : nRank - 1;
-    const int nPoints = nRank == RANK_ACE ? 4 : (nRank >= RANK_JACK ? nRank - RANK_TEN : 0);
-    return CCard(nRank, nSuit, nOrder + (nSuit == nTrumps ? TRUMP_BONUS : 0), nPoints);
-}
-
-void AddCards(CCardPile& pile, const std::string& strNames, int nTrumps)
-{
-    std::istringstream names(strNames);
-    std::string strName;
-    while (names >> strName)
-        pile.AddCard(MakeCard(strName, nTrumps));
-}
 
 // Four spades by South after 1S P 2S 3H 4S and three passes; dummy North is open.
 class CDefendDeal {
@@ -61,7 +36,6 @@ public:
         m_trick.SetTrumps(SPADES);
         m_trick.SetLeader(WEST);
     }
-    ~CDefendDeal() { m_tricks.DeleteAll(); }
     CDefendDeal(const CDefendDeal&) = delete;
     CDefendDeal& operator=(const CDefendDeal&) = delete;
 
@@ -72,15 +46,14 @@ public:
         Play(WEST, "7D 3D AD JD");
         Play(EAST, "AH 9H 8H 5H");
         Play(EAST, "KH 3H 2S 7H");
-        m_trick.SetLeader(WEST);
-        for (const char* szCard : {"QC", "7C"})
-            Move(szCard, m_trick);
+        m_trick = Trick(WEST, "QC 7C", SPADES);
+        TakeFromHands(m_trick);
     }
 
     CCard ChooseCard(int nSeat)
     {
         CCardPile* pHand = nSeat == WEST ? &m_west : &m_east;
-        CWhistDefend engine(nSeat, NORTH, SPADES, FOUR_LEVEL, pHand, &m_north, &m_tricks, &m_trick,
+        CWhistDefend engine(nSeat, NORTH, SPADES, FOUR_LEVEL, pHand, &m_north, &m_tricks.m_tricks, &m_trick,
                             &m_auction, nullptr);
         engine.Analyse();
         return engine.ChooseCard();
@@ -89,31 +62,25 @@ public:
 private:
     void Play(int nLeader, const std::string& strCards)
     {
-        CTrick* pTrick = new CTrick;
-        pTrick->SetLeader(nLeader);
-        pTrick->SetTrumps(SPADES);
-        std::istringstream names(strCards);
-        std::string strName;
-        while (names >> strName)
-            Move(strName, *pTrick);
-        m_tricks.Add(pTrick);
+        m_tricks.Add(nLeader, strCards, SPADES);
+        TakeFromHands(Pile(strCards, SPADES));
     }
 
-    // Takes the card out of whichever hand this bench tracks and adds it to dest.
-    void Move(const std::string& strName, CCardPile& dest)
+    // Takes the played cards out of whichever hand this bench tracks.
+    void TakeFromHands(const CCardPile& played)
     {
-        const CCard card = MakeCard(strName, SPADES);
-        for (CCardPile* pHand : {&m_west, &m_east, &m_north}) {
-            if (pHand->Contains(card))
-                pHand->RemoveCard(card);
+        for (const CCard& card : played.m_cards) {
+            for (CCardPile* pHand : {&m_west, &m_east, &m_north}) {
+                if (pHand->Contains(card))
+                    pHand->RemoveCard(card);
+            }
         }
-        dest.AddCard(card);
     }
 
     CCardPile m_west;
     CCardPile m_east;
     CCardPile m_north;
-    CPileGroup m_tricks;
+    CTrickList m_tricks;
     CTrick m_trick;
     CBidThresholds m_thresholds;
     CAuction m_auction;

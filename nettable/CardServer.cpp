@@ -39,8 +39,9 @@ void CCardServer::Send(const CString& strText)
 
 void CCardServer::OnSocketClose(CCardSocket* pSocket)
 {
-    const auto it = std::find_if(m_clients.begin(), m_clients.end(),
-                                 [pSocket](const auto& pClient) { return pClient.get() == pSocket; });
+    const auto it =
+        std::find_if(m_clients.begin(), m_clients.end(),
+                     [pSocket](const auto& pClient) { return pClient.get() == pSocket; });
     if (it == m_clients.end())
         return;
     m_clients.erase(it);

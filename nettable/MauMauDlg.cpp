@@ -34,17 +34,14 @@ constexpr int SIDE_HAND_SLOTS = 1;
 constexpr int TABLE_MARGIN = 4;
 constexpr int HAND_LEFT_SHIFT = 84;
 constexpr int CENTRE_LEFT_SHIFT = 28;
-// The seat names: boxes of this size, this far from the centre card; East's lies further
-// out to clear the cards played there.
+// The seat names: boxes of this size, LABEL_GAP from the centre card, except East's, which
+// starts EAST_LABEL_GAP right of it.
 constexpr int LABEL_WIDTH = 70;
 constexpr int LABEL_HEIGHT = 20;
 constexpr int LABEL_GAP = 4;
 constexpr int EAST_LABEL_GAP = 60;
 
 const CSize HALF_CARD(CARD_WIDTH / 2, CARD_HEIGHT / 2);
-
-// Moves a drag that starts from the card under the pointer.
-constexpr int DRAG_KIND = 0;
 
 } // namespace
 
@@ -217,7 +214,7 @@ void CMauMauDlg::StartDrag(CPoint point)
         return;
     m_ptDrag = point - HALF_CARD;
     m_bDragging = true;
-    m_drag = CCardMove(m_west.m_cards[nIndex], DRAG_KIND, nIndex, -1, &m_west, nullptr);
+    m_drag = CCardMove(m_west.m_cards[nIndex], MOVE_FROM_HAND, nIndex, -1, &m_west, nullptr);
     m_drag.TakeFromSource();
     DrawPile(m_west);
     CClientDC dc(this);

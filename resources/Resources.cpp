@@ -2,6 +2,7 @@
 
 #include "resources/BidPictures.h"
 #include "resources/BiddingTemplate.h"
+#include "resources/BridgeOptionTemplates.h"
 #include "resources/CardPictures.h"
 #include "resources/ConventionsTemplate.h"
 #include "resources/ExplainTemplate.h"
@@ -23,4 +24,5 @@ void RegisterAllResources()
     RegisterRummyTemplate();
     RegisterTableMenu();
     RegisterNetworkMenu();
+    RegisterBridgeOptionTemplates();
 }

@@ -16,11 +16,14 @@
 // The window is hidden, not destroyed, when it is closed (WM_CLOSE is not routed), so it
 // keeps its launcher slot; its rectangle is read from "VarrowRect" but never written.
 
+#include <cstdint>
+
 #include "cardtable/CardMove.h"
 #include "cardtable/CardPile.h"
 #include "cardtable/GameDlg.h"
 #include "cardtable/MoveList.h"
 #include "cardtable/PileGroup.h"
+#include "varrow/PositionSet.h"
 
 class CVarrowDlg : public CGameDlg {
 public:
@@ -85,6 +88,9 @@ protected:
     // moves: the pay-off top, hand cards and discard tops. Updates m_bestMoves and
     // m_nBestScore and leaves the piles and moves as it found them.
     void SearchMoves(CMoveList& moves, CCardPile& hand, CCardPile& payoff, CPileGroup& discards);
+    // A fingerprint of the position the search has reached: hand, discard piles and the
+    // centre piles in play.
+    uint64_t PositionKey(const CCardPile& hand, const CPileGroup& discards) const;
     // The score of a sequence for the player to move: its CMoveList score, less a penalty
     // when its last card is one below the opponent's pay-off top.
     int SequenceScore(const CMoveList& moves);
@@ -127,6 +133,8 @@ protected:
     // The best sequence the current computer step found, and its score.
     CMoveList m_bestMoves;
     int m_nBestScore = 0;
+    // The positions the current step's search has been through.
+    CPositionSet m_searched;
     // Computer steps in a row that moved no card; two or more make the next click on the
     // stock gather and deal again.
     int m_nIdleSteps = 0;

@@ -46,9 +46,6 @@ constexpr int GRAND_FIRST_CONTROLS = 4;
 constexpr int GRAND_SECOND_CONTROLS = 3;
 // Calls back to partner's call of the round before.
 constexpr int PARTNER_EARLIER_FROM_END = 6;
-constexpr int DOUBLED_CALL_FROM_END = 3;
-constexpr int DOUBLED_CALL_FROM_END_AFTER_PASS = 5;
-constexpr int DOUBLED_CALL_LOOKBACK_CALLS = 4;
 
 // Everything one answer reads and the decision it fills.
 struct SContinuation {
@@ -449,24 +446,20 @@ void AnswerKingAsk(SContinuation& c)
 
 void AnswerBlackwood(SContinuation& c)
 {
-    const int nAces = c.hand.GetAces();
+    // One step per ace from clubs, none and four sharing the first.
+    static const char* const s_szAces[] = {"Zero or four aces", "One ace", "Two aces", "Three aces"};
+    const int nStep = c.hand.GetAces() % ALL_ACES;
     if (c.rightCall.IsPassOrDouble()) {
-        // Clubs show none or all four, then one step per ace.
-        static const char* const s_szAces[] = {"Zero or four aces", "One ace", "Two aces", "Three aces"};
-        const int nStep = nAces % ALL_ACES;
         Decide(c.decision, LEVEL_FIVE, STRAIN_CLUBS + nStep, s_szAces[nStep]);
         return;
     }
-    // Over interference: pass with one ace, the next strains up with two and three, double
-    // with none or four.
-    const int nTheirs = c.rightCall.GetSuit();
-    if (nAces == 2)
-        Lowest(c, (nTheirs + 1) % STRAIN_COUNT, "Two aces");
-    else if (nAces == 3)
-        Lowest(c, (nTheirs + 2) % STRAIN_COUNT, "Three aces");
-    else if (nAces != 1) {
+    // Over the opponents' bid none or four aces double, one passes, and two or three name the
+    // first or second strain above their call.
+    if (nStep == 0) {
         c.decision.m_bDouble = true;
-        c.decision.m_strText = "Zero or four aces";
+        c.decision.m_strText = s_szAces[nStep];
+    } else if (nStep > 1) {
+        Lowest(c, (c.rightCall.GetSuit() + nStep - 1) % STRAIN_COUNT, s_szAces[nStep]);
     }
 }
 
@@ -662,13 +655,7 @@ void AnswerFourthSuit(SContinuation& c)
 
 void AnswerPartnersDouble(SContinuation& c)
 {
-    const int nSize = c.auction.GetSize();
-    int nIndex = nSize - DOUBLED_CALL_FROM_END;
-    if (nIndex >= 0 && c.auction.m_calls[nIndex].IsNoBid() && nSize > DOUBLED_CALL_LOOKBACK_CALLS)
-        nIndex = nSize - DOUBLED_CALL_FROM_END_AFTER_PASS;
-    const CBid doubled = nIndex >= 0 ? c.auction.m_calls[nIndex] : g_bidNoBid;
-    c.bidder.AnswerTakeOutDouble(c.decision, c.hand, c.own, c.partner, doubled, c.rightCall, c.nTotal,
-                                 c.nHighTotal);
+    c.bidder.AnswerTakeOutDouble(c.decision, c.hand, c.own, c.partner, c.rightCall, c.nTotal, c.nHighTotal);
 }
 
 void ContinueAfterDoubleAnswer(SContinuation& c)

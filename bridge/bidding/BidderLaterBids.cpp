@@ -16,6 +16,9 @@ constexpr int REPEATED_SUIT = 1;
 constexpr int DOUBLETON = 2;
 // Joint lengths up to this leave no suit worth playing: no trump instead.
 constexpr int NO_TRUMP_JOINT_LENGTH = 4;
+// GetNthLastCall counts a seat's calls back from the end: the last and the one before it.
+constexpr int LAST_CALL = 1;
+constexpr int PREVIOUS_CALL = 2;
 
 // The lowest suit in which both summaries together show a fit; -1 when none.
 int LowestShownFit(const CBidSummary& own, const CBidSummary& partner)
@@ -73,10 +76,10 @@ CBid CBridgeBidder::LaterBid() const
 {
     SBidValues v;
     GetBidValues(v);
-    v.m_mine = m_auction.GetNthLastCall(1, v.m_nMe);
-    v.m_minePrevious = m_auction.GetNthLastCall(2, v.m_nMe);
-    v.m_partnerCall = m_auction.GetNthLastCall(1, v.m_nPartner);
-    v.m_partnerPrevious = m_auction.GetNthLastCall(2, v.m_nPartner);
+    v.m_mine = m_auction.GetNthLastCall(LAST_CALL, v.m_nMe);
+    v.m_minePrevious = m_auction.GetNthLastCall(PREVIOUS_CALL, v.m_nMe);
+    v.m_partnerCall = m_auction.GetNthLastCall(LAST_CALL, v.m_nPartner);
+    v.m_partnerPrevious = m_auction.GetNthLastCall(PREVIOUS_CALL, v.m_nPartner);
     v.m_right = GetCallFromEnd(1);
     FillLaterSuits(v);
 

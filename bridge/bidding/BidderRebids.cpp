@@ -10,7 +10,7 @@ namespace {
 
 constexpr int OPENING_FROM_END = 4;
 constexpr int LEFT_CALL_FROM_END = 3;
-// Five or more of the first suit, at most four of the new one with at most 7 points in it:
+// More than five cards of the first suit, at most four of the new one with at most 7 points:
 // a new suit that would only misdescribe a one-suited hand.
 constexpr int ONE_SUITER_LENGTH = 5;
 constexpr int ONE_SUITER_NEW_POINTS = 7;

@@ -13,10 +13,11 @@ namespace {
 
 // Fewer calls than this and partner's double is still the first round's take-out double.
 constexpr int TAKE_OUT_DOUBLE_CALLS = 8;
-// With more calls than this a pass three places back leaves the double's target further back.
+// The doubled call is three places back; with more calls than four and a pass there, five.
 constexpr int DOUBLED_CALL_LOOKBACK_CALLS = 4;
 constexpr int DOUBLED_CALL_FROM_END = 3;
 constexpr int DOUBLED_CALL_FROM_END_AFTER_PASS = 5;
+// Partnership points for a five-card suit at its level, and (more than) for no trump.
 constexpr int DOUBLE_ANSWER_SUIT_POINTS = 19;
 constexpr int DOUBLE_ANSWER_NO_TRUMP_POINTS = 18;
 constexpr double PREEMPT_RAISE_QUICK_TRICKS = 3.0;
@@ -95,9 +96,12 @@ int CBridgeBidder::BestNewSuit(const CHand& hand, const CBidSummary& own, const 
 }
 
 void CBridgeBidder::AnswerTakeOutDouble(SDecision& decision, const CHand& hand, const CBidSummary& own,
-                                        const CBidSummary& partner, const CBid& doubledCall,
-                                        const CBid& rightCall, int nTotal, int nHighTotal) const
+                                        const CBidSummary& partner, const CBid& rightCall, int nTotal,
+                                        int nHighTotal) const
 {
+    CBid doubledCall = GetCallFromEnd(DOUBLED_CALL_FROM_END);
+    if (doubledCall.IsNoBid() && m_auction.GetSize() > DOUBLED_CALL_LOOKBACK_CALLS)
+        doubledCall = GetCallFromEnd(DOUBLED_CALL_FROM_END_AFTER_PASS);
     const int nDoubled = doubledCall.GetSuit();
     const int nLongest = hand.GetLongestSuit();
     if (nTotal >= DOUBLE_ANSWER_SUIT_POINTS && hand.GetLongestLength() >= FIVE_CARDS && nLongest != nDoubled) {
@@ -127,11 +131,8 @@ CBid CBridgeBidder::RespondToPartner(bool bPartnerIntervened) const
         ContinueAuction(decision, values.Hand(), values.Own(), values.Partner(), partnerCall, rightCall,
                         g_bidNoBid, NO_SUIT, g_bidNoBid, g_bidNoBid);
     } else if (bPartnerIntervened && m_auction.GetSize() < TAKE_OUT_DOUBLE_CALLS && partnerCall.IsDouble()) {
-        CBid doubledCall = GetCallFromEnd(DOUBLED_CALL_FROM_END);
-        if (doubledCall.IsNoBid() && m_auction.GetSize() > DOUBLED_CALL_LOOKBACK_CALLS)
-            doubledCall = GetCallFromEnd(DOUBLED_CALL_FROM_END_AFTER_PASS);
-        AnswerTakeOutDouble(decision, values.Hand(), values.Own(), values.Partner(), doubledCall, rightCall,
-                            values.m_nTotal, values.m_nHighTotal);
+        AnswerTakeOutDouble(decision, values.Hand(), values.Own(), values.Partner(), rightCall, values.m_nTotal,
+                            values.m_nHighTotal);
     } else if (partnerCall.IsNoTrump()) {
         RespondToNoTrump(decision, values, partnerCall);
     } else if (partnerCall.IsSuitBid() && partnerCall.GetLevel() == LEVEL_ONE) {
@@ -163,9 +164,9 @@ void CBridgeBidder::RespondToNoTrump(SDecision& decision, const SBidValues& valu
         LevelForPoints(values.m_nTotal, values.m_nHighTotal, STRAIN_NOTRUMP, nNew, decision.m_nLevel,
                        decision.m_strText);
     } else if (!bTwoNoTrump || nLong == NO_SUIT) {
-        const int nTheirs = (values.m_nMe + LEFT_OPPONENT) % SEAT_COUNT;
-        const bool bTheyBidSpades = values.m_summaries[nTheirs].m_nSuitBid[STRAIN_SPADES] != 0
-            || values.m_summaries[(values.m_nMe + RIGHT_OPPONENT) % SEAT_COUNT].m_nSuitBid[STRAIN_SPADES] != 0;
+        const CBidSummary& left = values.m_summaries[(values.m_nMe + LEFT_OPPONENT) % SEAT_COUNT];
+        const CBidSummary& right = values.m_summaries[(values.m_nMe + RIGHT_OPPONENT) % SEAT_COUNT];
+        const bool bTheyBidSpades = left.m_nSuitBid[STRAIN_SPADES] != 0 || right.m_nSuitBid[STRAIN_SPADES] != 0;
         if (g_bStayman && partnerCall.GetCode() == BID_1NT
             && values.m_nHighTotal >= thresholds.m_nCombined[COMBINED_NO_TRUMP][LEVEL_THREE]
             && (hand.GetSuitLength(STRAIN_SPADES) >= FOUR_CARDS || hand.GetSuitLength(STRAIN_HEARTS) >= FOUR_CARDS)
@@ -205,13 +206,15 @@ void CBridgeBidder::RespondToOneOfASuit(SDecision& decision, const SBidValues& v
     const bool bAbove = !rightCall.IsPassOrDouble() && rightCall.GetSuit() > nNew;
     const int nSupport = (bFit ? hand.SupportPoints(nTheirs) : values.m_nDistribution) + values.PartnerMin();
     const int nTotal = values.m_nTotal;
-    // Two clubs would be Swiss's neighbour, so a club jump shift to the two level is not made.
-    const bool bJumpShiftOk = nNew != NO_SUIT && !(g_bSwiss && nNew == STRAIN_CLUBS && nNewLevel == LEVEL_TWO);
+    // With Swiss a jump to four clubs would be read as Swiss, so clubs open only at the three
+    // level are not shown by a jump.
+    const bool bJumpShiftOk = nNew != NO_SUIT && !(g_bSwiss && nNew == STRAIN_CLUBS && nNewLevel == LEVEL_THREE);
     const bool bSwiss = g_bSwiss && bMajor && nTotal >= SWISS_MIN_TOTAL && nTotal <= SWISS_MAX_TOTAL
         && hand.GetSuitLength(nTheirs) >= FOUR_CARDS;
     const int nAces = hand.GetAces();
     const int nFitPoints = hand.SupportPoints(nTheirs) + values.PartnerMin();
 
+    // The first row that applies decides.
     if (nSupport >= t.m_nCombined[COMBINED_NEW_SUIT][LEVEL_SIX] && bFit && g_bBlackwood) {
         AskBlackwood(decision.m_nSuit, decision.m_nLevel, decision.m_strText);
     } else if (nTotal >= t.m_nJumpShiftMin + t.m_nJumpShiftMargin && bAbove && bJumpShiftOk) {

@@ -100,11 +100,12 @@ public:
     // My best new suit: the longest biddable suit that neither summary of my side has bid and
     // no opponent has named, the higher on equal lengths; -1 when none.
     int BestNewSuit(const CHand& hand, const CBidSummary& own, const CBidSummary& partner) const;
-    // The answer to partner's take-out double of doubledCall after rightCall, with nTotal and
-    // nHighTotal the partnership's points counted with and without distribution.
+    // The answer to partner's take-out double of the call three places back (five when that is
+    // a pass after more than four calls), after rightCall; nTotal and nHighTotal are the
+    // partnership's points counted with and without distribution.
     void AnswerTakeOutDouble(SDecision& decision, const CHand& hand, const CBidSummary& own,
-                             const CBidSummary& partner, const CBid& doubledCall,
-                             const CBid& rightCall, int nTotal, int nHighTotal) const;
+                             const CBidSummary& partner, const CBid& rightCall, int nTotal,
+                             int nHighTotal) const;
 
 protected:
     // Four hands without cards, an empty auction and the default thresholds.

@@ -435,7 +435,8 @@ int CWhistDefend::BestScoredLeadSuit() const
     return nChoice;
 }
 
-int CWhistDefend::BestFlaggedLeadSuit() const
+template <typename ValueOf>
+int CWhistDefend::BestLeadSuitBy(ValueOf valueOf) const
 {
     int nChoice = NO_SUIT;
     int nBestValue = 0;
@@ -443,16 +444,7 @@ int CWhistDefend::BestFlaggedLeadSuit() const
     for (int nSuit = 0; nSuit < SUIT_COUNT; ++nSuit) {
         if (Length(nSuit) == 0)
             continue;
-        const bool bPartnerRuffs = PartnerMayRuff(nSuit);
-        const bool bTheyRuff = DeclarerSideMayRuff(nSuit);
-        // The first lead has no tricks to read: only these reasons apply.
-        bool reasons[LEAD_REASONS] = {};
-        reasons[REASON_PARTNER_RUFFS] = bPartnerRuffs;
-        reasons[REASON_PARTNER_BID] = HasBidSuit(nSuit, Partner()) && !bTheyRuff;
-        reasons[REASON_DUMMY_NOT_BID] = !HasBidSuit(nSuit, m_nDummy);
-        reasons[REASON_NO_RUFF_AGAINST] = !bTheyRuff || bPartnerRuffs;
-        reasons[REASON_DECLARER_NOT_BID] = !HasBidSuit(nSuit, Declarer());
-        const int nValue = SumWeights(reasons, s_leadReasonWeights, LEAD_REASONS);
+        const int nValue = valueOf(nSuit);
         const int nTie = LeadTieValue(nSuit);
         if (nValue > nBestValue || (nValue == nBestValue && nTie >= nBestTie)) {
             nChoice = nSuit;
@@ -461,6 +453,25 @@ int CWhistDefend::BestFlaggedLeadSuit() const
         }
     }
     return nChoice;
+}
+
+int CWhistDefend::FirstLeadFlags(int nSuit) const
+{
+    const bool bPartnerRuffs = PartnerMayRuff(nSuit);
+    const bool bTheyRuff = DeclarerSideMayRuff(nSuit);
+    // The first lead has no tricks to read: only these reasons apply.
+    bool reasons[LEAD_REASONS] = {};
+    reasons[REASON_PARTNER_RUFFS] = bPartnerRuffs;
+    reasons[REASON_PARTNER_BID] = HasBidSuit(nSuit, Partner()) && !bTheyRuff;
+    reasons[REASON_DUMMY_NOT_BID] = !HasBidSuit(nSuit, m_nDummy);
+    reasons[REASON_NO_RUFF_AGAINST] = !bTheyRuff || bPartnerRuffs;
+    reasons[REASON_DECLARER_NOT_BID] = !HasBidSuit(nSuit, Declarer());
+    return SumWeights(reasons, s_leadReasonWeights, LEAD_REASONS);
+}
+
+int CWhistDefend::BestFlaggedLeadSuit() const
+{
+    return BestLeadSuitBy([this](int nSuit) { return FirstLeadFlags(nSuit); });
 }
 
 int CWhistDefend::ChooseSuitLeadSuit() const
@@ -697,21 +708,8 @@ int CWhistDefend::ChooseLaterLeadSuit() const
     bool encouraged[SUIT_COUNT];
     bool discouraged[SUIT_COUNT];
     ReadPartnerSignals(encouraged, discouraged);
-    int nChoice = NO_SUIT;
-    int nBestValue = 0;
-    int nBestTie = 0;
-    for (int nSuit = 0; nSuit < SUIT_COUNT; ++nSuit) {
-        if (Length(nSuit) == 0)
-            continue;
-        const int nValue = LaterLeadFlags(nSuit, encouraged, discouraged);
-        const int nTie = LeadTieValue(nSuit);
-        if (nValue > nBestValue || (nValue == nBestValue && nTie >= nBestTie)) {
-            nChoice = nSuit;
-            nBestValue = nValue;
-            nBestTie = nTie;
-        }
-    }
-    return nChoice;
+    return BestLeadSuitBy(
+        [&](int nSuit) { return LaterLeadFlags(nSuit, encouraged, discouraged); });
 }
 
 // ---------------------------------------------------------------------------------------

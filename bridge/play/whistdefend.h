@@ -139,7 +139,13 @@ private:
     // The suit step 3 of the suit-contract choice takes from partner's bidding, or -1.
     int PartnerSuitAgainstTrumps(bool bTrumpControl, int nSingleton) const;
     int BestScoredLeadSuit() const;
+    // The held suit of the highest valueOf(nSuit); on equal values a later suit wins unless
+    // its LeadTieValue is lower. NO_SUIT when the hand is empty.
+    template <typename ValueOf>
+    int BestLeadSuitBy(ValueOf valueOf) const;
     int BestFlaggedLeadSuit() const;
+    // The weighted lead reasons of nSuit for the opening lead and for a later one.
+    int FirstLeadFlags(int nSuit) const;
     int LaterLeadFlags(int nSuit, const bool encouraged[SUIT_COUNT],
                        const bool discouraged[SUIT_COUNT]) const;
     // Whether the second hand plays high; writes the line of the reason when it does.

@@ -56,6 +56,13 @@ public:
     CPoint& operator-=(const SIZE& size) { x -= size.cx; y -= size.cy; return *this; }
 };
 
+// The point a mouse message carries in its lParam: x in the low word, y in the high word,
+// each a signed 16-bit value (negative to the left of or above the window).
+inline CPoint PointFromLParam(LPARAM lParam)
+{
+    return CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+}
+
 class CRect : public RECT {
 public:
     CRect() : RECT{0, 0, 0, 0} {}

@@ -119,6 +119,12 @@ void CMessageQueue::RemoveMessagesFor(HWND hWnd)
                    m_posted.end());
 }
 
+void CMessageQueue::DiscardPosted()
+{
+    m_posted.clear();
+    m_bQuitPosted = false;
+}
+
 void CMessageQueue::RegisterIdleSource(IdleSource* pSource)
 {
     if (pSource != nullptr && std::find(m_sources.begin(), m_sources.end(), pSource) == m_sources.end())

@@ -32,6 +32,9 @@ public:
 
     // Drops every queued message for a window that is going away.
     void RemoveMessagesFor(HWND hWnd);
+    // Drops every posted message and a pending quit. Invalid windows stay invalid: their
+    // paints are made afresh when a loop next finds the queue empty.
+    void DiscardPosted();
     // Number of posted messages waiting.
     size_t GetPostedCount() const { return m_posted.size(); }
 

@@ -215,14 +215,21 @@ BOOL CAsyncSocket::Accept(CAsyncSocket& rConnectedSocket, SOCKADDR* lpSockAddr,
     return TRUE;
 }
 
-int CAsyncSocket::Send(const void* lpBuf, int nBufLen, int nFlags)
+int CAsyncSocket::TransferError(const void* lpBuf, int nBufLen) const
 {
     if (m_hSocket < 0)
-        return FailWithSocketError(ENOTSOCK);
+        return ENOTSOCK;
     if (m_state != State::Connected && m_state != State::Finished)
-        return FailWithSocketError(ENOTCONN);
+        return ENOTCONN;
     if (nBufLen < 0 || (!lpBuf && nBufLen > 0))
-        return FailWithSocketError(EFAULT);
+        return EFAULT;
+    return 0;
+}
+
+int CAsyncSocket::Send(const void* lpBuf, int nBufLen, int nFlags)
+{
+    if (const int nError = TransferError(lpBuf, nBufLen))
+        return FailWithSocketError(nError);
     const ssize_t nSent = ::send(m_hSocket, lpBuf, static_cast<size_t>(nBufLen),
                                  nFlags | MSG_NOSIGNAL);
     if (nSent >= 0)
@@ -234,12 +241,8 @@ int CAsyncSocket::Send(const void* lpBuf, int nBufLen, int nFlags)
 
 int CAsyncSocket::Receive(void* lpBuf, int nBufLen, int nFlags)
 {
-    if (m_hSocket < 0)
-        return FailWithSocketError(ENOTSOCK);
-    if (m_state != State::Connected && m_state != State::Finished)
-        return FailWithSocketError(ENOTCONN);
-    if (nBufLen < 0 || (!lpBuf && nBufLen > 0))
-        return FailWithSocketError(EFAULT);
+    if (const int nError = TransferError(lpBuf, nBufLen))
+        return FailWithSocketError(nError);
     m_bReceiveArmed = true;
     const ssize_t nRead = ::recv(m_hSocket, lpBuf, static_cast<size_t>(nBufLen), nFlags);
     if (nRead >= 0)

@@ -110,6 +110,8 @@ private:
 
     void Attach(int hSocket, State state);
     void ReleaseSocket();
+    // Why Send or Receive cannot move nBufLen bytes at lpBuf now (an errno value), or 0.
+    int TransferError(const void* lpBuf, int nBufLen) const;
     // Replaces the system socket under the same descriptor with a fresh one bound as the
     // old one was, since a socket whose connection failed cannot connect again.
     BOOL RenewSocket();

@@ -65,6 +65,20 @@ bool JoinSubKey(const std::string& strParent, LPCTSTR lpSubKey, std::string& str
     return true;
 }
 
+// Checks the arguments common to opening and creating a key and finds the path of the key
+// asked for; ERROR_SUCCESS or the error to return.
+LONG SubKeyPath(HKEY hKey, LPCTSTR lpSubKey, PHKEY phkResult, std::string& strPath)
+{
+    if (!phkResult)
+        return ERROR_INVALID_PARAMETER;
+    std::string strParent;
+    if (!PathOf(hKey, strParent))
+        return ERROR_INVALID_HANDLE;
+    if (!JoinSubKey(strParent, lpSubKey, strPath))
+        return ERROR_INVALID_PARAMETER;
+    return ERROR_SUCCESS;
+}
+
 bool KeyExists(const std::string& strPath)
 {
     return RegNamesEqual(strPath, ROOT_PATH) || RegNamesEqual(strPath, ALWAYS_PRESENT_PATH) ||
@@ -114,14 +128,10 @@ std::string RegistryFilePath()
 
 LONG RegOpenKeyEx(HKEY hKey, LPCTSTR lpSubKey, DWORD, REGSAM, PHKEY phkResult)
 {
-    if (!phkResult)
-        return ERROR_INVALID_PARAMETER;
-    std::string strParent;
-    if (!PathOf(hKey, strParent))
-        return ERROR_INVALID_HANDLE;
     std::string strPath;
-    if (!JoinSubKey(strParent, lpSubKey, strPath))
-        return ERROR_INVALID_PARAMETER;
+    const LONG lResult = SubKeyPath(hKey, lpSubKey, phkResult, strPath);
+    if (lResult != ERROR_SUCCESS)
+        return lResult;
     Store().Load(plat::RegistryFilePath());
     if (!KeyExists(strPath))
         return ERROR_FILE_NOT_FOUND;
@@ -132,14 +142,10 @@ LONG RegOpenKeyEx(HKEY hKey, LPCTSTR lpSubKey, DWORD, REGSAM, PHKEY phkResult)
 LONG RegCreateKeyEx(HKEY hKey, LPCTSTR lpSubKey, DWORD, LPTSTR, DWORD, REGSAM,
                     LPSECURITY_ATTRIBUTES, PHKEY phkResult, LPDWORD lpdwDisposition)
 {
-    if (!phkResult)
-        return ERROR_INVALID_PARAMETER;
-    std::string strParent;
-    if (!PathOf(hKey, strParent))
-        return ERROR_INVALID_HANDLE;
     std::string strPath;
-    if (!JoinSubKey(strParent, lpSubKey, strPath))
-        return ERROR_INVALID_PARAMETER;
+    const LONG lResult = SubKeyPath(hKey, lpSubKey, phkResult, strPath);
+    if (lResult != ERROR_SUCCESS)
+        return lResult;
     const std::string strFile = plat::RegistryFilePath();
     // A file that exists but cannot be read is never replaced by what little is in memory.
     const bool bRead = Store().Load(strFile);

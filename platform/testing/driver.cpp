@@ -381,9 +381,10 @@ void ResetDriver()
     s_scripts.clear();
     s_seenDialogs.clear();
     s_activeScripts.clear();
-    MSG msg;
-    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    }
+    // Emptied directly rather than by peeking: a peek makes a fresh WM_PAINT for every
+    // invalid window each time, so removing without dispatching would never run dry.
+    CInputRouter::ForgetAll();
+    CMessageQueue::Get().DiscardPosted();
     SetFocusWindow(nullptr);
     SetCaptureWindow(nullptr);
     ResetSleepRecord();

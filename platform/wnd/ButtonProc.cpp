@@ -138,11 +138,6 @@ void Click(HWND hWnd)
     NotifyParent(hWnd, BN_CLICKED);
 }
 
-CPoint PointOf(LPARAM lParam)
-{
-    return CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
-}
-
 // The mouse let go: a click when it was pressed on the button and released over it.
 void OnButtonUp(HWND hWnd, CPoint point)
 {
@@ -176,10 +171,10 @@ LRESULT ButtonProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_MOUSEMOVE:
         if (hWnd->m_control.bTracking)
-            SetPushed(hWnd, GetClientArea(hWnd).PtInRect(PointOf(lParam)));
+            SetPushed(hWnd, GetClientArea(hWnd).PtInRect(PointFromLParam(lParam)));
         return 0;
     case WM_LBUTTONUP:
-        OnButtonUp(hWnd, PointOf(lParam));
+        OnButtonUp(hWnd, PointFromLParam(lParam));
         return 0;
     case WM_CAPTURECHANGED:
         hWnd->m_control.bTracking = false;

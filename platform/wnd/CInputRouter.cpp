@@ -214,6 +214,11 @@ void CInputRouter::Forget(HWND hTop)
                     s_pending.end());
 }
 
+void CInputRouter::ForgetAll()
+{
+    s_pending.clear();
+}
+
 bool IsKeyDown(UINT nKey)
 {
     return nKey < KEY_COUNT && s_keys[nKey];

@@ -37,6 +37,8 @@ public:
     static bool HasPending();
     // Forgets input for a window that is going away.
     static void Forget(HWND hTop);
+    // Forgets all input not routed yet.
+    static void ForgetAll();
 };
 
 // True while key nKey is held (as the input so far says).

@@ -1,10 +1,12 @@
 #include "platform/wnd/CMessageBoxDlg.h"
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "platform/gdi/CDC.h"
 #include "platform/gdi/icon.h"
+#include "platform/res/dialogunits.h"
 #include "platform/res/resources.h"
 #include "platform/wnd/CWinApp.h"
 #include "platform/wnd/ControlOps.h"
@@ -68,6 +70,58 @@ HICON MessageIcon(UINT nType)
     return nullptr;
 }
 
+// The most characters per tab stop the format's DT_TABSTOP field holds (bits 8..15, shared
+// with DT_CALCRECT and DT_NOPREFIX, so it is never combined with them).
+constexpr int MAX_TAB_CHARS = 0xFF;
+// The gap, in average characters, between a column's widest piece and the next column.
+constexpr int COLUMN_GAP_CHARS = 1;
+
+// A text set out in columns with tabs gets tab stops one gap past its widest piece before a
+// tab, so that each column starts at the same place on every line whatever the pieces'
+// widths in the proportional font. 0 (the default stops) for a text without tabs, and for
+// one with an "&", which the tab stop's format could not keep from being taken as a prefix.
+int ColumnTabChars(CDC& dc, const std::string& strText)
+{
+    if (strText.find('&') != std::string::npos)
+        return 0;
+    int nWidest = -1;
+    size_t nStart = 0;
+    for (size_t nEnd = strText.find_first_of("\t\n"); nEnd != std::string::npos;
+         nEnd = strText.find_first_of("\t\n", nStart)) {
+        if (strText[nEnd] == '\t') {
+            const CSize size = dc.GetTextExtent(strText.c_str() + nStart, static_cast<int>(nEnd - nStart));
+            nWidest = std::max<int>(nWidest, size.cx);
+        }
+        nStart = nEnd + 1;
+    }
+    if (nWidest < 0)
+        return 0;
+    return std::min(MAX_TAB_CHARS, nWidest / DIALOG_BASE_UNIT_X + 1 + COLUMN_GAP_CHARS);
+}
+
+// The width of the widest line of strText with tabs expanded to stops every nTabPixels, as
+// DrawText lays it out.
+int TabbedTextWidth(CDC& dc, const std::string& strText, int nTabPixels)
+{
+    int nWidest = 0;
+    int x = 0;
+    size_t nStart = 0;
+    for (;;) {
+        const size_t nEnd = strText.find_first_of("\t\n", nStart);
+        const size_t nPieceEnd = nEnd == std::string::npos ? strText.size() : nEnd;
+        x += dc.GetTextExtent(strText.c_str() + nStart, static_cast<int>(nPieceEnd - nStart)).cx;
+        if (nEnd != std::string::npos && strText[nEnd] == '\t') {
+            x = (x / nTabPixels + 1) * nTabPixels;
+        } else {
+            nWidest = std::max(nWidest, x);
+            x = 0;
+        }
+        if (nEnd == std::string::npos)
+            return nWidest;
+        nStart = nEnd + 1;
+    }
+}
+
 } // namespace
 
 BEGIN_MESSAGE_MAP(CMessageBoxDlg, CDialog)
@@ -92,6 +146,17 @@ BOOL CMessageBoxDlg::OnInitDialog()
     dc.CreateCompatibleDC(nullptr);
     CRect rectText(0, 0, plat::MSGBOX_MAX_TEXT_WIDTH, 0);
     dc.DrawText(m_strText, &rectText, DT_CALCRECT | DT_EXPANDTABS | DT_NOPREFIX);
+    // Column tab stops only widen the lines, which keep their number; a text too wide for
+    // them wraps with the default stops.
+    const std::string strText = static_cast<LPCTSTR>(m_strText);
+    int nTabChars = ColumnTabChars(dc, strText);
+    if (nTabChars > 0) {
+        const int nWidth = TabbedTextWidth(dc, strText, nTabChars * DIALOG_BASE_UNIT_X);
+        if (nWidth <= plat::MSGBOX_MAX_TEXT_WIDTH)
+            rectText.right = rectText.left + nWidth;
+        else
+            nTabChars = 0;
+    }
     if (rectText.Width() > plat::MSGBOX_MAX_TEXT_WIDTH) {
         rectText.SetRect(0, 0, plat::MSGBOX_MAX_TEXT_WIDTH, 0);
         dc.DrawText(m_strText, &rectText, DT_CALCRECT | DT_EXPANDTABS | DT_NOPREFIX | DT_WORDBREAK);
@@ -111,7 +176,9 @@ BOOL CMessageBoxDlg::OnInitDialog()
     }
     CDialogItem textItem{IDC_MSGBOX_TEXT, ControlKind::Static, m_strText, 0, 0, 0, 0, SS_NOPREFIX};
     int nTextTop = plat::MSGBOX_MARGIN + (nBodyHeight - rectText.Height()) / 2;
-    plat::CreateControl(m_hWnd, textItem, CRect(nLeft, nTextTop, nLeft + nTextWidth, nTextTop + rectText.Height()));
+    HWND hText = plat::CreateControl(m_hWnd, textItem,
+                                     CRect(nLeft, nTextTop, nLeft + nTextWidth, nTextTop + rectText.Height()));
+    hText->m_control.nTabChars = nTabChars;
     int nButtonsTop = plat::MSGBOX_MARGIN + nBodyHeight + plat::MSGBOX_MARGIN;
     AddButtons(nButtonsTop, nWidth);
 

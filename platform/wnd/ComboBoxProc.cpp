@@ -130,7 +130,7 @@ LRESULT ComboBoxProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
-        CPoint point(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+        CPoint point = PointFromLParam(lParam);
         SetFocusWindow(hWnd);
         if (!HasEditField(hWnd) || ButtonArea(hWnd).PtInRect(point)) {
             if (IsComboDropped(hWnd))

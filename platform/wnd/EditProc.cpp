@@ -31,11 +31,6 @@ void Paint(HWND hWnd)
     EditDrawText(hWnd, dc, TextArea(hWnd), GetFocusWindow() == hWnd);
 }
 
-CPoint PointOf(LPARAM lParam)
-{
-    return CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
-}
-
 } // namespace
 
 LRESULT EditProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -51,7 +46,7 @@ LRESULT EditProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_LBUTTONDOWN:
         SetFocusWindow(hWnd);
-        EditSetCaretFromPoint(hWnd, TextArea(hWnd), PointOf(lParam).x, false);
+        EditSetCaretFromPoint(hWnd, TextArea(hWnd), PointFromLParam(lParam).x, false);
         return 0;
     case WM_KEYDOWN: {
         bool bChanged = false;

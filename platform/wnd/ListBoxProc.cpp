@@ -183,7 +183,7 @@ LRESULT ListBoxProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-        OnButtonDown(hWnd, CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))));
+        OnButtonDown(hWnd, PointFromLParam(lParam));
         return 0;
     case WM_MOUSEWHEEL:
         ScrollTo(hWnd, hWnd->m_control.nTopIndex - static_cast<short>(HIWORD(wParam)) / WHEEL_STEP * WHEEL_LINES);

@@ -262,7 +262,7 @@ void OnKey(UINT nKey)
 
 void OnMouse(HWND hPopup, UINT message, LPARAM lParam)
 {
-    CPoint ptLocal(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+    CPoint ptLocal = PointFromLParam(lParam);
     CPoint ptScreen = ClientToScreenPoint(hPopup, ptLocal);
     size_t nLevel = 0;
     int nItem = -1;

@@ -7,6 +7,14 @@
 
 namespace plat {
 
+namespace {
+
+// DT_TABSTOP keeps the characters per tab stop in bits 8..15 of the format.
+constexpr int TAB_LENGTH_SHIFT = 8;
+constexpr UINT TAB_LENGTH_MASK = 0xFF;
+
+} // namespace
+
 LRESULT StaticProc(HWND hWnd, UINT message, WPARAM /*wParam*/, LPARAM /*lParam*/)
 {
     if (message != WM_PAINT)
@@ -27,6 +35,11 @@ LRESULT StaticProc(HWND hWnd, UINT message, WPARAM /*wParam*/, LPARAM /*lParam*/
         nFormat |= DT_RIGHT;
     if ((hWnd->m_dwStyle & SS_NOPREFIX) != 0)
         nFormat |= DT_NOPREFIX;
+    // The tab length takes bits 8..15 of the format, DT_NOPREFIX's among them.
+    if (hWnd->m_control.nTabChars > 0) {
+        nFormat &= ~(TAB_LENGTH_MASK << TAB_LENGTH_SHIFT);
+        nFormat |= DT_TABSTOP | (static_cast<UINT>(hWnd->m_control.nTabChars) << TAB_LENGTH_SHIFT);
+    }
     dc.SetTextColor(IsEnabledInTree(hWnd) ? COLOR_TEXT : COLOR_GRAY_TEXT);
     dc.SetBkColor(COLOR_FACE);
     dc.DrawText(hWnd->m_strText, &rect, nFormat);

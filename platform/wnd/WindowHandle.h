@@ -35,6 +35,7 @@ struct ControlState {
     bool bPushed = false;               // buttons: held down under the mouse or Space
     bool bTracking = false;             // buttons: the mouse went down on it
     HICON hIcon = nullptr;              // static icons
+    int nTabChars = 0;                  // static text: average characters per tab stop, 0 the default
     std::vector<CString> items;         // list and combo boxes
     int nCurSel = -1;                   // list and combo boxes
     int nTopIndex = 0;                  // list boxes and dropped combo lists

@@ -88,7 +88,7 @@ protected: \
                        [[maybe_unused]] LPARAM lParam_) -> LRESULT { \
           ThisClass* p_ = static_cast<ThisClass*>(pTarget_); body } },
 
-#define AFX_POINT_FROM_LPARAM CPoint(static_cast<short>(LOWORD(lParam_)), static_cast<short>(HIWORD(lParam_)))
+#define AFX_POINT_FROM_LPARAM PointFromLParam(lParam_)
 
 #define ON_WM_CREATE() AFX_MSG_ENTRY(WM_CREATE, \
     return p_->OnCreate(reinterpret_cast<LPCREATESTRUCT>(lParam_));)

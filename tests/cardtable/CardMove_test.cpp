@@ -6,21 +6,9 @@
 #include "cardtable/MoveList.h"
 
 using cardtest::Names;
+using cardtest::PileOf;
 using cardtest::Rummy;
 using cardtest::Wild;
-
-namespace {
-
-CCardPile PileOf(std::initializer_list<const char*> names)
-{
-    CCardPile pile;
-    for (const char* sz : names)
-        pile.AddCard(Rummy(sz));
-    return pile;
-}
-
-} // namespace
-
 
 TEST(CCardMove, TakesAndPutsByPositionOrOnTop)
 {
@@ -125,7 +113,6 @@ TEST(CMoveList, UndoOfAMoveFromTheMiddleOfTheHand)
     EXPECT_EQ(Names(hand), "5S 9D 2H");
     EXPECT_EQ(centre.GetCount(), 0);
 }
-
 
 TEST(CMoveList, ScoreAddsAShareOfTheBonusWhenEndingOnThePayOff)
 {

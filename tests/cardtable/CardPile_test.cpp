@@ -7,21 +7,8 @@
 #include "cardtable/PileGroup.h"
 
 using cardtest::Names;
+using cardtest::PileOf;
 using cardtest::Rummy;
-
-namespace {
-
-CCardPile PileOf(std::initializer_list<const char*> names)
-{
-    CCardPile pile;
-    for (const char* sz : names)
-        pile.AddCard(Rummy(sz));
-    return pile;
-}
-
-} // namespace
-
-
 
 TEST(CCardPile, RemoveCardTakesTheFirstEqualOne)
 {
@@ -49,7 +36,6 @@ TEST(CCardPile, RemoveCardsOfItselfEmptiesThePile)
     EXPECT_EQ(pile.GetCount(), 0);
 }
 
-
 TEST(CCardPile, SuitCountsAndExtremes)
 {
     CCardPile pile = PileOf({"5D", "7S", "KD", "2D", "9C"});
@@ -70,7 +56,6 @@ TEST(CCardPile, SuitCountsAndExtremes)
     EXPECT_EQ(Names(diamonds), "5D KD 2D");
     EXPECT_EQ(pile.GetCount(), 5);
 }
-
 
 TEST(CCardPile, CopyAndMoveTopCardsArriveTopmostFirst)
 {
@@ -182,7 +167,6 @@ TEST(CCardPile, CopyKeepsEverySetting)
         EXPECT_FALSE(p->CanPlace(Rummy("8C")));
     }
 }
-
 
 TEST(CPileGroup, ContainsCopiesAndDeletes)
 {

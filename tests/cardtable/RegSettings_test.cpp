@@ -2,15 +2,12 @@
 
 #include <climits>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
-#include <sstream>
 #include <string>
-
-#include <unistd.h>
 
 #include "cardtable/RegSettings.h"
 #include "platform/reg/registry.h"
+#include "tests/support/CSettingsFolderTest.h"
 
 namespace {
 
@@ -19,39 +16,8 @@ const char* const MAKER = "Orvel";
 const char* const SUITE = "velm";
 
 // Gives each test a settings file of its own.
-class CRegSettingsTest : public ::testing::Test {
+class CRegSettingsTest : public CSettingsFolderTest {
 protected:
-    void SetUp() override
-    {
-        const char* szOld = std::getenv("XDG_CONFIG_HOME");
-        m_bHadOld = szOld != nullptr;
-        if (m_bHadOld)
-            m_strOld = szOld;
-        char szTemplate[] = "/tmp/orvel-settings.XXXXXX";
-        ASSERT_NE(nullptr, ::mkdtemp(szTemplate));
-        m_strRoot = szTemplate;
-        ::setenv("XDG_CONFIG_HOME", m_strRoot.c_str(), 1);
-    }
-
-    void TearDown() override
-    {
-        std::system(("rm -rf '" + m_strRoot + "'").c_str());
-        if (m_bHadOld)
-            ::setenv("XDG_CONFIG_HOME", m_strOld.c_str(), 1);
-        else
-            ::unsetenv("XDG_CONFIG_HOME");
-    }
-
-    std::string FilePath() const { return m_strRoot + "/orvelbridge/registry"; }
-
-    std::string ReadFile() const
-    {
-        std::ifstream file(FilePath(), std::ios::binary);
-        std::ostringstream text;
-        text << file.rdbuf();
-        return text.str();
-    }
-
     // Stores a raw text, as a hand edit or an older version of the program might have.
     static void PutRaw(const char* szName, const std::string& strValue)
     {
@@ -63,10 +29,6 @@ protected:
                       static_cast<DWORD>(strValue.size() + 1));
         RegCloseKey(hKey);
     }
-
-    std::string m_strRoot;
-    std::string m_strOld;
-    bool m_bHadOld = false;
 };
 
 } // namespace
@@ -198,13 +160,12 @@ TEST_F(CRegSettingsTest, TwoStoresOpenAtOnceSeeEachOthersWrites)
 
 TEST_F(CRegSettingsTest, DamagedFileGivesDefaultsAndStaysWritable)
 {
-    std::system(("mkdir -p '" + m_strRoot + "/orvelbridge'").c_str());
     const char damaged[] = "[HKEY_CURRENT_USER\\Software\\Orvel\\velm]\n"
                            "\"CardDelay\"=\"40\"\n"
                            "\"version\"=\"12\n"
                            "\x00\x01\x02 nonsense ]]]\n"
                            "\"WestName\"=\"Tav\"\"\n";
-    std::ofstream(FilePath(), std::ios::binary).write(damaged, sizeof damaged - 1);
+    WriteFile(std::string(damaged, sizeof damaged - 1));
     CRegSettings settings(ROOT, MAKER, SUITE);
     EXPECT_EQ(40, settings.ReadInt("CardDelay", 10));
     EXPECT_EQ(10, settings.ReadInt("version", 10));
@@ -217,7 +178,7 @@ TEST_F(CRegSettingsTest, DamagedFileGivesDefaultsAndStaysWritable)
 TEST_F(CRegSettingsTest, UnusableRegistryReadsDefaultsAndDropsWritesSilently)
 {
     // A plain file where the settings folder should be: the maker key cannot be created.
-    const std::string strBlocker = m_strRoot + "/blocker";
+    const std::string strBlocker = RootFolder() + "/blocker";
     std::ofstream(strBlocker) << "x";
     ::setenv("XDG_CONFIG_HOME", strBlocker.c_str(), 1);
     CRegSettings settings(ROOT, MAKER, SUITE);

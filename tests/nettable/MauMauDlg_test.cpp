@@ -174,48 +174,34 @@ TEST_F(CMauMauDlgTest, OpensWithItsOwnMenuAndTitleAndRunsNewGameOnce)
     EXPECT_EQ(0, m_server.GetPeerCount());
 }
 
-TEST_F(CMauMauDlgTest, NewGameAnsweredOkSendsTheFiveCommandsInOrder)
-{
-    ConnectTable();
-    ChooseNewGame(IDOK);
-    ASSERT_TRUE(RunLoopUntil([&] { return ServerEnd().m_strText.size() >= strlen(NEW_GAME_TEXT); }));
-    RunLoopFor(SETTLE_MS);
-    EXPECT_EQ(NEW_GAME_TEXT, ServerEnd().m_strText);
-    EXPECT_EQ(2, m_pTable->m_nPlays);
-
-    ASSERT_EQ(1u, GetMessageBoxes().size());
-    EXPECT_EQ(CString("Start new game?"), GetMessageBoxes()[0].strText);
-    EXPECT_EQ(CString("New Game"), GetMessageBoxes()[0].strCaption);
-    EXPECT_TRUE(GetMessageBoxes()[0].bAnswered);
-}
-
-TEST_F(CMauMauDlgTest, NewGameCancelledSendsNothing)
+TEST_F(CMauMauDlgTest, NewGameAnsweredOkSendsTheFiveCommandsCancelNothing)
 {
     ConnectTable();
     ChooseNewGame(IDCANCEL);
     RunLoopFor(SETTLE_MS);
     EXPECT_EQ("", ServerEnd().m_strText);
     EXPECT_EQ(1, m_pTable->m_nPlays);
-    EXPECT_EQ(1u, GetMessageBoxes().size());
-}
 
-TEST_F(CMauMauDlgTest, EachCommandIsItsOwnSendAndOnlyWhenConnected)
-{
-    CRecordingConnection* pConnection = m_pTable->UseRecordingConnection();
     ChooseNewGame(IDOK);
-    EXPECT_TRUE(pConnection->m_sends.empty());
+    ASSERT_TRUE(
+        RunLoopUntil([&] { return ServerEnd().m_strText.size() >= strlen(NEW_GAME_TEXT); }));
+    RunLoopFor(SETTLE_MS);
+    EXPECT_EQ(NEW_GAME_TEXT, ServerEnd().m_strText);
     EXPECT_EQ(2, m_pTable->m_nPlays);
-
-    m_pTable->OnConnectionState(CONNECTION_USABLE);
-    ChooseNewGame(IDOK);
-    EXPECT_EQ(NEW_GAME_SENDS, pConnection->m_sends);
-    EXPECT_EQ(3, m_pTable->m_nPlays);
+    ASSERT_EQ(2u, GetMessageBoxes().size());
+    for (const MessageBoxRecord& box : GetMessageBoxes()) {
+        EXPECT_EQ(CString("Start new game?"), box.strText);
+        EXPECT_EQ(CString("New Game"), box.strCaption);
+    }
 }
 
-TEST_F(CMauMauDlgTest, ConnectGoesToTheCardServerOnlyWhileNotConnected)
+TEST_F(CMauMauDlgTest, CommandsGoOneSendEachAndConnectOnlyWhileNotConnected)
 {
     CTestMauMauDlg table(nullptr, nullptr);
     CRecordingConnection* pConnection = table.UseRecordingConnection();
+    table.NewGame();
+    EXPECT_TRUE(pConnection->m_sends.empty());
+    EXPECT_EQ(1, table.m_nPlays);
     // A failed attempt leaves the table unconnected, so Connect tries again.
     table.OnCmdMsg(ID_NETWORK_CONNECT, CN_COMMAND, nullptr, nullptr);
     table.OnCmdMsg(ID_NETWORK_CONNECT, CN_COMMAND, nullptr, nullptr);
@@ -225,24 +211,31 @@ TEST_F(CMauMauDlgTest, ConnectGoesToTheCardServerOnlyWhileNotConnected)
     table.OnConnectionState(CONNECTION_USABLE);
     table.OnCmdMsg(ID_NETWORK_CONNECT, CN_COMMAND, nullptr, nullptr);
     EXPECT_EQ(2u, pConnection->m_connects.size());
+    table.NewGame();
+    EXPECT_EQ(NEW_GAME_SENDS, pConnection->m_sends);
+    EXPECT_EQ(2, table.m_nPlays);
 }
 
-TEST_F(CMauMauDlgTest, ConnectWhileConnectedMakesNoSecondConnection)
+TEST_F(CMauMauDlgTest, ServerTextChangesNothingAndItsCloseDisconnects)
 {
     ConnectTable();
     ASSERT_TRUE(ChooseMenuCommand(m_pTable, ID_NETWORK_CONNECT));
+    const CPoint ptSouth = m_pTable->GetHand(CMauMauDlg::SEAT_SOUTH).GetPosition() + CSize(5, 5);
+    ServerEnd().SendBytes("newhand\ndeal\nS:AS KS QS\nnewga");
     RunLoopFor(SETTLE_MS);
+    RunUntilIdle();
+    // The second Connect made no second connection.
     EXPECT_EQ(1, m_server.GetPeerCount());
     EXPECT_TRUE(m_pTable->IsConnected());
-}
+    for (int nSeat = 0; nSeat < CMauMauDlg::SEAT_COUNT; nSeat++)
+        EXPECT_EQ(0, m_pTable->GetHand(nSeat).GetCount());
+    {
+        CClientDC dc(m_pTable);
+        EXPECT_EQ(TABLE_COLOR, dc.GetPixel(ptSouth.x, ptSouth.y));
+    }
 
-TEST_F(CMauMauDlgTest, ServerClosingDisconnectsAndConnectMayBeChosenAgain)
-{
-    ConnectTable();
-    ServerEnd().SendBytes("newga");
     ServerEnd().Close();
     ASSERT_TRUE(RunLoopUntil([&] { return !m_pTable->IsConnected(); }));
-
     ChooseNewGame(IDOK);
     EXPECT_EQ(2, m_pTable->m_nPlays);
 
@@ -250,20 +243,6 @@ TEST_F(CMauMauDlgTest, ServerClosingDisconnectsAndConnectMayBeChosenAgain)
     EXPECT_EQ(2, m_server.GetPeerCount());
     ChooseNewGame(IDOK);
     ASSERT_TRUE(RunLoopUntil([&] { return ServerEnd().m_strText == NEW_GAME_TEXT; }));
-}
-
-TEST_F(CMauMauDlgTest, TextFromTheServerChangesNothingOnTheTable)
-{
-    ConnectTable();
-    const CPoint ptSouth = m_pTable->GetHand(CMauMauDlg::SEAT_SOUTH).GetPosition() + CSize(5, 5);
-    ServerEnd().SendBytes("newhand\ndeal\nS:AS KS QS\n");
-    RunLoopFor(SETTLE_MS);
-    RunUntilIdle();
-    for (int nSeat = 0; nSeat < CMauMauDlg::SEAT_COUNT; nSeat++)
-        EXPECT_EQ(0, m_pTable->GetHand(nSeat).GetCount());
-    EXPECT_TRUE(m_pTable->IsConnected());
-    CClientDC dc(m_pTable);
-    EXPECT_EQ(TABLE_COLOR, dc.GetPixel(ptSouth.x, ptSouth.y));
 }
 
 TEST_F(CMauMauDlgTest, ServerThatNeverAnswersDoesNotHoldTheTable)
@@ -290,6 +269,10 @@ TEST_F(CMauMauDlgTest, ClosingHidesTheWindowWhichKeepsItsSlotAndConnection)
     CRegSettings settings(shell_settings::ROOT_KEY, shell_settings::MAKER_KEY,
                           shell_settings::SUITE_KEY);
     EXPECT_EQ(CString(""), settings.ReadString("UnknownRect", ""));
+
+    // The table goes with the launcher, and its connection with it.
+    m_pMainDlg.reset();
+    ASSERT_TRUE(RunLoopUntil([&] { return ServerEnd().m_bPeerClosed; }));
 }
 
 TEST_F(CMauMauDlgTest, DraggedWestCardAlwaysReturnsToItsPlace)
@@ -302,6 +285,9 @@ TEST_F(CMauMauDlgTest, DraggedWestCardAlwaysReturnsToItsPlace)
     m_pTable->RefreshTable();
     RunUntilIdle();
 
+    // The second press arrives while the first one's handler dispatches pending messages;
+    // it must not lift a second card over the first.
+    MouseDown(m_pTable, WestCardPoint());
     MouseDown(m_pTable, WestCardPoint());
     RunUntilIdle();
     ASSERT_TRUE(m_pTable->IsDragging());
@@ -318,25 +304,6 @@ TEST_F(CMauMauDlgTest, DraggedWestCardAlwaysReturnsToItsPlace)
     Click(m_pTable, CPoint(300, 200));
     RunUntilIdle();
     EXPECT_FALSE(m_pTable->IsDragging());
-    EXPECT_EQ(before.m_cards, west.m_cards);
-}
-
-TEST_F(CMauMauDlgTest, SecondPressWhileACardIsLiftedLosesNoCard)
-{
-    CCardPile& west = m_pTable->GetHand(CMauMauDlg::SEAT_WEST);
-    west.AddCard(Card(5, 2));
-    west.AddCard(Card(13, 0));
-    const CCardPile before = west;
-    m_pTable->RefreshTable();
-    RunUntilIdle();
-
-    // The second press arrives while the first one's handler dispatches pending messages.
-    MouseDown(m_pTable, WestCardPoint());
-    MouseDown(m_pTable, WestCardPoint());
-    RunUntilIdle();
-    EXPECT_EQ(1, west.GetCount());
-    MouseUp(m_pTable, CPoint(300, 200));
-    RunUntilIdle();
     EXPECT_EQ(before.m_cards, west.m_cards);
 }
 

@@ -3,70 +3,28 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
-
-#include <cstdio>
-#include <cstdlib>
 
 #include "platform/testing/driver.h"
 #include "platform/wnd.h"
 #include "platform/wnd/ControlOps.h"
 #include "platform/wnd/WindowTree.h"
 #include "platform/wnd/metrics.h"
+#include "tests/platform/CShownDialogTest.h"
 #include "tests/platform/dialog_fixture.h"
+#include "tests/support/CTempWorkingFolder.h"
 
 namespace test = plat::test;
-using fixture::CEveryControlDlg;
 
 namespace {
 
-class CControlsTest : public ::testing::Test {
+class CControlsTest : public CShownDialogTest {
 protected:
-    void SetUp() override
-    {
-        fixture::RegisterEveryControlTemplate();
-        ASSERT_TRUE(m_dlg.Create(fixture::IDD_EVERY_CONTROL));
-        m_dlg.ShowWindow(SW_SHOW);
-        test::RunUntilIdle();
-    }
-
-    CComboBox* Combo(int nID) { return static_cast<CComboBox*>(m_dlg.GetDlgItem(nID)); }
     uint32_t PixelAt(CWnd* pControl, CPoint point)
     {
         CPoint origin = plat::GetClientOrigin(pControl->m_hWnd);
         return m_dlg.m_hWnd->m_pSurface->GetPixel(origin.x + point.x, origin.y + point.y);
     }
-
-    CEveryControlDlg m_dlg;
 };
-
-// Runs the test body in a fresh temporary folder and returns to the old one afterwards.
-class CTempFolder {
-public:
-    CTempFolder()
-    {
-        char szTemplate[] = "/tmp/orvel-dir-XXXXXX";
-        m_strPath = mkdtemp(szTemplate);
-        char szOld[4096] = {};
-        m_strOld = getcwd(szOld, sizeof(szOld));
-        EXPECT_EQ(chdir(m_strPath), 0);
-    }
-    ~CTempFolder()
-    {
-        EXPECT_EQ(chdir(m_strOld), 0);
-        std::string strCommand = "rm -rf '" + std::string(m_strPath) + "'";
-        EXPECT_EQ(std::system(strCommand.c_str()), 0);
-    }
-    CString m_strPath;
-    CString m_strOld;
-};
-
-void Touch(const char* szName)
-{
-    FILE* pFile = std::fopen(szName, "w");
-    ASSERT_NE(pFile, nullptr);
-    std::fclose(pFile);
-}
 
 } // namespace
 
@@ -119,10 +77,10 @@ TEST_F(CControlsTest, SortedComboInsertsInOrderIgnoringCase)
 
 TEST_F(CControlsTest, DirListsFoldersInBracketsWithParentButNotDotAndPlainFilesToo)
 {
-    CTempFolder folder;
+    CTempWorkingFolder folder;
     ASSERT_EQ(mkdir("Voice", 0700), 0);
-    Touch("readme.txt");
-    Touch("deal.brg");
+    TouchFile("readme.txt");
+    TouchFile("deal.brg");
     CComboBox* pSeat = Combo(fixture::IDC_SEAT);
     pSeat->ResetContent();
     EXPECT_GE(pSeat->Dir(DDL_DIRECTORY, "*"), 0);

@@ -5,12 +5,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <string>
-
 #include "platform/testing/driver.h"
 #include "platform/wnd.h"
+#include "tests/support/CTempWorkingFolder.h"
 
 namespace test = plat::test;
 
@@ -28,28 +25,12 @@ class CFileDialogTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char szTemplate[] = "/tmp/orvel-files-XXXXXX";
-        m_strRoot = mkdtemp(szTemplate);
-        m_strOld = CurrentFolder();
-        ASSERT_EQ(chdir(m_strRoot), 0);
         ASSERT_EQ(mkdir("hands", 0700), 0);
-        Touch("old.brg");
-    }
-    void TearDown() override
-    {
-        ASSERT_EQ(chdir(m_strOld), 0);
-        std::string strCommand = "rm -rf '" + std::string(m_strRoot) + "'";
-        EXPECT_EQ(std::system(strCommand.c_str()), 0);
-    }
-    static void Touch(const char* szName)
-    {
-        FILE* pFile = std::fopen(szName, "w");
-        ASSERT_NE(pFile, nullptr);
-        std::fclose(pFile);
+        TouchFile("old.brg");
     }
 
-    CString m_strRoot;
-    CString m_strOld;
+    // The fixture's own folder: the current one during each test.
+    CTempWorkingFolder m_folder;
 };
 
 } // namespace
@@ -62,7 +43,7 @@ TEST_F(CFileDialogTest, SaveAppendsTheDefaultExtensionToANameWithout)
     EXPECT_EQ(dlg.GetFileName(), "deal.brg");
     EXPECT_EQ(dlg.GetFileExt(), "brg");
     EXPECT_EQ(dlg.GetFileTitle(), "deal");
-    EXPECT_EQ(dlg.GetPathName(), m_strRoot + "/deal.brg");
+    EXPECT_EQ(dlg.GetPathName(), m_folder.GetPath() + "/deal.brg");
     ASSERT_EQ(test::GetFileDialogs().size(), 1u);
     EXPECT_EQ(test::GetFileDialogs()[0].strCaption, "Save As");
 }
@@ -102,7 +83,7 @@ TEST_F(CFileDialogTest, ChosenFolderStaysCurrentAfterOK)
     test::QueueFileDialogAnswer("hands/first");
     ASSERT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(dlg.GetFileName(), "first.brg");
-    EXPECT_EQ(CurrentFolder(), m_strRoot + "/hands");
+    EXPECT_EQ(CurrentFolder(), m_folder.GetPath() + "/hands");
 }
 
 TEST_F(CFileDialogTest, CancelReturnsCancelAndRestoresTheFolder)
@@ -111,13 +92,13 @@ TEST_F(CFileDialogTest, CancelReturnsCancelAndRestoresTheFolder)
     test::QueueFileDialogAnswer("hands");
     test::QueueFileDialogCancel();
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
-    EXPECT_EQ(CurrentFolder(), m_strRoot);
+    EXPECT_EQ(CurrentFolder(), m_folder.GetPath());
     EXPECT_TRUE(dlg.GetFileName().IsEmpty());
 }
 
 TEST_F(CFileDialogTest, ListsFoldersAndTheFilesOfTheFilterWithReadOnlyBoxHidden)
 {
-    Touch("notes.txt");
+    TouchFile("notes.txt");
     struct CProbe : CFileDialog {
         using CFileDialog::CFileDialog;
         std::vector<CString> m_files;

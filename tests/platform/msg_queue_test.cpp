@@ -24,6 +24,7 @@ public:
     std::vector<UINT> m_messages;
     std::vector<WPARAM> m_params;
     int m_nPaints = 0;
+    int m_nPresses = 0;
 
     BOOL CreateTop(const char* szName, CWnd* pOwner = nullptr)
     {
@@ -37,6 +38,8 @@ public:
             m_params.push_back(wParam);
             return static_cast<LRESULT>(wParam) * 2;
         }
+        if (message == WM_LBUTTONDOWN)
+            ++m_nPresses;
         return CWnd::WindowProc(message, wParam, lParam);
     }
 
@@ -207,6 +210,33 @@ TEST(CMessageQueue, GetMessageWakesForAnIdleSourceThatPostsAMessage)
     ASSERT_TRUE(::GetMessage(&msg, nullptr, 0, 0));
     EXPECT_EQ(msg.wParam, 9u);
     AfxUnregisterIdleSource(&source);
+}
+
+// An invalid window makes a fresh paint at every peek, so a reset that drained the queue
+// by peeking would never finish (the watchdog would end the program here).
+TEST(ResetDriver, DropsQueuedWorkWithoutDispatchingAndLeavesThePaintForLater)
+{
+    CRecordingWnd wnd;
+    ASSERT_TRUE(wnd.CreateTop("reset"));
+    plat::test::RunUntilIdle();
+    const int nPaints = wnd.m_nPaints;
+    wnd.Invalidate(FALSE);
+    wnd.PostMessage(WM_TEST, 4);
+    plat::test::Click(&wnd, CPoint(20, 20));
+    ::PostQuitMessage(1);
+
+    plat::test::ResetDriver();
+    EXPECT_EQ(wnd.m_nPaints, nPaints);
+    EXPECT_TRUE(::IsWindow(wnd.m_hWnd));
+
+    MSG msg;
+    ASSERT_TRUE(::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_EQ(msg.message, static_cast<UINT>(WM_PAINT));
+    ::DispatchMessage(&msg);
+    EXPECT_FALSE(::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_EQ(wnd.m_nPaints, nPaints + 1);
+    EXPECT_TRUE(wnd.m_messages.empty());
+    EXPECT_EQ(wnd.m_nPresses, 0);
 }
 
 TEST(Sleep, InstantSleepCountsCallsAndMilliseconds)

@@ -3,56 +3,18 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include <dirent.h>
-#include <unistd.h>
 
 #include "platform/reg.h"
+#include "tests/support/CSettingsFolderTest.h"
 
 namespace {
 
 // Points the settings file at a fresh folder of its own for each test.
-class Registry : public ::testing::Test {
+class Registry : public CSettingsFolderTest {
 protected:
-    void SetUp() override
-    {
-        const char* szOld = std::getenv("XDG_CONFIG_HOME");
-        m_bHadOld = szOld != nullptr;
-        if (m_bHadOld)
-            m_strOld = szOld;
-        char szTemplate[] = "/tmp/orvel-reg.XXXXXX";
-        ASSERT_NE(nullptr, ::mkdtemp(szTemplate));
-        m_strRoot = szTemplate;
-        ::setenv("XDG_CONFIG_HOME", m_strRoot.c_str(), 1);
-    }
-
-    void TearDown() override
-    {
-        std::system(("rm -rf '" + m_strRoot + "'").c_str());
-        if (m_bHadOld)
-            ::setenv("XDG_CONFIG_HOME", m_strOld.c_str(), 1);
-        else
-            ::unsetenv("XDG_CONFIG_HOME");
-    }
-
-    std::string FilePath() const { return m_strRoot + "/orvelbridge/registry"; }
-
-    std::string ReadFile() const
-    {
-        std::ifstream file(FilePath(), std::ios::binary);
-        std::ostringstream text;
-        text << file.rdbuf();
-        return text.str();
-    }
-
-    void WriteFile(const std::string& strText) const
-    {
-        std::system(("mkdir -p '" + m_strRoot + "/orvelbridge'").c_str());
-        std::ofstream(FilePath(), std::ios::binary) << strText;
-    }
-
     // Opens HKCU\Software\Orvel\velm the way the settings store does.
     HKEY CreateSuiteKey(DWORD* pdwDisposition = nullptr)
     {
@@ -79,10 +41,6 @@ protected:
             return "<none>";
         return buffer;
     }
-
-    std::string m_strRoot;
-    std::string m_strOld;
-    bool m_bHadOld = false;
 };
 
 } // namespace
@@ -224,7 +182,7 @@ TEST_F(Registry, DamagedFileKeepsTheLinesThatMakeSense)
 
 TEST_F(Registry, WritesCreateTheFolderAndLeaveNoTemporaryFiles)
 {
-    const std::string strNested = m_strRoot + "/deeper/still";
+    const std::string strNested = RootFolder() + "/deeper/still";
     ::setenv("XDG_CONFIG_HOME", strNested.c_str(), 1);
     HKEY hKey = CreateSuiteKey();
     for (int i = 0; i < 5; ++i)
@@ -248,7 +206,7 @@ TEST_F(Registry, WritesCreateTheFolderAndLeaveNoTemporaryFiles)
 TEST_F(Registry, AFileThatCannotBeWrittenIsReportedNotIgnored)
 {
     // A plain file where the settings folder should go: no folder can be made below it.
-    const std::string strBlocker = m_strRoot + "/blocker";
+    const std::string strBlocker = RootFolder() + "/blocker";
     std::ofstream(strBlocker) << "x";
     HKEY hSoftware = nullptr;
     ASSERT_EQ(ERROR_SUCCESS,

@@ -7,6 +7,7 @@
 #include "platform/wnd.h"
 #include "platform/wnd/ControlOps.h"
 #include "platform/wnd/metrics.h"
+#include "tests/platform/CShownDialogTest.h"
 #include "tests/platform/dialog_fixture.h"
 
 namespace test = plat::test;
@@ -61,18 +62,7 @@ BOOL CreateDragWnd(CDragWnd& wnd)
     return wnd.CreateEx(0, "Table", WS_POPUP | WS_CAPTION | WS_VISIBLE, CRect(0, 0, 300, 200), nullptr, 0);
 }
 
-class CInputTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        fixture::RegisterEveryControlTemplate();
-        ASSERT_TRUE(m_dlg.Create(fixture::IDD_EVERY_CONTROL));
-        m_dlg.ShowWindow(SW_SHOW);
-        test::RunUntilIdle();
-    }
-    CComboBox* Combo(int nID) { return static_cast<CComboBox*>(m_dlg.GetDlgItem(nID)); }
-
-    CEveryControlDlg m_dlg;
+class CInputTest : public CShownDialogTest {
 };
 
 } // namespace

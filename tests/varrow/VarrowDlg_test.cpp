@@ -150,12 +150,4 @@ TEST_F(CVarrowDlgTest, ClosingHidesTheWindowAndKeepsItsSlot)
     EXPECT_EQ(CRect(1, 2, 3, 4), settings.ReadRect("VarrowRect", CRect(1, 2, 3, 4)));
 }
 
-TEST_F(CVarrowDlgTest, StockBackShowsWhoseTurnItIs)
-{
-    EXPECT_EQ(IMG_BACK, m_pGame->m_stock.GetBackImage());
-    m_pGame->m_nPlayer = 1;
-    m_pGame->RedrawBackBuffer();
-    EXPECT_EQ(IMG_BACK2, m_pGame->m_stock.GetBackImage());
-}
-
 } // namespace

@@ -30,6 +30,7 @@ protected:
         CMoveList moves;
         m_pGame->m_bestMoves = CMoveList();
         m_pGame->m_nBestScore = -10;
+        m_pGame->m_searched.Clear();
         m_pGame->SearchMoves(moves, m_pGame->m_hand2, m_pGame->m_payoff2, m_pGame->m_discards2);
         EXPECT_EQ(0, moves.GetCount());
     }

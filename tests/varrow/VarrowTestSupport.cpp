@@ -78,6 +78,8 @@ void VarrowTest::SetUp()
     ASSERT_TRUE(m_dlgMain.Create(IDD_MAIN));
     m_dlgMain.ShowWindow(SW_SHOW);
     CGameFactory::Register(ID_GAME_VARROW, IDD_VARROW, MakeVarrowTestDlg);
+    // The first shuffle of a run would take the game number from the clock.
+    g_bSeeded = true;
     CCardPile::SetGameNumber(GAME_NUMBER);
     m_dlgMain.SendMessage(WM_COMMAND, ID_GAME_VARROW);
     m_pGame = static_cast<CVarrowTestDlg*>(m_dlgMain.GetGameDlg(0));

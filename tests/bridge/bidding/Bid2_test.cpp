@@ -120,45 +120,30 @@ protected:
 TEST_F(Bid2, OffersOnlyTheLegalCallsOfTheAuction)
 {
     CBid2 box(nullptr, &m_hint);
-    box.Setup(Auction(NORTH, ""), &m_thresholds, FALSE, FALSE);
-    ASSERT_TRUE(box.Create(IDD_BIDDING));
-    EXPECT_TRUE(Enabled(box, BID_NOBID));
-    EXPECT_TRUE(Enabled(box, BID_1C));
-    EXPECT_TRUE(Enabled(box, BID_7NT));
-    EXPECT_FALSE(Enabled(box, BID_DOUBLE)) << "nothing to double";
-    EXPECT_FALSE(Enabled(box, BID_REDOUBLE));
-    box.DestroyWindow();
-
-    // South to call over partner's bid: no double of one's own side.
-    box.Setup(Auction(NORTH, "1H P"), &m_thresholds, FALSE, FALSE);
-    ASSERT_TRUE(box.Create(IDD_BIDDING));
-    EXPECT_FALSE(Enabled(box, BID_DOUBLE));
-    EXPECT_TRUE(Enabled(box, BID_2C));
-    box.DestroyWindow();
-
     box.Setup(Auction(NORTH, "1H"), &m_thresholds, FALSE, FALSE);
     ASSERT_TRUE(box.Create(IDD_BIDDING));
-    EXPECT_FALSE(Enabled(box, BID_1C));
-    EXPECT_FALSE(Enabled(box, BID_1H));
-    EXPECT_TRUE(Enabled(box, BID_1S));
-    EXPECT_TRUE(Enabled(box, BID_2C));
-    EXPECT_TRUE(Enabled(box, BID_DOUBLE));
-    EXPECT_FALSE(Enabled(box, BID_REDOUBLE));
-    box.DestroyWindow();
+    for (int nCode : {BID_NOBID, BID_1S, BID_1NT, BID_2C, BID_7NT, BID_DOUBLE})
+        EXPECT_TRUE(Enabled(box, nCode)) << nCode;
+    for (int nCode : {BID_1C, BID_1D, BID_1H, BID_REDOUBLE})
+        EXPECT_FALSE(Enabled(box, nCode)) << nCode;
 
-    box.Setup(Auction(NORTH, "1H X"), &m_thresholds, FALSE, FALSE);
-    EXPECT_TRUE(box.IsLegalCall(g_bidRedouble));
-    EXPECT_FALSE(box.IsLegalCall(g_bidDouble)) << "a second double";
-    box.Setup(Auction(NORTH, "1H X P"), &m_thresholds, FALSE, FALSE);
-    EXPECT_FALSE(box.IsLegalCall(g_bidRedouble)) << "partner's double";
-    box.Setup(Auction(NORTH, "1H X XX P"), &m_thresholds, FALSE, FALSE);
-    EXPECT_FALSE(box.IsLegalCall(g_bidDouble));
-    EXPECT_FALSE(box.IsLegalCall(g_bidRedouble));
-    box.Setup(Auction(NORTH, "1H X P P 2C"), &m_thresholds, FALSE, FALSE);
-    EXPECT_TRUE(box.IsLegalCall(g_bidDouble)) << "the new bid can be doubled again";
-    EXPECT_FALSE(box.IsLegalCall(g_bidRedouble));
-    EXPECT_FALSE(box.IsLegalCall(CBid(nullptr, BID_2C, "")));
-    EXPECT_TRUE(box.IsLegalCall(CBid(nullptr, BID_2D, "")));
+    // Dealer North throughout, so the seat to call alternates sides with the number of calls.
+    const struct {
+        const char* szAuction;
+        int nCode;
+        bool bLegal;
+    } cases[] = {
+        {"", BID_NOBID, true},        {"", BID_1C, true},           {"", BID_DOUBLE, false},
+        {"", BID_REDOUBLE, false},    {"1H P", BID_DOUBLE, false},  {"1H X", BID_REDOUBLE, true},
+        {"1H X", BID_DOUBLE, false},  {"1H X P", BID_REDOUBLE, false}, {"1H X XX P", BID_DOUBLE, false},
+        {"1H X XX P", BID_REDOUBLE, false}, {"1H X P P 2C", BID_DOUBLE, true},
+        {"1H X P P 2C", BID_REDOUBLE, false}, {"1H X P P 2C", BID_2C, false}, {"1H X P P 2C", BID_2D, true},
+    };
+    for (const auto& c : cases) {
+        box.Setup(Auction(NORTH, c.szAuction), &m_thresholds, FALSE, FALSE);
+        EXPECT_EQ(c.bLegal, box.IsLegalCall(CBid(nullptr, c.nCode, "")) != FALSE)
+            << "'" << c.szAuction << "' then " << c.nCode;
+    }
 }
 
 TEST_F(Bid2, PickThenOkReturnsTheLastPickWithTheThresholds)

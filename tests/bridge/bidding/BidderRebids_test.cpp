@@ -19,8 +19,19 @@ const SBidCase s_rebids[] = {
     {"1H P 2H P", "A32.AKJ54.K2.432", &g_bTrialBid, BID_3H, "Match major suit, total length > 7, points 23-25"},
     // Clubs controlled, diamonds not: the trial bid is in diamonds.
     {"1H P 2H P", "A32.AKJ54.32.K32", nullptr, BID_3D, "Trial bid, asking for min, max or help in suit"},
+    // Partner's limit raise and 34 together: Blackwood, or without it a cue bid of the spade ace.
+    {"1H P 3H P", "A2.AKQ54.KQ32.K2", nullptr, BID_4NT, "Blackwood, ask for Aces, points >= 31"},
+    {"1H P 3H P", "A2.AKQ54.KQ32.K2", &g_bBlackwood, BID_3S, "Cue bid indicates first round control in suit"},
     // A preempt has said everything.
     {"3H P 3NT P", "A2.AKQJ432.32.32", nullptr, BID_NOBID, ""},
+    // After partner's 1NT: six spades are rebid; 18 points and a new heart suit jump.
+    {"1S P 1NT P", "AKJ543.K32.32.32", nullptr, BID_2S, "Rebiddable major when partner bid NT"},
+    {"1S P 1NT P", "AKJ54.AQ32.K2.32", nullptr, BID_3H, "Jump bid pts >= 16 in alternative suit"},
+    // Partner's positive 3C over my strong two spades: show hearts, or rebid spades.
+    {"2S P 3C P", "AKQJ54.AKJ4.32.2", nullptr, BID_3H, "Alternative suit, looking for match"},
+    {"2S P 3C P", "AKQJ543.AK3.32.2", nullptr, BID_3S, "Rebid"},
+    // Responder after opener raised spades: 25 together invite game.
+    {"1H P 1S P 2S P", "KQ32.32.AQ32.432", nullptr, BID_3S, "Match major suit, total length > 7, points 23-25"},
     // 18 distribution points and a new heart suit over 1S: the jump.
     {"1D P 1S P", "A2.AKJ4.KQ432.32", nullptr, BID_3H, "Alternative biddable suit, jump bid points >= 16"},
     // Four spades opposite partner's four: the fit; 21 together stop at two.
@@ -30,6 +41,10 @@ const SBidCase s_rebids[] = {
     {"1S P 2C P 3D P", "K32.432.Q2.Q5432", nullptr, BID_3H, "We've bid 3 suits can you stop the 4th for NT?"},
     // Responder after opener's 1NT rebid: four hearts make a fit with 22 together.
     {"1H P 1S P 1NT P", "AJ432.K432.32.32", nullptr, BID_2H, "Match major suit, total length > 7, points 19-22"},
+    // Partner's second suit: four spades make the longer fit with partner's first suit.
+    {"1S P 2C P 2D P", "KJ32.32.32.AQ432", nullptr, BID_3S, "Match major suit, total length > 7, points 23-25"},
+    // A weak responder without a fit goes back to partner's first suit.
+    {"1S P 1NT P 2D P", "Q32.K432.32.J432", nullptr, BID_2S, "Preference bid"},
     // Partner's jump shift forced to game; the opponents' 3C and partner's pass leave the
     // forcing rule: spades are too high, so no trump.
     {"P P 1D P 2S P 2NT 3C P P", "32.5432.AKJ4.K32", nullptr, BID_3NT,

@@ -31,11 +31,20 @@ const SBidCase s_responses[] = {
     {"1H P", "A32.Q432.A32.K432", nullptr, BID_4C, "Swiss, 4 cards in your major, 2 Aces, points 13-15"},
     // 19 distribution points and strong spades: a jump shift.
     {"1H P", "AKJ54.32.AK2.K32", nullptr, BID_2S, "Game forcing jump bid in alternative suit, points > 29"},
+    // A spade fit worth 34: Blackwood; without it the jump shift in diamonds.
+    {"1S P", "AK32.2.AKQ32.K32", nullptr, BID_4NT, "Blackwood, ask for Aces, points >= 31"},
+    {"1S P", "AK32.2.AKQ32.K32", &g_bBlackwood, BID_3D, "Game forcing jump bid in alternative suit, points > 29"},
+    // Over an overcall, clubs open at the three level: with Swiss on the jump to four clubs would
+    // be read as Swiss, so the suit is bid at its level; without Swiss it jumps.
+    {"1H 2S", "A2.K2.A32.AKQJ32", nullptr, BID_3C, "Alternative suit, points > 20 for second level bid"},
+    {"1H 2S", "A2.K2.A32.AKQJ32", &g_bSwiss, BID_4C, "Game forcing jump bid in alternative suit, points > 31"},
     // A new suit at the one level with 8 points.
     {"1H P", "KQ54.32.Q432.J32", nullptr, BID_1S, "Alternative suit, points > 18"},
     // A five-card diamond suit needs 21 together for the two level; 20 bid 1NT.
     {"1H P", "Q32.32.K5432.J32", nullptr, BID_1NT,
      "Limit bid, pts 6-9 or better but couldn't bid a suit and not NT dist"},
+    // Over the opponents' three spades the 1NT limit bid is gone: a pass without a text.
+    {"1H 3S", "Q32.32.K5432.J32", nullptr, BID_NOBID, ""},
     // Three hearts and a good minor: the waiting bid in the minor.
     {"1H P", "KQ3.K32.AJ32.Q32", nullptr, BID_2D, "Waiting bid, weak match for major suit"},
     // Balanced 14 with stoppers and only four-card minors: 3NT.
@@ -47,6 +56,9 @@ const SBidCase s_responses[] = {
     // Partner's take-out double: five spades and 20 together, or a weak hand's longest suit.
     {"1H X P", "KJ543.32.Q32.432", nullptr, BID_2S, "Length >= 5, points 19-22"},
     {"1H X P", "J5432.32.Q32.432", nullptr, BID_1S,
+     "No 5 card suit, but opposition suit not stopped, settle for longest suit"},
+    // Partner's balancing double of 1H, five calls back: five hearts are not bid, spades are.
+    {"1H P P X P", "432.KJ543.Q32.32", nullptr, BID_1S,
      "No 5 card suit, but opposition suit not stopped, settle for longest suit"},
     // Without a five-card suit the longer major, the higher of equal lengths.
     {"1H X P", "J543.32.Q32.5432", nullptr, BID_1S,

@@ -16,8 +16,10 @@
 
 namespace biddertest {
 
+// A bidder whose hands, auction and games won the test writes directly.
 class CScriptedBidder : public CBridgeBidder {
 public:
+    // Gives nSeat the hand written as in HandTestSupport.h.
     void Deal(int nSeat, const char* szHand)
     {
         const CCardPile pile = handtest::MakeHand(szHand);
@@ -41,39 +43,41 @@ public:
     const CBidThresholds* Thresholds() const { return m_pThresholds.get(); }
     const CHand& HandOf(int nSeat) const { return *m_pEvaluations[nSeat]; }
 
+    // Games won in the current rubber by North-South (0) and East-West (1).
     int m_nGames[2] = {0, 0};
 
 protected:
     int GetGamesWon(int nSide) const override { return m_nGames[nSide]; }
 };
 
-// Keeps every convention switch as it was before the test; tests set the ones they need.
+// Keeps every convention switch as it was before the test and turns them all on; tests
+// switch off the ones they need.
 class CConventionsGuard {
 public:
     CConventionsGuard()
-        : m_bSaved{g_bGSF, g_bJosephine, g_bBlackwood, g_bGerber, g_bStrongNT,
-                   g_bStayman, g_bBaron, g_bSwiss, g_bCueBid, g_bTrialBid}
     {
+        for (size_t i = 0; i < std::size(s_pSwitches); ++i)
+            m_bSaved[i] = *s_pSwitches[i];
         SetAll(true);
     }
     ~CConventionsGuard()
     {
-        bool* const pSwitches[] = {&g_bGSF, &g_bJosephine, &g_bBlackwood, &g_bGerber, &g_bStrongNT,
-                                   &g_bStayman, &g_bBaron, &g_bSwiss, &g_bCueBid, &g_bTrialBid};
-        for (size_t i = 0; i < std::size(pSwitches); ++i)
-            *pSwitches[i] = m_bSaved[i];
+        for (size_t i = 0; i < std::size(s_pSwitches); ++i)
+            *s_pSwitches[i] = m_bSaved[i];
     }
     CConventionsGuard(const CConventionsGuard&) = delete;
     CConventionsGuard& operator=(const CConventionsGuard&) = delete;
 
     static void SetAll(bool bOn)
     {
-        g_bGSF = g_bJosephine = g_bBlackwood = g_bGerber = g_bStrongNT = bOn;
-        g_bStayman = g_bBaron = g_bSwiss = g_bCueBid = g_bTrialBid = bOn;
+        for (bool* pSwitch : s_pSwitches)
+            *pSwitch = bOn;
     }
 
 private:
-    bool m_bSaved[10];
+    static constexpr bool* s_pSwitches[] = {&g_bGSF, &g_bJosephine, &g_bBlackwood, &g_bGerber, &g_bStrongNT,
+                                            &g_bStayman, &g_bBaron, &g_bSwiss, &g_bCueBid, &g_bTrialBid};
+    bool m_bSaved[std::size(s_pSwitches)] = {};
 };
 
 inline void ExpectCall(const CBid& bid, int nCode, const char* szText)

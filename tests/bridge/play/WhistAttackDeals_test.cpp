@@ -11,7 +11,6 @@
 #include "bridge/play/ExplainWhistDlg.h"
 #include "bridge/play/whistattack.h"
 #include "platform/base/random.h"
-#include "platform/wnd/ControlOps.h"
 #include "resources/ExplainTemplate.h"
 #include "tests/bridge/play/PlayTestHelpers.h"
 
@@ -115,14 +114,6 @@ protected:
         m_explain.Create(IDD_EXPLAIN_WHIST, nullptr);
     }
 
-    CString LastLine()
-    {
-        CString strText;
-        plat::ListGetText(m_explain.GetDlgItem(IDC_EXPLAIN_LIST)->GetSafeHwnd(),
-                          m_explain.GetLineCount() - 1, strText);
-        return strText;
-    }
-
     // Plays one deal; every declarer card must be legal and explained by one line that
     // names its position in the trick.
     void PlayDeal(int nDeal)
@@ -147,7 +138,7 @@ protected:
                     << "deal " << nDeal << " card " << nCard << ": " << Name(card) << " from "
                     << Names(deal.m_hands[nSeat]) << " after " << Names(deal.m_trick);
                 ASSERT_EQ(nLinesBefore + 1, m_explain.GetLineCount()) << "deal " << nDeal;
-                const std::string strLine = LastLine().str();
+                const std::string strLine = LastExplainLine(m_explain);
                 ASSERT_EQ(0u, strLine.find(s_positionOpenings[nPosition]))
                     << "deal " << nDeal << ": " << strLine;
                 ++m_nDeclarerCards;

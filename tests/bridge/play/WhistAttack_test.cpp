@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "platform/base/assert.h"
 #include "tests/bridge/play/whistattack_helpers.h"
+#include "tests/support/CAssertRecorder.h"
 
 using namespace playtest;
 
@@ -90,15 +90,6 @@ void ExpectRow(const FinesseCase& row, const FinesseCombo* pTable, const CWhistH
     EXPECT_EQ(Card(row.szPlay), record.finessePlay[SPADES]) << Name(record.finessePlay[SPADES]);
     EXPECT_EQ(pTable[row.nRow].min1, record.finesseMin1[SPADES]);
     EXPECT_EQ(pTable[row.nRow].min2, record.finesseMin2[SPADES]);
-}
-
-std::string s_strAssertStem;
-std::string s_strAssertExpression;
-
-void RecordAssert(const char* szFileStem, const char* szExpression)
-{
-    s_strAssertStem = szFileStem;
-    s_strAssertExpression = szExpression;
 }
 
 } // namespace
@@ -272,11 +263,9 @@ TEST(CWhistAttack, UnblockingWinnerOfAnEmptyPileFailsItsAssertion)
 {
     CDeclaringPair pair(WithClubs("KS"), WithDiamonds("QS"));
     CWhistAttack& engine = pair.Engine();
-    const plat::AssertHandler previous = plat::SetAssertHandler(RecordAssert);
-    s_strAssertStem.clear();
+    CAssertRecorder asserts;
     const CCard card = engine.UnblockingWinner(Card("5S"), CCardPile(), CCardPile());
-    plat::SetAssertHandler(previous);
-    EXPECT_EQ("whistattack", s_strAssertStem);
-    EXPECT_EQ("cards.size()", s_strAssertExpression);
+    EXPECT_EQ("whistattack", asserts.GetStem());
+    EXPECT_EQ("cards.size()", asserts.GetExpression());
     EXPECT_EQ(0, card.GetRank());
 }

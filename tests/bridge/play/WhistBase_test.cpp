@@ -1,22 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <string>
-
-#include "platform/base/assert.h"
 #include "tests/bridge/play/PlayTestHelpers.h"
+#include "tests/support/CAssertRecorder.h"
 
 using namespace playtest;
 
 namespace {
-
-std::string s_strAssertStem;
-std::string s_strAssertExpression;
-
-void RecordAssert(const char* szFileStem, const char* szExpression)
-{
-    s_strAssertStem = szFileStem;
-    s_strAssertExpression = szExpression;
-}
 
 // South's engine at the first trick of a no-trump deal, nothing played.
 class FreshDeal : public ::testing::Test {
@@ -74,13 +63,11 @@ TEST_F(FreshDeal, LowestWinnerComparesRaisedTrumpsByOrder)
 
 TEST_F(FreshDeal, LowestWinnerOfAnEmptyPileFailsItsAssertion)
 {
-    const plat::AssertHandler previous = plat::SetAssertHandler(RecordAssert);
-    s_strAssertStem.clear();
+    CAssertRecorder asserts;
     const CCard card = m_engine.LowestWinner(Card("2S"), CCardPile());
-    plat::SetAssertHandler(previous);
 
-    EXPECT_EQ("WhistBase", s_strAssertStem);
-    EXPECT_EQ("cards.size()", s_strAssertExpression);
+    EXPECT_EQ("WhistBase", asserts.GetStem());
+    EXPECT_EQ("cards.size()", asserts.GetExpression());
     EXPECT_EQ(CCard(), card);
 }
 

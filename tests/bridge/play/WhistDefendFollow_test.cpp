@@ -1,8 +1,6 @@
 #include "tests/bridge/play/whistdefend_support.h"
 
-#include <string>
-
-#include "platform/base/assert.h"
+#include "tests/support/CAssertRecorder.h"
 
 using namespace defendtest;
 
@@ -10,15 +8,6 @@ namespace {
 
 class CWhistDefendFollow : public CDefendTable {
 };
-
-std::string s_strAssertStem;
-std::string s_strAssertExpression;
-
-void RecordAssert(const char* szFileStem, const char* szExpression)
-{
-    s_strAssertStem = szFileStem;
-    s_strAssertExpression = szExpression;
-}
 
 } // namespace
 
@@ -260,16 +249,14 @@ TEST_F(CWhistDefendFollow, GuardsOfAnEmptySuitFailTheirAssertions)
     Hand(EAST, "AS");
     Hand(NORTH, "KH");
     auto pEngine = Engine(EAST);
-    const plat::AssertHandler previous = plat::SetAssertHandler(RecordAssert);
-    s_strAssertStem.clear();
+    CAssertRecorder asserts;
     const CCard card = pEngine->LowestOfTopSequence(HEARTS);
-    EXPECT_EQ("whistdefend", s_strAssertStem);
-    EXPECT_EQ("leadHand.lenSuit[suit] > 0", s_strAssertExpression);
+    EXPECT_EQ("whistdefend", asserts.GetStem());
+    EXPECT_EQ("leadHand.lenSuit[suit] > 0", asserts.GetExpression());
     EXPECT_EQ(CCard(), card);
 
-    s_strAssertStem.clear();
+    asserts.Clear();
     pEngine->LowestWinnerOverDummy(Card("2H"), m_hands[NORTH], CCardPile());
-    plat::SetAssertHandler(previous);
-    EXPECT_EQ("whistdefend", s_strAssertStem);
-    EXPECT_EQ("cards.size()", s_strAssertExpression);
+    EXPECT_EQ("whistdefend", asserts.GetStem());
+    EXPECT_EQ("cards.size()", asserts.GetExpression());
 }

@@ -8,7 +8,6 @@
 
 #include "bridge/play/ExplainWhistDlg.h"
 #include "bridge/play/whistattack.h"
-#include "platform/wnd/ControlOps.h"
 #include "resources/ExplainTemplate.h"
 #include "tests/bridge/play/PlayTestHelpers.h"
 
@@ -58,15 +57,7 @@ public:
         return *m_pEngine;
     }
 
-    std::string LastLine()
-    {
-        if (m_explain.GetLineCount() == 0)
-            return std::string();
-        CString strText;
-        plat::ListGetText(m_explain.GetDlgItem(IDC_EXPLAIN_LIST)->GetSafeHwnd(),
-                          m_explain.GetLineCount() - 1, strText);
-        return strText.str();
-    }
+    std::string LastLine() { return LastExplainLine(m_explain); }
 
     CCard C(const std::string& strCard) const { return Card(strCard, m_nTrumps); }
 

@@ -11,7 +11,6 @@
 
 #include "bridge/play/ExplainWhistDlg.h"
 #include "bridge/play/whistdefend.h"
-#include "platform/wnd/ControlOps.h"
 #include "resources/ExplainTemplate.h"
 #include "tests/bridge/play/PlayTestHelpers.h"
 
@@ -63,14 +62,7 @@ protected:
 
     int Lines() const { return m_pExplain->GetLineCount(); }
     // The last explanation line.
-    std::string Line() const
-    {
-        CString strText;
-        const int nCount = m_pExplain->GetLineCount();
-        if (nCount > 0)
-            plat::ListGetText(m_pExplain->GetDlgItem(IDC_EXPLAIN_LIST)->GetSafeHwnd(), nCount - 1, strText);
-        return std::string(static_cast<LPCTSTR>(strText));
-    }
+    std::string Line() const { return LastExplainLine(*m_pExplain); }
 
     int m_nTrumps = NO_TRUMPS;
     int m_nLevel = 0;

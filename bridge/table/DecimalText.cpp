@@ -1,0 +1,18 @@
+#include "bridge/table/DecimalText.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+
+int DecimalValue(LPCTSTR szText)
+{
+    if (szText == nullptr)
+        return 0;
+    errno = 0;
+    const long long nValue = std::strtoll(szText, nullptr, 10);
+    if (nValue > INT_MAX)
+        return INT_MAX;
+    if (nValue < INT_MIN)
+        return INT_MIN;
+    return static_cast<int>(nValue);
+}

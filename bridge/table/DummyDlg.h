@@ -1,0 +1,331 @@
+#pragma once
+// CDummyDlg: the bridge table window ("Dummy/Partner Whist"). Four seats sit at a green
+// table, the person at South; the trick lies in the middle, each side's tricks, score and
+// vulnerability beside it. This table has no auction: every deal is played in a contract
+// whose trump suit steps on by one each deal (clubs, diamonds, hearts, spades, no trump) at
+// the level last chosen, with the dealer as opening leader. Computer seats play through the
+// play engines (a kept CWhistAttack for the declaring side with dummy open, else a CWhistDefend
+// built for one card); the person plays by dragging a card to the trick or, in single-click
+// play, by clicking it. Finished deals are scored by a simple whist count.
+//
+// The bridge dialog with the auction derives from it and replaces the deal set-up, scoring
+// and score box through the virtual operations below; every call of the table goes through
+// them. The launcher creates it modeless from template IDD_GAME_TABLE; closing it saves the
+// scores, the dealer and the window's rectangle and frees the launcher's slot.
+//
+// Source files: DummyDlg.cpp (deal and play loop), DummyDlgCommands.cpp (commands, modes and
+// settings), DummyDlgDraw.cpp (drawing, layout and mouse play), DummyDlgScore.cpp (scoring and
+// the deal record) and DummyDlgFile.cpp (hand files and autosave).
+
+#include <vector>
+
+#include "bridge/bidding/Auction.h"
+#include "bridge/play/ExplainOwner.h"
+#include "bridge/play/Trick.h"
+#include "bridge/table/HandStats.h"
+#include "cardtable/CardMove.h"
+#include "cardtable/CardPile.h"
+#include "cardtable/GameDlg.h"
+#include "cardtable/PileGroup.h"
+#include "platform/wnd/CButton.h"
+
+class CExplainWhistDlg;
+class CWhistAttack;
+
+// The table's state, m_nState.
+enum {
+    STATE_BEFORE_PLAY = 0,
+    STATE_BIDDING = 1, // only the dialog with the auction, while the auction runs
+    STATE_PLAYING = 2
+};
+
+// Sides: 0 North/South, 1 East/West.
+constexpr int SIDE_COUNT = 2;
+
+class CDummyDlg : public CGameDlg, public CExplainOwner {
+public:
+    // The seats; the person sits South.
+    enum { SEAT_NORTH = 0, SEAT_EAST = 1, SEAT_SOUTH = 2, SEAT_WEST = 3 };
+
+    // A table opened by pMainDlg (not owned, may be null): empty piles, dealer West, South
+    // the person's. The deal comes with OnInitDialog.
+    CDummyDlg(CMainDlg* pMainDlg, CWnd* pParent);
+    // Frees the kept declarer engine, the explanation window and the completed tricks, then
+    // writes the mode switches to the settings.
+    ~CDummyDlg() override;
+
+    // Menu 131's commands that the table handles (command notifications only); every
+    // command then goes on to the framework's routing.
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+
+    // The explanation window has closed itself: it is disposed of and forgotten.
+    void OnExplainWindowClosed() override;
+
+    // CGameDlg's operations.
+    // Writes the side scores and the dealer, then the base's close (rectangle, launcher slot).
+    void OnClose() override;
+    // The table, the contract, the side texts, the game number and the seat words.
+    void DrawTable(CDC* pDC) override;
+    // Each seat's suit piles (face up) or hand (one back), the trick and, when shown, the
+    // last completed trick.
+    void DrawCards(CDC* pDC) override;
+    void Layout(int cx, int cy) override;
+    // Dealer back to West, all side scores 0, then the next deal.
+    void NewGame() override;
+    CString GetGameName() override;
+
+    // Virtual operations of the table.
+    // The Play button: the 13-card check after a hand-made deal, then the computer seats
+    // play until a seat of the person's is to play or the deal is over.
+    virtual void OnPlay();
+    // Next dealer, next trump suit, a new deal and the start of play.
+    virtual void NextDeal();
+    // Seat to play, declaring side and dummy for the contract on the table.
+    virtual void StartPlay();
+    // Scores the finished deal (whist count).
+    virtual void ScoreDeal();
+    // The "Score" message box.
+    virtual void ShowScore();
+    // Whether the seat to play is played by the computer now.
+    virtual bool IsComputerToPlay();
+    // Open Hand: a file dialog, then ReadHandFile.
+    virtual void OnOpenHand();
+    // The deal again from where it stood when play began.
+    virtual void OnReplayHand();
+    // The auction the play engines and the deal record read; null at this table.
+    virtual CAuction* GetAuction();
+    // Shows the auction; there is none at this table.
+    virtual void ShowBidding();
+
+    // Modes (each also sets the check mark of its menu item).
+    void SetAutoSave(bool bOn);
+    void SetManualBid(bool bOn);
+    // On turns Show Hands on first; the person then plays North (and South).
+    void SetManualPlayNS(bool bOn);
+    // On turns Show Hands on first; the person then plays East and West.
+    void SetManualPlayEW(bool bOn);
+    // Off while a manual mode is on asks first, and on OK turns the manual modes off.
+    void SetShowHands(bool bOn);
+    void OpenDummy();
+    void CloseDummy();
+    // Stores dummy's seat and, with dummy open, lays it face up.
+    void SetDummy(int nSeat);
+
+    // Every hand one seat clockwise, or dealer and lead one seat on; before play only.
+    void OnRotateHands();
+    void OnRotateLead();
+    // Deals game nGameNumber next, led by nLeader in nSuit (0 clubs .. 4 no trump) at level
+    // index nLevel (0 for the one-level).
+    void SelectGame(int nGameNumber, int nLeader, int nLevel, int nSuit);
+    // Plays nHands + 1 deals with the computer at every seat, then deals one for the person.
+    void PlayFullAuto(int nHands);
+
+    // Writes the deal to szFileName (a hand file); nothing when it cannot be created.
+    void WriteHandFile(const char* szFileName);
+    // Loads the deal of szFileName. A file that cannot be opened leaves an empty table; one
+    // whose numbers do not describe a deal leaves the table as it was. True when loaded.
+    bool ReadHandFile(const char* szFileName);
+    // Save Hand: a file dialog, then WriteHandFile.
+    void OnSaveHand();
+
+    // The suit piles of seat 0..3, null for any other value.
+    CPileGroup* GetSeatPiles(int nSeat);
+
+    // The bridge deck's card of nRank (1 ace .. 13 king) and nSuit: order two 1 .. ace 13,
+    // points ace 4, king 3, queen 2, jack 1.
+    static CCard MakeBridgeCard(int nRank, int nSuit);
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+
+    // The deal.
+    // A shuffled deal in the four hands, sorted and displayed, autosaved when on.
+    void DealCards();
+    // Writes the deal to the next of the nine rotating autosave files.
+    void AutoSaveDeal();
+    // Empties the table for a new deal, state before play.
+    void ResetDeal();
+    // Adds TRUMP_BONUS to the trump suit's cards of the four hands, once per deal.
+    void RaiseTrumps();
+    // Takes the bonus off again when the cards carry it.
+    void LowerTrumps();
+    // Whether any card of the four hands carries the trump bonus.
+    bool TrumpsRaised() const;
+    // Each hand copied into its seat's four suit piles, trumps first.
+    void ArrangeSuitPiles();
+    // Every suit pile of a seat shows as many slots as the seat's longest suit.
+    void UpdateSuitPileCounts();
+    // Each hand rebuilt from its seat's suit piles, sorted.
+    void SpreadHands();
+    // Keeps hands, contract, seats and side scores as play begins, for Replay Hand.
+    void SaveOriginalDeal();
+    // Applies the show-hands and manual switches again with their current values.
+    void ReapplyModes();
+
+    // The play.
+    // Plays card from the hand of the seat to play onto the trick, animated. Throws when
+    // the hand does not hold it.
+    void PlayCard(const CCard& card);
+    // One computer card; a failure is reported and the deal replayed.
+    void ComputerPlay();
+    // The engine's card for the seat to play.
+    CCard ChooseComputerCard();
+    // Computer seats play while play is under way and a computer seat is to play.
+    void PlayComputerSeats();
+    // After every card: dummy laid open after the opening lead, the trick completed, or
+    // the turn passed on.
+    void AdvancePlayer();
+    // The trick to its winner; after the last trick the deal's end.
+    void CompleteTrick();
+    // Appends the deal's record to m_stats.
+    void RecordStatistics();
+
+    // Mouse play.
+    void PickCard(CPoint point);
+    void DropCard(CPoint point);
+    // Whether card may go to the trick: follows suit, or the seat cannot.
+    bool FollowsSuit(const CCard& card) const;
+    // Single-click play of the picked card, when it follows suit.
+    void PlayPickedCard();
+    // Takes the mouse while a card is dragged.
+    void CaptureWhileDragging();
+    // Whether the manual mode of dummy's side lets the person set up the deal by hand.
+    bool CanEditDeal() const;
+
+    // The hand of seat 0..3.
+    CCardPile& Hand(int nSeat) { return *m_hands.GetAt(nSeat); }
+    const CCardPile& Hand(int nSeat) const { return *m_hands.GetAt(nSeat); }
+    // The North rule of dummy open: who plays North.
+    void ApplyNorthRule();
+    // Checks or unchecks menu item nID of the table's menu.
+    void CheckMenuItem(UINT nID, bool bChecked);
+    // Whether menu item nID is checked.
+    bool IsMenuItemChecked(UINT nID) const;
+    // A message box with OK and Cancel and the question icon; true on OK.
+    bool Confirm(LPCTSTR szText, LPCTSTR szCaption);
+    // Deletes the kept declarer engine.
+    void DropAttackEngine();
+    // Reads and writes the per-game side scores and dealer.
+    void LoadScores();
+    void SaveScores();
+    // The per-game value name: game name + word + side suffix (seat name of 2 + side).
+    CString SideValueName(const char* szWord, int nSide);
+
+    // The command handlers of menu 131.
+    void OnNewGameCommand();
+    void OnNewDealCommand();
+    void OnQuit();
+    void OnToggleDummy();
+    void OnToggleShowHands();
+    void OnToggleManualNS();
+    void OnToggleManualEW();
+    void OnToggleManualBid();
+    void OnToggleExplanation();
+    void OnToggleAutoSave();
+    void OnRotateAll();
+
+    CButton m_btnPlay;
+    CRect m_rectNorthName;
+    CRect m_rectEastName;
+    CRect m_rectSouthName;
+    CRect m_rectWestName;
+    CRect m_rectSideNS;
+    CRect m_rectSideEW;
+    CRect m_rectGameNumber;
+    CTrick m_trick;
+    // Every card played in this deal; its four topmost are the last completed trick.
+    CCardPile m_playedCards;
+    CCardPile m_handNorth;
+    CCardPile m_handSouth;
+    CCardPile m_handEast;
+    CCardPile m_handWest;
+    CCardPile m_origNorth;
+    CCardPile m_origSouth;
+    CCardPile m_origEast;
+    CCardPile m_origWest;
+    // The four hands by seat (not owned).
+    CPileGroup m_hands;
+    // The completed tricks of the deal, each a CTrick owned by the table.
+    CPileGroup m_tricks;
+    // Each seat's hand shown one suit per pile (the groups do not own them).
+    CCardPile m_northSuitPiles[SUIT_COUNT];
+    CPileGroup m_northSuits;
+    CCardPile m_southSuitPiles[SUIT_COUNT];
+    CPileGroup m_southSuits;
+    CCardPile m_eastSuitPiles[SUIT_COUNT];
+    CPileGroup m_eastSuits;
+    CCardPile m_westSuitPiles[SUIT_COUNT];
+    CPileGroup m_westSuits;
+
+    bool m_bOpenDummy = true;
+    bool m_bAutoSave = false;
+    bool m_bShowHands = false;
+    bool m_bManualPlayNS = false;
+    bool m_bManualPlayEW = false;
+    bool m_bManualBid = false;
+    bool m_bAutoPlay = false;
+    bool m_bBidSingleClick = false;
+    bool m_bPlaySingleClick = false;
+    bool m_bWhistSound = false;
+    bool m_bShowLastTrick = false;
+
+    int m_nDealer;
+    int m_nLeader;
+    int m_nDummy;
+    int m_nToPlay;
+    int m_nSavedToPlay;
+    int m_nSavedDealer;
+    int m_nSavedLeader;
+    int m_nSavedTrumps;
+    int m_nSavedLevel;
+    int m_nStartRubbers[SIDE_COUNT] = {};
+    int m_nStartGames[SIDE_COUNT] = {};
+    int m_nStartAbove[SIDE_COUNT] = {};
+    int m_nStartBelow[SIDE_COUNT] = {};
+    int m_nTricks[SIDE_COUNT] = {};
+    int m_nRubbers[SIDE_COUNT] = {};
+    int m_nGames[SIDE_COUNT] = {};
+    int m_nAbove[SIDE_COUNT] = {};
+    int m_nBelow[SIDE_COUNT] = {};
+    bool m_bManual[SEAT_COUNT];
+    bool m_bFaceUp[SEAT_COUNT];
+    int m_nTrumps;
+    int m_nContractLevel;
+    int m_nDeclaringSide;
+    int m_nState;
+    bool m_bDealEdited = false;
+    bool m_bBusy;
+    CString m_strNames[SEAT_COUNT];
+    CPoint m_ptDrag;
+    bool m_bDragging = false;
+    CCardMove m_dragMove;
+    // Owned; null once the window has closed itself.
+    CExplainWhistDlg* m_pExplain;
+    // The declarer engine kept for the rest of a trick; owned, null when none.
+    CWhistAttack* m_pAttack;
+    int m_nAutoDeals;
+    std::vector<CHandStats> m_stats;
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    // A command of menu 131 the table handles, and its handler.
+    struct CommandEntry {
+        UINT nID;
+        void (CDummyDlg::*pfnHandler)();
+    };
+    static const CommandEntry s_commands[];
+    // A mode switch and its registry value, in the order the destructor writes them.
+    struct SwitchEntry {
+        const char* szName;
+        bool CDummyDlg::*pMember;
+    };
+    static const SwitchEntry s_switches[];
+
+    // Sets up the pile groups and the hands' draw flags (constructor).
+    void InitPileGroups();
+};

@@ -1,0 +1,55 @@
+// CDummyDlg: whist scoring, the score box and the deal record.
+
+#include "bridge/play/PlayConstants.h"
+#include "bridge/table/DummyDlg.h"
+
+namespace {
+
+// Tricks the declaring side needs on top of the level index (0 for the one-level).
+constexpr int BOOK_TRICKS = 7;
+// Points below the line per level bid.
+constexpr int POINTS_PER_LEVEL = 2;
+
+} // namespace
+
+void CDummyDlg::ScoreDeal()
+{
+    const int nDeclarer = m_nDeclaringSide;
+    const int nNeeded = m_nContractLevel + BOOK_TRICKS;
+    const int nTricks = m_nTricks[nDeclarer];
+    if (nTricks >= nNeeded) {
+        m_nBelow[nDeclarer] += POINTS_PER_LEVEL * (m_nContractLevel + 1);
+        m_nAbove[nDeclarer] += nTricks - nNeeded;
+    } else {
+        m_nAbove[1 - nDeclarer] += nNeeded - nTricks;
+    }
+}
+
+void CDummyDlg::ShowScore()
+{
+    RefreshTable();
+    CString strText;
+    strText.Format("North/South: %d / %d\nEast/West: %d / %d", m_nAbove[0], m_nBelow[0],
+                   m_nAbove[1], m_nBelow[1]);
+    MessageBox(strText, "Score", MB_OK);
+}
+
+void CDummyDlg::RecordStatistics()
+{
+    const CBid contract(nullptr, m_nContractLevel, m_nTrumps, "");
+    CAuction* pAuction = GetAuction();
+    const int nDefenders = 1 - m_nDeclaringSide;
+    const bool bContested = pAuction != nullptr && pAuction->HasSideBid(nDefenders);
+    int nKind = STATS_KIND_PLAIN;
+    if (pAuction != nullptr) {
+        if (pAuction->IsRedoubled())
+            nKind = STATS_KIND_REDOUBLED;
+        else if (pAuction->IsDoubled())
+            nKind = STATS_KIND_DOUBLED;
+        else if (pAuction->GetHighestBid().IsNoBid())
+            nKind = STATS_KIND_PASSED_OUT;
+    }
+    const int nDeclarerSeat = (m_nLeader + SEAT_COUNT - 1) & (SEAT_COUNT - 1);
+    m_stats.emplace_back(nDeclarerSeat, contract, m_nTricks[m_nDeclaringSide], bContested,
+                         m_nDealer, nKind);
+}

@@ -1,0 +1,107 @@
+#include "bridge/table/PlayerNamesDlg.h"
+
+#include "bridge/bidding/SettingsKeys.h"
+#include "cardtable/RegSettings.h"
+#include "platform/base/runtime.h"
+#include "platform/wnd/styles.h"
+#include "resources/BridgeOptionTemplates.h"
+
+namespace {
+
+// Room for the remembered current folder, terminating zero included.
+constexpr int FOLDER_BUFFER_SIZE = 1024;
+// A listed folder reads "[name]": the brackets are the first and last characters.
+constexpr int BRACKET_LENGTH = 1;
+constexpr char PARENT_FOLDER[] = "..";
+
+// The settings values of the names, written in this order.
+constexpr char WEST_NAME[] = "WestName";
+constexpr char NORTH_NAME[] = "NorthName";
+constexpr char EAST_NAME[] = "EastName";
+constexpr char SOUTH_NAME[] = "SouthName";
+enum { NORTH_SEAT, EAST_SEAT, SOUTH_SEAT, WEST_SEAT };
+
+} // namespace
+
+CPlayerNamesDlg::CPlayerNamesDlg(CWnd* pParent) : CDialog(IDD_PLAYER_NAMES, pParent)
+{
+}
+
+void CPlayerNamesDlg::SetNames(const CString& strNorth, const CString& strEast, const CString& strSouth,
+                               const CString& strWest)
+{
+    m_strNorth = strNorth;
+    m_strEast = strEast;
+    m_strSouth = strSouth;
+    m_strWest = strWest;
+}
+
+void CPlayerNamesDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_VOICE_LIST, m_comboVoices);
+    DDX_Control(pDX, IDC_NAME_WEST, m_comboWest);
+    DDX_Control(pDX, IDC_NAME_NORTH, m_comboNorth);
+    DDX_Control(pDX, IDC_NAME_EAST, m_comboEast);
+    DDX_Text(pDX, IDC_NAME_SOUTH, m_strSouth);
+    DDX_CBString(pDX, IDC_NAME_EAST, m_strEast);
+    DDX_CBString(pDX, IDC_NAME_NORTH, m_strNorth);
+    DDX_CBString(pDX, IDC_NAME_WEST, m_strWest);
+}
+
+BOOL CPlayerNamesDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    ListSoundsFolder();
+    for (int i = 0; i < m_comboVoices.GetCount(); ++i) {
+        CString strVoice;
+        m_comboVoices.GetLBText(i, strVoice);
+        if (strVoice.GetLength() > 1)
+            strVoice = strVoice.Mid(BRACKET_LENGTH, strVoice.GetLength() - 2 * BRACKET_LENGTH);
+        if (strVoice != PARENT_FOLDER) {
+            m_comboWest.AddString(strVoice);
+            m_comboEast.AddString(strVoice);
+            m_comboNorth.AddString(strVoice);
+        }
+    }
+    return TRUE;
+}
+
+void CPlayerNamesDlg::ListSoundsFolder()
+{
+    CString strSoundDir;
+    {
+        CRegSettings settings(bidding_settings::ROOT_KEY, bidding_settings::MAKER_KEY,
+                              bidding_settings::SUITE_KEY);
+        strSoundDir =
+            settings.ReadString(bidding_settings::SOUND_DIR_VALUE, bidding_settings::SOUND_DIR_DEFAULT);
+    }
+    // Without the current folder there is no way back to it: list where we are instead of
+    // leaving the whole program in the sounds folder.
+    char szCurrent[FOLDER_BUFFER_SIZE];
+    if (_getcwd(szCurrent, FOLDER_BUFFER_SIZE) == nullptr) {
+        m_comboVoices.Dir(DDL_DIRECTORY, "*");
+        return;
+    }
+    // A sounds folder that does not exist leaves the current folder to be listed.
+    _chdir(strSoundDir);
+    m_comboVoices.Dir(DDL_DIRECTORY, "*");
+    _chdir(szCurrent);
+}
+
+void CPlayerNamesDlg::EditNames(CWnd* pParent, CString strNames[SEAT_COUNT])
+{
+    CPlayerNamesDlg dlg(pParent);
+    dlg.SetNames(strNames[NORTH_SEAT], strNames[EAST_SEAT], strNames[SOUTH_SEAT], strNames[WEST_SEAT]);
+    dlg.DoModal();
+    strNames[SOUTH_SEAT] = dlg.m_strSouth;
+    strNames[EAST_SEAT] = dlg.m_strEast;
+    strNames[NORTH_SEAT] = dlg.m_strNorth;
+    strNames[WEST_SEAT] = dlg.m_strWest;
+    CRegSettings settings(bidding_settings::ROOT_KEY, bidding_settings::MAKER_KEY,
+                          bidding_settings::SUITE_KEY);
+    settings.WriteString(WEST_NAME, strNames[WEST_SEAT]);
+    settings.WriteString(NORTH_NAME, strNames[NORTH_SEAT]);
+    settings.WriteString(EAST_NAME, strNames[EAST_SEAT]);
+    settings.WriteString(SOUTH_NAME, strNames[SOUTH_SEAT]);
+}

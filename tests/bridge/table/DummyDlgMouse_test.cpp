@@ -1,0 +1,179 @@
+// Mouse play at the bridge table: dragging and single-click play, setting up a deal by hand
+// with the 13-card check, and the look of the table in the middle of play.
+
+#include "bridge/play/PlayConstants.h"
+#include "platform/testing/driver.h"
+#include "resources/resource.h"
+#include "tests/bridge/table/TableTestSupport.h"
+
+namespace tabletest {
+
+namespace {
+
+constexpr int NORTH = 0;
+constexpr int EAST = 1;
+constexpr int SOUTH = 2;
+
+// Where a card of a suit pile (a vertical fan) can be grabbed: its exposed strip, or the
+// whole card when it is the last.
+CPoint CardPoint(const CCardPile& pile, int nIndex)
+{
+    return pile.GetSlotPosition(nIndex) + CSize(CARD_WIDTH / 2, 8);
+}
+
+// The first card of South's suit piles that may go to the trick (fFollows true) or may not.
+bool FindSouthCard(CTestDummyDlg& table, bool bFollows, const CCardPile** ppPile, int* pIndex)
+{
+    const CCardPile& hand = table.Hand(SOUTH);
+    const CCardPile& trick = table.m_trick;
+    for (int i = 0; i < 4; i++) {
+        const CCardPile& pile = *table.GetSeatPiles(SOUTH)->GetAt(i);
+        for (int j = 0; j < pile.GetCount(); j++) {
+            const CCard& card = pile.m_cards[j];
+            const bool bAllowed = trick.GetCount() == 0 ||
+                                  card.GetSuit() == trick.m_cards[0].GetSuit() ||
+                                  hand.CountSuitOf(trick.m_cards[0]) == 0;
+            if (bAllowed == bFollows) {
+                *ppPile = &pile;
+                *pIndex = j;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+TEST_F(TableTest, PersonPlaysSouthByDraggingAndTheComputerFollows)
+{
+    ASSERT_NE(OpenTable(3003), nullptr);
+    ASSERT_TRUE(plat::test::ClickControl(m_pTable, IDC_PLAY));
+    plat::test::RunUntilIdle();
+    EXPECT_EQ(m_pTable->m_nState, STATE_PLAYING);
+    EXPECT_FALSE(m_pTable->m_btnPlay.IsWindowVisible());
+
+    bool bTriedWrongSuit = false;
+    for (int nTurn = 0; nTurn < 13; nTurn++) {
+        ASSERT_EQ(m_pTable->m_nToPlay, SOUTH) << "turn " << nTurn;
+        const CCardPile* pPile = nullptr;
+        int nIndex = -1;
+        if (!bTriedWrongSuit && FindSouthCard(*m_pTable, false, &pPile, &nIndex)) {
+            // A card of another suit while South holds the led suit goes back.
+            bTriedWrongSuit = true;
+            const int nCount = pPile->GetCount();
+            plat::test::Drag(m_pTable, CardPoint(*pPile, nIndex), TopCardPoint(m_pTable->m_trick));
+            plat::test::RunUntilIdle();
+            EXPECT_EQ(pPile->GetCount(), nCount);
+            EXPECT_EQ(m_pTable->Hand(SOUTH).GetCount(), 13 - nTurn);
+            ASSERT_EQ(m_pTable->m_nToPlay, SOUTH);
+        }
+        ASSERT_TRUE(FindSouthCard(*m_pTable, true, &pPile, &nIndex));
+        const CCard card = pPile->m_cards[nIndex];
+        plat::test::Drag(m_pTable, CardPoint(*pPile, nIndex), TopCardPoint(m_pTable->m_trick));
+        plat::test::RunUntilIdle();
+        EXPECT_FALSE(m_pTable->Hand(SOUTH).Contains(card)) << "turn " << nTurn;
+        EXPECT_EQ(m_pTable->Hand(SOUTH).GetCount(), 12 - nTurn);
+    }
+    EXPECT_TRUE(bTriedWrongSuit);
+    EXPECT_EQ(m_pTable->m_tricks.GetCount(), 13);
+    ExpectTricksLegal();
+    // The score box closes the deal; a click on the table then deals the next one.
+    ASSERT_EQ(plat::test::GetMessageBoxes().size(), 1u);
+    EXPECT_EQ(plat::test::GetMessageBoxes()[0].strCaption, CString("Score"));
+    plat::test::Click(m_pTable, CPoint(2, 2));
+    plat::test::RunUntilIdle();
+    EXPECT_EQ(m_pTable->m_nState, STATE_BEFORE_PLAY);
+    EXPECT_EQ(m_pTable->m_nDealer, EAST);
+    ExpectFullDeal();
+}
+
+TEST_F(TableTest, SingleClickPlaysAnAllowedCardAtOnce)
+{
+    ASSERT_NE(OpenTable(3004), nullptr);
+    m_pTable->m_bPlaySingleClick = true;
+    m_pTable->OnPlay();
+    ASSERT_EQ(m_pTable->m_nToPlay, SOUTH);
+    ASSERT_GT(m_pTable->m_trick.GetCount(), 0);
+    const CCardPile* pPile = nullptr;
+    int nIndex = -1;
+    if (FindSouthCard(*m_pTable, false, &pPile, &nIndex)) {
+        plat::test::Click(m_pTable, CardPoint(*pPile, nIndex));
+        plat::test::RunUntilIdle();
+        EXPECT_EQ(m_pTable->Hand(SOUTH).GetCount(), 13);
+        EXPECT_EQ(m_pTable->m_nToPlay, SOUTH);
+    }
+    ASSERT_TRUE(FindSouthCard(*m_pTable, true, &pPile, &nIndex));
+    const CCard card = pPile->m_cards[nIndex];
+    plat::test::Click(m_pTable, CardPoint(*pPile, nIndex));
+    plat::test::RunUntilIdle();
+    EXPECT_FALSE(m_pTable->Hand(SOUTH).Contains(card));
+    EXPECT_EQ(m_pTable->Hand(SOUTH).GetCount(), 12);
+    // The others completed the first trick and played on in the second until South's turn.
+    EXPECT_EQ(m_pTable->m_nToPlay, SOUTH);
+    EXPECT_EQ(m_pTable->m_tricks.GetCount(), 1);
+}
+
+TEST_F(TableTest, HandMadeDealNeedsThirteenCardsAtEverySeat)
+{
+    ASSERT_NE(OpenTable(3005), nullptr);
+    // Dummy is East: manual East/West play lets the person move cards before play.
+    ASSERT_TRUE(Command(ID_TRAINER_MANUALEASTWEST));
+    const CCardPile& northPile = *m_pTable->GetSeatPiles(NORTH)->GetAt(0);
+    const CCardPile& eastPile = *m_pTable->GetSeatPiles(EAST)->GetAt(0);
+    ASSERT_GT(northPile.GetCount(), 0);
+    const int nNorthCount = northPile.GetCount();
+    const int nEastCount = eastPile.GetCount();
+    const int nEastVisible = eastPile.GetVisibleCount();
+
+    plat::test::Drag(m_pTable, TopCardPoint(northPile), TopCardPoint(eastPile));
+    plat::test::RunUntilIdle();
+    EXPECT_EQ(northPile.GetCount(), nNorthCount - 1);
+    EXPECT_EQ(eastPile.GetCount(), nEastCount + 1);
+    if (nEastCount + 1 > nEastVisible) {
+        for (int i = 0; i < 4; i++)
+            EXPECT_EQ(m_pTable->GetSeatPiles(EAST)->GetAt(i)->GetVisibleCount(), nEastCount + 1);
+    }
+
+    ASSERT_TRUE(plat::test::ClickControl(m_pTable, IDC_PLAY));
+    plat::test::RunUntilIdle();
+    ASSERT_EQ(plat::test::GetMessageBoxes().size(), 1u);
+    EXPECT_EQ(plat::test::GetMessageBoxes()[0].strText, CString("North does not have 13 cards"));
+    EXPECT_EQ(m_pTable->m_nState, STATE_BEFORE_PLAY);
+    EXPECT_EQ(m_pTable->Hand(NORTH).GetCount(), 13);
+
+    // East's card goes back to North (any pile of North's takes it): the deal can start.
+    const CCardPile& eastFirst = *m_pTable->GetSeatPiles(EAST)->GetAt(0);
+    plat::test::Drag(m_pTable, TopCardPoint(eastFirst), TopCardPoint(northPile));
+    plat::test::RunUntilIdle();
+    m_pTable->m_nAutoDeals = 2;
+    ASSERT_TRUE(plat::test::ClickControl(m_pTable, IDC_PLAY));
+    plat::test::RunUntilIdle();
+    EXPECT_EQ(plat::test::GetMessageBoxes().size(), 1u);
+    EXPECT_EQ(m_pTable->m_nState, STATE_PLAYING);
+    EXPECT_GT(m_pTable->m_tricks.GetCount() * 4 + m_pTable->m_trick.GetCount(), 0);
+    // Play began with the hands as set up on the table.
+    EXPECT_EQ(m_pTable->m_origNorth.GetCount(), 13);
+    EXPECT_EQ(m_pTable->m_origEast.GetCount(), 13);
+}
+
+TEST_F(TableTest, TableMidPlayLooksRight)
+{
+    ASSERT_NE(OpenTable(2718), nullptr);
+    m_pTable->SetWindowSize(760, 700);
+    m_pTable->m_bShowLastTrick = true;
+    m_pTable->OnPlay();
+    // South plays the lowest allowed card twice so that a completed trick shows too.
+    for (int nTurn = 0; nTurn < 2 && m_pTable->m_nToPlay == SOUTH; nTurn++) {
+        const CCardPile* pPile = nullptr;
+        int nIndex = -1;
+        ASSERT_TRUE(FindSouthCard(*m_pTable, true, &pPile, &nIndex));
+        plat::test::Drag(m_pTable, CardPoint(*pPile, nIndex), TopCardPoint(m_pTable->m_trick));
+        plat::test::RunUntilIdle();
+    }
+    ASSERT_GE(m_pTable->m_tricks.GetCount(), 1);
+    const CString strPath = plat::test::BuildFolderPath("bridge-table.png");
+    EXPECT_TRUE(plat::test::SaveWindowPng(m_pTable, strPath));
+}
+
+} // namespace tabletest

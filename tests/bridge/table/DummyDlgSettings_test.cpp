@@ -1,0 +1,269 @@
+// The bridge table's modes, commands and registry values.
+
+#include <fstream>
+#include <sstream>
+
+#include "app/ShellSettings.h"
+#include "bridge/play/ExplainWhistDlg.h"
+#include "cardtable/RegSettings.h"
+#include "platform/reg/registry.h"
+#include "platform/testing/driver.h"
+#include "resources/resource.h"
+#include "tests/bridge/table/TableTestSupport.h"
+
+namespace tabletest {
+
+namespace {
+
+constexpr int NORTH = 0;
+constexpr int EAST = 1;
+constexpr int SOUTH = 2;
+constexpr int WEST = 3;
+
+CString ReadValue(const char* szName)
+{
+    CRegSettings settings(shell_settings::ROOT_KEY, shell_settings::MAKER_KEY,
+                          shell_settings::SUITE_KEY);
+    return settings.ReadString(szName, "<none>");
+}
+
+void WriteValue(const char* szName, const char* szValue)
+{
+    CRegSettings settings(shell_settings::ROOT_KEY, shell_settings::MAKER_KEY,
+                          shell_settings::SUITE_KEY);
+    settings.WriteString(szName, szValue);
+}
+
+std::string RegistryText()
+{
+    std::ifstream is(plat::RegistryFilePath());
+    std::stringstream text;
+    text << is.rdbuf();
+    return text.str();
+}
+
+bool IsChecked(CDummyDlg* pTable, UINT nID)
+{
+    return (pTable->GetMenu()->GetMenuState(nID, MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+} // namespace
+
+TEST_F(TableTest, DestructorWritesTheSwitchesInTheirOrder)
+{
+    ASSERT_NE(OpenTable(40), nullptr);
+    m_pTable->SetAutoSave(true);
+    m_pTable->SetManualPlayEW(true);
+    m_pTable->m_bShowLastTrick = true;
+    CloseLauncher();
+
+    EXPECT_EQ(ReadValue("autoSaveMode"), CString("1"));
+    EXPECT_EQ(ReadValue("showHandsMode"), CString("1"));
+    EXPECT_EQ(ReadValue("manualPlayNSMode"), CString("0"));
+    EXPECT_EQ(ReadValue("manualPlayEWMode"), CString("1"));
+    EXPECT_EQ(ReadValue("manualBidMode"), CString("0"));
+    EXPECT_EQ(ReadValue("showlasttrick"), CString("1"));
+    EXPECT_EQ(ReadValue("opendummy"), CString("1"));
+    EXPECT_EQ(ReadValue("autoPlay"), CString("0"));
+    EXPECT_EQ(ReadValue("bidSingleClick"), CString("0"));
+    EXPECT_EQ(ReadValue("playSingleClick"), CString("0"));
+    EXPECT_EQ(ReadValue("whistSound"), CString("0"));
+
+    // Written one after the other into a settings file that held none of them.
+    const std::string strText = RegistryText();
+    const char* const order[] = {"autoSaveMode", "showHandsMode", "manualPlayNSMode",
+                                 "manualPlayEWMode", "manualBidMode", "showlasttrick",
+                                 "opendummy", "autoPlay", "bidSingleClick", "playSingleClick",
+                                 "whistSound"};
+    size_t nLast = 0;
+    for (const char* szName : order) {
+        const size_t nPos = strText.find(std::string("\"") + szName + "\"");
+        ASSERT_NE(nPos, std::string::npos) << szName;
+        EXPECT_GT(nPos, nLast) << szName;
+        nLast = nPos;
+    }
+    // Closing with the launcher skips the close handling: no scores are saved.
+    EXPECT_EQ(ReadValue("DummyDealer"), CString("<none>"));
+}
+
+TEST_F(TableTest, QuitSavesScoresAndDealerAndFreesTheSlot)
+{
+    ASSERT_NE(OpenTable(41), nullptr);
+    m_pTable->m_nAbove[0] = 3;
+    m_pTable->m_nBelow[0] = 8;
+    m_pTable->m_nAbove[1] = 1;
+    m_pTable->m_nRubbers[1] = 2;
+    ASSERT_TRUE(Command(ID_FILE_QUIT));
+    EXPECT_EQ(m_pMainDlg->GetGameDlg(0), nullptr);
+    EXPECT_EQ(ReadValue("DummyAboveSouth"), CString("3"));
+    EXPECT_EQ(ReadValue("DummyBelowSouth"), CString("8"));
+    EXPECT_EQ(ReadValue("DummyAboveWest"), CString("1"));
+    EXPECT_EQ(ReadValue("DummyRubbersWest"), CString("2"));
+    EXPECT_EQ(ReadValue("DummyGamesSouth"), CString("0"));
+    EXPECT_EQ(ReadValue("DummyDealer"), CString("0"));
+    EXPECT_NE(ReadValue("DummyRect"), CString("<none>"));
+    EXPECT_EQ(ReadValue("BridgeDealer"), CString("<none>"));
+
+    // The next table goes on from there: East deals and leads.
+    m_pMainDlg->SendMessage(WM_COMMAND, ID_GAME_DUMMY);
+    plat::test::RunUntilIdle();
+    m_pTable = static_cast<CTestDummyDlg*>(m_pMainDlg->GetGameDlg(0));
+    ASSERT_NE(m_pTable, nullptr);
+    EXPECT_EQ(m_pTable->m_nDealer, EAST);
+    EXPECT_EQ(m_pTable->m_nAbove[0], 3);
+    EXPECT_EQ(m_pTable->m_nRubbers[1], 2);
+}
+
+TEST_F(TableTest, StoredSwitchesAreReadAtStart)
+{
+    WriteValue("opendummy", "0");
+    WriteValue("showHandsMode", "1");
+    WriteValue("playSingleClick", "1");
+    WriteValue("SouthName", "Pia");
+    ASSERT_NE(OpenTable(42), nullptr);
+    EXPECT_FALSE(m_pTable->m_bOpenDummy);
+    EXPECT_FALSE(IsChecked(m_pTable, ID_OPTIONS_DUMMYOPEN));
+    EXPECT_TRUE(m_pTable->m_bShowHands);
+    EXPECT_TRUE(IsChecked(m_pTable, ID_TRAINER_SHOWHANDS));
+    EXPECT_TRUE(m_pTable->m_bPlaySingleClick);
+    for (int nSeat = 0; nSeat < 4; nSeat++)
+        EXPECT_TRUE(m_pTable->m_bFaceUp[nSeat]);
+    // Nothing to replay before the first Play.
+    EXPECT_EQ(m_pTable->GetMenu()->GetMenuState(ID_FILE_REPLAYHAND, MF_BYCOMMAND) & MF_GRAYED,
+              static_cast<UINT>(MF_GRAYED));
+    CString strTitle;
+    m_pTable->GetWindowText(strTitle);
+    EXPECT_EQ(strTitle, CString("Dummy/Partner Whist"));
+}
+
+TEST_F(TableTest, ManualPlayShowsHandsAndHidingThemAsksFirst)
+{
+    ASSERT_NE(OpenTable(43), nullptr);
+    ASSERT_TRUE(Command(ID_TRAINER_MANUALNORTHSOUTH));
+    EXPECT_TRUE(m_pTable->m_bManualPlayNS);
+    EXPECT_TRUE(m_pTable->m_bShowHands);
+    EXPECT_TRUE(m_pTable->m_bManual[NORTH]);
+    EXPECT_TRUE(IsChecked(m_pTable, ID_TRAINER_SHOWHANDS));
+
+    plat::test::QueueMessageBoxAnswer(IDCANCEL);
+    ASSERT_TRUE(Command(ID_TRAINER_SHOWHANDS));
+    EXPECT_TRUE(m_pTable->m_bShowHands);
+    EXPECT_TRUE(m_pTable->m_bManualPlayNS);
+
+    plat::test::QueueMessageBoxAnswer(IDOK);
+    ASSERT_TRUE(Command(ID_TRAINER_SHOWHANDS));
+    ASSERT_EQ(plat::test::GetMessageBoxes().size(), 2u);
+    EXPECT_EQ(plat::test::GetMessageBoxes()[1].strText,
+              CString("Manual Play Mode! Hide hands and switch to auto play?"));
+    EXPECT_EQ(plat::test::GetMessageBoxes()[1].strCaption, CString("Hide Hands"));
+    EXPECT_FALSE(m_pTable->m_bShowHands);
+    EXPECT_FALSE(m_pTable->m_bManualPlayNS);
+    EXPECT_FALSE(m_pTable->m_bManual[NORTH]);
+    EXPECT_FALSE(IsChecked(m_pTable, ID_TRAINER_MANUALNORTHSOUTH));
+    const bool faceUp[] = {false, false, true, false};
+    for (int nSeat = 0; nSeat < 4; nSeat++)
+        EXPECT_EQ(m_pTable->m_bFaceUp[nSeat], faceUp[nSeat]);
+}
+
+TEST_F(TableTest, DummyOpenCommandFollowsItsCheckMark)
+{
+    ASSERT_NE(OpenTable(44), nullptr);
+    ASSERT_TRUE(IsChecked(m_pTable, ID_OPTIONS_DUMMYOPEN));
+    ASSERT_TRUE(Command(ID_OPTIONS_DUMMYOPEN));
+    EXPECT_FALSE(m_pTable->m_bOpenDummy);
+    EXPECT_FALSE(IsChecked(m_pTable, ID_OPTIONS_DUMMYOPEN));
+
+    // With East leading, dummy is the person's own hand, which stays face up.
+    m_pTable->m_nLeader = EAST;
+    m_pTable->OpenDummy();
+    EXPECT_TRUE(m_pTable->m_bFaceUp[SOUTH]);
+    // North/South declare with dummy open: the person plays North too.
+    EXPECT_TRUE(m_pTable->m_bManual[NORTH]);
+    m_pTable->CloseDummy();
+    EXPECT_TRUE(m_pTable->m_bFaceUp[SOUTH]);
+    EXPECT_FALSE(m_pTable->m_bManual[NORTH]);
+    m_pTable->m_nLeader = SOUTH;
+    m_pTable->OpenDummy();
+    EXPECT_TRUE(m_pTable->m_bFaceUp[WEST]);
+    m_pTable->CloseDummy();
+    EXPECT_FALSE(m_pTable->m_bFaceUp[WEST]);
+}
+
+TEST_F(TableTest, NewGameAndNewDealAskFirst)
+{
+    ASSERT_NE(OpenTable(45), nullptr);
+    m_pTable->m_nAbove[1] = 7;
+    plat::test::QueueMessageBoxAnswer(IDCANCEL);
+    ASSERT_TRUE(Command(ID_FILE_NEWGAME));
+    EXPECT_EQ(m_pTable->m_nAbove[1], 7);
+    EXPECT_EQ(m_pTable->m_nDealer, NORTH);
+
+    plat::test::QueueMessageBoxAnswer(IDOK);
+    ASSERT_TRUE(Command(ID_FUNCTIONS_NEWDEAL));
+    EXPECT_EQ(m_pTable->m_nDealer, EAST);
+    EXPECT_EQ(m_pTable->m_nAbove[1], 7);
+
+    plat::test::QueueMessageBoxAnswer(IDOK);
+    ASSERT_TRUE(Command(ID_FILE_NEWGAME));
+    EXPECT_EQ(m_pTable->m_nAbove[1], 0);
+    EXPECT_EQ(m_pTable->m_nDealer, NORTH);
+    ASSERT_EQ(plat::test::GetMessageBoxes().size(), 3u);
+    EXPECT_EQ(plat::test::GetMessageBoxes()[0].strText, CString("Start new game?"));
+    EXPECT_EQ(plat::test::GetMessageBoxes()[0].strCaption, CString("New Game"));
+    EXPECT_EQ(plat::test::GetMessageBoxes()[1].strText, CString("Deal another hand?"));
+    EXPECT_EQ(plat::test::GetMessageBoxes()[1].strCaption, CString("New Deal"));
+}
+
+TEST_F(TableTest, ExplanationWindowListsTheEnginesLinesAndShowsOnRequest)
+{
+    ASSERT_NE(OpenTable(46), nullptr);
+    ASSERT_NE(m_pTable->m_pExplain, nullptr);
+    EXPECT_FALSE(m_pTable->m_pExplain->IsWindowVisible());
+    PlayDealByComputer();
+    EXPECT_GE(m_pTable->m_pExplain->GetLineCount(), 13);
+
+    ASSERT_TRUE(Command(ID_TRAINER_SHOWEXPLANATION));
+    EXPECT_TRUE(m_pTable->m_pExplain->IsWindowVisible());
+    EXPECT_TRUE(IsChecked(m_pTable, ID_TRAINER_SHOWEXPLANATION));
+    m_pTable->NextDeal();
+    EXPECT_EQ(m_pTable->m_pExplain->GetLineCount(), 0);
+
+    // Closed by its own close box, the window is forgotten; the command then does nothing.
+    m_pTable->m_pExplain->SendMessage(WM_CLOSE);
+    plat::test::RunUntilIdle();
+    EXPECT_EQ(m_pTable->m_pExplain, nullptr);
+    ASSERT_TRUE(Command(ID_TRAINER_SHOWEXPLANATION));
+    PlayDealByComputer();
+    EXPECT_EQ(m_pTable->m_tricks.GetCount(), 13);
+}
+
+TEST_F(TableTest, FullAutomaticPlayPlaysTheDealsThenDealsForThePerson)
+{
+    ASSERT_NE(OpenTable(47), nullptr);
+    m_pTable->PlayFullAuto(2);
+    // The first two deals are played through without a score box.
+    ASSERT_GE(m_pTable->m_stats.size(), 2u);
+    EXPECT_EQ(m_pTable->m_nAutoDeals, -1);
+    EXPECT_EQ(m_pTable->m_nState, STATE_BEFORE_PLAY);
+    EXPECT_TRUE(m_pTable->m_bManual[SOUTH]);
+    ExpectFullDeal();
+    // Four deals after North's first: North deals again.
+    EXPECT_EQ(m_pTable->m_nDealer, NORTH);
+    EXPECT_LE(plat::test::GetMessageBoxes().size(), 1u);
+}
+
+TEST_F(TableTest, SelectGameDealsTheChosenNumberLeaderAndContract)
+{
+    ASSERT_NE(OpenTable(48), nullptr);
+    m_pTable->SelectGame(555, WEST, 2, 4);
+    EXPECT_EQ(CCardPile::GetGameNumber(), 556);
+    EXPECT_EQ(m_pTable->m_nLeader, WEST);
+    EXPECT_EQ(m_pTable->m_nDealer, WEST);
+    EXPECT_EQ(m_pTable->m_nContractLevel, 2);
+    EXPECT_EQ(m_pTable->m_nTrumps, 4);
+    m_pTable->SelectGame(555, NORTH, 0, 0);
+    EXPECT_EQ(m_pTable->m_nTrumps, SUIT_CLUBS);
+    EXPECT_EQ(m_pTable->m_nLeader, NORTH);
+}
+
+} // namespace tabletest

@@ -1,0 +1,101 @@
+#pragma once
+// What the bridge table tests share: a table whose protected state the tests may read and
+// set, opened by a launcher through its game table on a pinned game number, with a fresh
+// settings file and a working folder of its own (hand files and autosaves land there).
+
+#include <memory>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "app/MainDlg.h"
+#include "bridge/table/DummyDlg.h"
+
+namespace tabletest {
+
+// The table with its state open to the tests.
+class CTestDummyDlg : public CDummyDlg {
+public:
+    using CDummyDlg::CDummyDlg;
+
+    using CDummyDlg::AdvancePlayer;
+    using CDummyDlg::ArrangeSuitPiles;
+    using CDummyDlg::ComputerPlay;
+    using CDummyDlg::Hand;
+    using CDummyDlg::PlayCard;
+    using CDummyDlg::PlayComputerSeats;
+    using CDummyDlg::RaiseTrumps;
+    using CDummyDlg::RecordStatistics;
+    using CDummyDlg::UpdateSuitPileCounts;
+
+    using CDummyDlg::m_bFaceUp;
+    using CDummyDlg::m_bManual;
+    using CDummyDlg::m_btnPlay;
+    using CDummyDlg::m_nAbove;
+    using CDummyDlg::m_nAutoDeals;
+    using CDummyDlg::m_nBelow;
+    using CDummyDlg::m_nContractLevel;
+    using CDummyDlg::m_nDealer;
+    using CDummyDlg::m_nDeclaringSide;
+    using CDummyDlg::m_nDummy;
+    using CDummyDlg::m_nLeader;
+    using CDummyDlg::m_nRubbers;
+    using CDummyDlg::m_nGames;
+    using CDummyDlg::m_nState;
+    using CDummyDlg::m_nToPlay;
+    using CDummyDlg::m_nTricks;
+    using CDummyDlg::m_nTrumps;
+    using CDummyDlg::m_origEast;
+    using CDummyDlg::m_origNorth;
+    using CDummyDlg::m_origSouth;
+    using CDummyDlg::m_origWest;
+    using CDummyDlg::m_pExplain;
+    using CDummyDlg::m_bAutoSave;
+    using CDummyDlg::m_bOpenDummy;
+    using CDummyDlg::m_bShowHands;
+    using CDummyDlg::m_bManualPlayNS;
+    using CDummyDlg::m_bManualPlayEW;
+    using CDummyDlg::m_bShowLastTrick;
+    using CDummyDlg::m_bPlaySingleClick;
+    using CDummyDlg::m_playedCards;
+    using CDummyDlg::m_stats;
+    using CDummyDlg::m_trick;
+    using CDummyDlg::m_tricks;
+};
+
+class TableTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite();
+    void SetUp() override;
+    void TearDown() override;
+
+    // Opens the launcher and in it the table, whose first deal is shuffled from nGameNumber.
+    CTestDummyDlg* OpenTable(int nGameNumber);
+    // Closes the launcher, which deletes the table without its close handling.
+    void CloseLauncher();
+
+    // Chooses command nID from the table's menu and runs it; false when greyed or absent.
+    bool Command(UINT nID);
+    // Plays the deal on the table to its end with the computer at every seat (no score box);
+    // afterwards no automatic deals are pending.
+    void PlayDealByComputer();
+    // Every card of every completed trick of the deal was held by the seat that played it
+    // and followed suit when that seat could.
+    void ExpectTricksLegal();
+    // Dealt hands of 13 cards holding the 52 cards of a deck between them.
+    void ExpectFullDeal();
+
+    // The client point in the middle of the top visible card of pile.
+    static CPoint TopCardPoint(const CCardPile& pile);
+    // A file of the test's working folder.
+    std::string FolderFile(const char* szName) const;
+
+    std::unique_ptr<CMainDlg> m_pMainDlg;
+    CTestDummyDlg* m_pTable = nullptr;
+
+private:
+    std::string m_strFolder;
+    std::string m_strOldFolder;
+};
+
+} // namespace tabletest
