@@ -1,6 +1,7 @@
 # Thin wrapper over CMake: `make run` and `make test` install what is missing, build and go.
 BUILD ?= build
 SANITIZE ?= OFF
+BENCH ?= ON
 JOBS ?= $(shell nproc)
 
 .PHONY: all deps configure build run test clean
@@ -11,7 +12,7 @@ deps:
 	@scripts/install-deps
 
 configure: deps
-	@cmake -S . -B $(BUILD) -DORVEL_SANITIZE=$(SANITIZE) > /dev/null
+	@cmake -S . -B $(BUILD) -DORVEL_SANITIZE=$(SANITIZE) -DORVEL_BENCH=$(BENCH) > /dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)

@@ -86,7 +86,8 @@ protected:
 
     // The computer's search over every sequence of moves onto the centre piles that extends
     // moves: the pay-off top, hand cards and discard tops. Updates m_bestMoves and
-    // m_nBestScore and leaves the piles and moves as it found them.
+    // m_nBestScore and leaves the piles and moves as it found them. A position already in
+    // m_searched is not searched again (a step empties it before its search).
     void SearchMoves(CMoveList& moves, CCardPile& hand, CCardPile& payoff, CPileGroup& discards);
     // A fingerprint of the position the search has reached: hand, discard piles and the
     // centre piles in play.

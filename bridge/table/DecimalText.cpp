@@ -1,6 +1,5 @@
 #include "bridge/table/DecimalText.h"
 
-#include <cerrno>
 #include <climits>
 #include <cstdlib>
 
@@ -8,7 +7,7 @@ int DecimalValue(LPCTSTR szText)
 {
     if (szText == nullptr)
         return 0;
-    errno = 0;
+    // strtoll itself stops at its own limits, which lie beyond the int's.
     const long long nValue = std::strtoll(szText, nullptr, 10);
     if (nValue > INT_MAX)
         return INT_MAX;

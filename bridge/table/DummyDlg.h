@@ -96,6 +96,8 @@ public:
     virtual CAuction* GetAuction();
     // Shows the auction; there is none at this table.
     virtual void ShowBidding();
+    // Select Game: the deal selection box, then SelectGame.
+    virtual void OnSelectGame();
 
     // Modes (each also sets the check mark of its menu item).
     void SetAutoSave(bool bOn);
@@ -117,7 +119,8 @@ public:
     // Deals game nGameNumber next, led by nLeader in nSuit (0 clubs .. 4 no trump) at level
     // index nLevel (0 for the one-level).
     void SelectGame(int nGameNumber, int nLeader, int nLevel, int nSuit);
-    // Plays nHands + 1 deals with the computer at every seat, then deals one for the person.
+    // Plays nHands + 1 deals automatically (in the last one the manual modes apply again),
+    // then deals one for the person.
     void PlayFullAuto(int nHands);
 
     // Writes the deal to szFileName (a hand file); nothing when it cannot be created.
@@ -227,6 +230,9 @@ protected:
     void OnToggleExplanation();
     void OnToggleAutoSave();
     void OnRotateAll();
+    void OnCardPlayOptions();
+    void OnPlayFullAutoCommand();
+    void OnPlayerNames();
 
     CButton m_btnPlay;
     CRect m_rectNorthName;

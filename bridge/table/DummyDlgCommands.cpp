@@ -6,7 +6,11 @@
 #include "app/ShellSettings.h"
 #include "bridge/play/ExplainWhistDlg.h"
 #include "bridge/play/PlayConstants.h"
+#include "bridge/table/AutomaticPlayDlg.h"
+#include "bridge/table/CardPlayOptions.h"
 #include "bridge/table/DummyDlg.h"
+#include "bridge/table/PlayerNamesDlg.h"
+#include "bridge/table/SelectGameDlg.h"
 #include "bridge/table/SeatNames.h"
 #include "cardtable/RegSettings.h"
 #include "platform/wnd/CDataExchange.h"
@@ -65,6 +69,7 @@ CRegSettings OpenSettings()
 // The rest of the menu's commands go on to the framework's routing unhandled.
 const CDummyDlg::CommandEntry CDummyDlg::s_commands[] = {
     {ID_FILE_NEWGAME, &CDummyDlg::OnNewGameCommand},
+    {ID_FILE_SELECTGAME, &CDummyDlg::OnSelectGame},
     {ID_FILE_REPLAYHAND, &CDummyDlg::OnReplayHand},
     {ID_FILE_SAVEHAND, &CDummyDlg::OnSaveHand},
     {ID_FILE_OPENHAND, &CDummyDlg::OnOpenHand},
@@ -75,13 +80,16 @@ const CDummyDlg::CommandEntry CDummyDlg::s_commands[] = {
     {ID_TRAINER_MANUALEASTWEST, &CDummyDlg::OnToggleManualEW},
     {ID_TRAINER_MANUALBIDDING, &CDummyDlg::OnToggleManualBid},
     {ID_TRAINER_SHOWEXPLANATION, &CDummyDlg::OnToggleExplanation},
+    {ID_OPTIONS_CARDPLAYOPTIONS, &CDummyDlg::OnCardPlayOptions},
     {ID_OPTIONS_AUTOSAVE, &CDummyDlg::OnToggleAutoSave},
     {ID_FUNCTIONS_NEWDEAL, &CDummyDlg::OnNewDealCommand},
     {ID_FUNCTIONS_SHOWSCORE, &CDummyDlg::ShowScore},
     {ID_FUNCTIONS_SHOWBIDDING, &CDummyDlg::ShowBidding},
+    {ID_FUNCTIONS_PLAYFULLAUTO, &CDummyDlg::OnPlayFullAutoCommand},
     {ID_ROTATE_ALL, &CDummyDlg::OnRotateAll},
     {ID_ROTATE_HANDS, &CDummyDlg::OnRotateHands},
     {ID_ROTATE_LEAD, &CDummyDlg::OnRotateLead},
+    {ID_PLAYER_NAMES, &CDummyDlg::OnPlayerNames},
 };
 
 const CDummyDlg::SwitchEntry CDummyDlg::s_switches[] = {
@@ -459,6 +467,34 @@ void CDummyDlg::SelectGame(int nGameNumber, int nLeader, int nLevel, int nSuit)
     m_nContractLevel = nLevel;
     m_nTrumps = (nSuit + NO_TRUMPS) % (NO_TRUMPS + 1);
     NextDeal();
+}
+
+void CDummyDlg::OnSelectGame()
+{
+    int nGameNumber = 0, nLeader = 0, nLevel = 0, nSuit = 0;
+    if (CSelectGameDlg::AskGame(this, nGameNumber, nLeader, nLevel, nSuit))
+        SelectGame(nGameNumber, nLeader, nLevel, nSuit);
+}
+
+void CDummyDlg::OnCardPlayOptions()
+{
+    if (CCardPlayOptions::EditSwitches(this, m_bAutoPlay, m_bShowLastTrick, m_bBidSingleClick,
+                                       m_bPlaySingleClick, m_bWhistSound))
+        RefreshTable();
+    // Spoken calls stay off whatever the box said.
+    m_bWhistSound = false;
+}
+
+void CDummyDlg::OnPlayFullAutoCommand()
+{
+    int nHands = 0;
+    if (CAutomaticPlayDlg::AskHands(this, nHands))
+        PlayFullAuto(nHands);
+}
+
+void CDummyDlg::OnPlayerNames()
+{
+    CPlayerNamesDlg::EditNames(this, m_strNames);
 }
 
 void CDummyDlg::PlayFullAuto(int nHands)

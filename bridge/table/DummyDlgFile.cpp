@@ -5,6 +5,7 @@
 // North, East, South and West (a count, then one line per card: rank, suit, order, points);
 // then rubbers, games, above and below of North/South and of East/West.
 
+#include <algorithm>
 #include <fstream>
 #include <set>
 

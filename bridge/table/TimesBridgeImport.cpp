@@ -3,10 +3,11 @@
 #include <fstream>
 #include <istream>
 
+#include "bridge/bidding/Auction.h"
 #include "bridge/table/TableFileDialog.h"
 #include "cardtable/Card.h"
-#include "cardtable/PileGroup.h"
 #include "cardtable/CardPile.h"
+#include "cardtable/PileGroup.h"
 #include "platform/base/assert.h"
 
 namespace {
@@ -18,9 +19,8 @@ constexpr int HEADER_BYTES = 87;
 constexpr int CARDS_PER_HAND = 13;
 constexpr int RECORD_SPARE_BYTES = 7; // after the card byte of each 8-byte record
 constexpr int HAND_SPARE_BYTES = 2;   // after the 13 records of each hand
-constexpr int SEAT_COUNT_IN_FILE = 4;
 // The file's hands in order, as seats: South, West, North, East.
-const int s_nFileSeats[SEAT_COUNT_IN_FILE] = {2, 3, 0, 1};
+const int s_nFileSeats[SEAT_COUNT] = {2, 3, 0, 1};
 
 // The card byte's fields.
 constexpr unsigned RANK_CODE_MASK = 0x0F;
@@ -61,7 +61,7 @@ bool TimesBridgeCard(unsigned char byCard, CCard& card)
 
 TimesBridgeResult ReadTimesBridge(std::istream& is, CPileGroup& hands)
 {
-    ASSERT(hands.GetCount() == SEAT_COUNT_IN_FILE);
+    ASSERT(hands.GetCount() == SEAT_COUNT);
     bool bEnded = !Skip(is, HEADER_BYTES);
     int nCards = 0;
     for (int nSeat : s_nFileSeats) {
@@ -84,7 +84,7 @@ TimesBridgeResult ReadTimesBridge(std::istream& is, CPileGroup& hands)
         if (!bEnded)
             bEnded = !Skip(is, HAND_SPARE_BYTES);
     }
-    return nCards == SEAT_COUNT_IN_FILE * CARDS_PER_HAND ? TimesBridgeResult::Complete
+    return nCards == SEAT_COUNT * CARDS_PER_HAND ? TimesBridgeResult::Complete
                                                           : TimesBridgeResult::Incomplete;
 }
 

@@ -89,9 +89,9 @@ bool SaveWindowPng(CWnd* pWnd, const char* szPath);
 CString BuildFolderPath(const char* szName);
 
 // Forgets answers, records, scripts, queued input and posted messages, and clears focus,
-// capture and the Sleep record; the test support calls it around each test. Nothing is
-// dispatched. Windows stay, and an invalid one is painted by the next loop: a test suite
-// may keep one from test to test.
+// capture and the Sleep record; the test support calls it around each test. What was
+// queued is dropped, not dispatched. Windows stay, and an invalid one is painted by the
+// next loop: a test suite may keep one from test to test.
 void ResetDriver();
 
 } // namespace plat::test

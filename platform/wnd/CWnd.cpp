@@ -1,7 +1,9 @@
 #include "platform/wnd/CWnd.h"
 
+#include <algorithm>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "platform/backend/CBackend.h"
 #include "platform/backend/backend.h"
@@ -45,6 +47,62 @@ std::unique_ptr<CWnd> MakeTemporary(plat::WindowKind kind)
     }
 }
 
+// The objects with a handler on the stack, innermost last: for every running WindowProc its
+// object and the objects of the windows destroyed along with its window (parents and, for
+// top-level windows, owners, up to the outermost), since the running object is often a
+// member of one of those. Addresses are only compared, never followed, so an entry that
+// outlives its object does no harm.
+std::vector<const CWnd*> s_busyObjects;
+// Objects that asked for deletion while busy, deleted as soon as they are not.
+std::vector<CWnd*> s_pendingDeletes;
+
+bool IsBusy(const CWnd* pWnd)
+{
+    return std::find(s_busyObjects.begin(), s_busyObjects.end(), pWnd) != s_busyObjects.end();
+}
+
+// The window whose destruction takes hWnd with it: its parent, or the owner of a top-level one.
+HWND EnclosingWindow(HWND hWnd)
+{
+    return hWnd->m_hParent != nullptr ? hWnd->m_hParent : hWnd->m_hOwner;
+}
+
+// Marks an object and its enclosing windows' objects busy for one WindowProc call.
+class CHandlerScope {
+public:
+    CHandlerScope(const CWnd* pWnd, HWND hWnd) : m_nMark(s_busyObjects.size())
+    {
+        s_busyObjects.push_back(pWnd);
+        if (hWnd == nullptr)
+            return;
+        for (HWND hUp = EnclosingWindow(hWnd); hUp != nullptr; hUp = EnclosingWindow(hUp)) {
+            if (hUp->m_pWnd != nullptr)
+                s_busyObjects.push_back(hUp->m_pWnd);
+        }
+    }
+    ~CHandlerScope() { s_busyObjects.resize(m_nMark); }
+    CHandlerScope(const CHandlerScope&) = delete;
+    CHandlerScope& operator=(const CHandlerScope&) = delete;
+
+private:
+    size_t m_nMark;
+};
+
+// Deletes the pending objects no running handler needs any more. A deletion sends messages
+// (WM_DESTROY) and may thereby come back here, so the list is searched afresh each time.
+void DeleteIdlePending()
+{
+    for (;;) {
+        auto it = std::find_if(s_pendingDeletes.begin(), s_pendingDeletes.end(),
+                               [](const CWnd* pWnd) { return !IsBusy(pWnd); });
+        if (it == s_pendingDeletes.end())
+            return;
+        CWnd* pWnd = *it;
+        s_pendingDeletes.erase(it);
+        delete pWnd;
+    }
+}
+
 } // namespace
 
 CWnd::CWnd() : m_msgCurrent{nullptr, WM_NULL, 0, 0, 0, POINT{0, 0}}
@@ -53,6 +111,9 @@ CWnd::CWnd() : m_msgCurrent{nullptr, WM_NULL, 0, 0, 0, POINT{0, 0}}
 
 CWnd::~CWnd()
 {
+    if (m_bDeletePending)
+        s_pendingDeletes.erase(std::remove(s_pendingDeletes.begin(), s_pendingDeletes.end(), this),
+                               s_pendingDeletes.end());
     if (m_hWnd != nullptr)
         DestroyWindow();
 }
@@ -174,27 +235,29 @@ BOOL CWnd::DestroyWindow()
 
 void CWnd::DeleteLater()
 {
-    if (m_nDispatchDepth == 0) {
+    if (!IsBusy(this)) {
         delete this;
         return;
     }
-    m_bDeletePending = true;
+    if (!m_bDeletePending) {
+        m_bDeletePending = true;
+        s_pendingDeletes.push_back(this);
+    }
 }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    MSG saved = m_msgCurrent;
-    m_msgCurrent = MSG{m_hWnd, message, wParam, lParam, 0, POINT{0, 0}};
-    ++m_nDispatchDepth;
     LRESULT lResult = 0;
-    if (!OnWndMsg(message, wParam, lParam, &lResult))
-        lResult = DefWindowProc(message, wParam, lParam);
-    m_msgCurrent = saved;
-    if (--m_nDispatchDepth == 0 && m_bDeletePending) {
-        // Destruction sends WM_DESTROY through here again; it must not delete twice.
-        m_bDeletePending = false;
-        delete this;
+    {
+        CHandlerScope scope(this, m_hWnd);
+        MSG saved = m_msgCurrent;
+        m_msgCurrent = MSG{m_hWnd, message, wParam, lParam, 0, POINT{0, 0}};
+        if (!OnWndMsg(message, wParam, lParam, &lResult))
+            lResult = DefWindowProc(message, wParam, lParam);
+        m_msgCurrent = saved;
     }
+    // This object may be among those deleted now: nothing of it is touched afterwards.
+    DeleteIdlePending();
     return lResult;
 }
 

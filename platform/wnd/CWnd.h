@@ -6,7 +6,8 @@
 // below are the framework's defaults; each does the default processing of its message.
 //
 // A window may ask for its own deletion from inside one of its handlers (DeleteLater); the
-// object is destroyed once the outermost of its handlers has returned.
+// object is destroyed once no handler runs any more of it or of a window destroyed with it
+// (its children and owned windows at any depth, whose objects are often its members).
 
 #include "platform/base/CString.h"
 #include "platform/base/geometry.h"
@@ -56,7 +57,8 @@ public:
     BOOL CreateEx(DWORD dwExStyle, LPCTSTR szWindowName, DWORD dwStyle, const RECT& rect,
                   CWnd* pParentWnd, UINT nID);
     virtual BOOL DestroyWindow();
-    // Destroys the object now, or, inside one of its handlers, after the outermost returns.
+    // Destroys the object now, or, while a handler of it or of a window destroyed with it is
+    // running, as soon as the last of those has returned.
     void DeleteLater();
 
     // Geometry. Window rectangles of top-level windows are screen coordinates of the whole
@@ -172,7 +174,6 @@ protected:
 
 private:
     MSG m_msgCurrent;
-    int m_nDispatchDepth = 0;
     bool m_bDeletePending = false;
 };
 

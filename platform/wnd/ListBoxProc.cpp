@@ -27,7 +27,10 @@ int BorderWidth(HWND hWnd)
 
 bool HasScrollBar(HWND hWnd)
 {
-    return (hWnd->m_dwStyle & WS_VSCROLL) != 0 && ListGetCount(hWnd) > ListVisibleCount(hWnd);
+    // A list scrolled past its first line keeps its bar even when every line would fit, so
+    // the lines above stay within reach.
+    return (hWnd->m_dwStyle & WS_VSCROLL) != 0 &&
+           (ListGetCount(hWnd) > ListVisibleCount(hWnd) || hWnd->m_control.nTopIndex > 0);
 }
 
 CRect ItemArea(HWND hWnd)
@@ -83,7 +86,9 @@ void Paint(HWND hWnd)
 
 void ScrollTo(HWND hWnd, int nTop)
 {
-    int nMaxTop = std::max(0, ListGetCount(hWnd) - ListVisibleCount(hWnd));
+    // A top line set beyond the last full page stays reachable, but the bar never scrolls
+    // further down than that.
+    int nMaxTop = std::max({0, ListGetCount(hWnd) - ListVisibleCount(hWnd), hWnd->m_control.nTopIndex});
     hWnd->m_control.nTopIndex = std::clamp(nTop, 0, nMaxTop);
     InvalidateWindow(hWnd, nullptr);
 }

@@ -48,6 +48,22 @@ TEST_F(CControlsTest, ListBoxKeepsTopIndexResetsAndScrollsWithItsBar)
     EXPECT_EQ(list.GetCurSel(), LB_ERR);
 }
 
+TEST_F(CControlsTest, ListScrolledPastLinesThatWouldFitKeepsItsBarToScrollBack)
+{
+    CListBox& list = m_dlg.m_list;
+    list.ResetContent();
+    for (const char* szLine : {"first", "second", "third"})
+        list.AddString(szLine);
+    list.SetTopIndex(2);
+    CRect rect;
+    list.GetClientRect(&rect);
+    // The up arrow at the top of the scroll bar brings the line above back into view.
+    test::Click(&list, CPoint(rect.right - plat::SCROLL_BAR_WIDTH / 2 - 2, rect.top + 5));
+    test::RunUntilIdle();
+    EXPECT_EQ(list.GetTopIndex(), 1);
+    EXPECT_EQ(list.GetCurSel(), LB_ERR);
+}
+
 TEST_F(CControlsTest, ClickingAListItemSelectsItAndNotifiesTheParent)
 {
     CListBox& list = m_dlg.m_list;

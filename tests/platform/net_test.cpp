@@ -102,6 +102,19 @@ public:
     int m_nCloseError = -1;
 };
 
+// A recording socket that deletes itself when the peer closes and says when it is gone.
+class CSelfDeletingSocket : public CRecordingSocket {
+public:
+    explicit CSelfDeletingSocket(bool& bDestroyed) : m_bDestroyed(bDestroyed)
+    {
+        m_bDeleteOnClose = true;
+    }
+    ~CSelfDeletingSocket() override { m_bDestroyed = true; }
+
+private:
+    bool& m_bDestroyed;
+};
+
 // A listening socket on an ephemeral loopback port.
 class CSocketTest : public ::testing::Test {
 protected:
@@ -220,14 +233,20 @@ TEST_F(CSocketTest, PeerClosingDeliversWaitingDataThenOneClose)
 
 TEST_F(CSocketTest, ASocketMayDeleteItselfFromItsCloseHandler)
 {
-    auto* pClient = new CRecordingSocket;
-    pClient->m_bDeleteOnClose = true;
+    bool bDestroyed = false;
+    auto* pClient = new CSelfDeletingSocket(bDestroyed);
     ConnectClient(*pClient);
     ServerEnd().Close();
-    // Nothing else is left to observe: the sanitizer build catches any touch after delete.
+    ASSERT_TRUE(RunLoopUntil([&] { return bDestroyed; }));
+    // The sanitizer build catches any touch of the deleted socket after its handler returns.
     RunLoopFor(SETTLE_MS);
     m_server.m_clients.clear();
-    RunLoopFor(SETTLE_MS);
+
+    // The loop goes on serving the sockets that are left.
+    CRecordingSocket next;
+    ConnectClient(next);
+    next.Send("go\n", 3);
+    ASSERT_TRUE(RunLoopUntil([&] { return ServerEnd().m_strText == "go\n"; }));
 }
 
 TEST_F(CSocketTest, ConnectToAClosedPortFailsAtOnceAndTheSocketMayTryAgain)

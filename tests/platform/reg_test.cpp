@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include <dirent.h>
+#include <sys/resource.h>
 
 #include "platform/reg.h"
 #include "tests/support/CSettingsFolderTest.h"
@@ -42,6 +45,51 @@ protected:
         return buffer;
     }
 };
+
+// While it lives, no file may grow past its first nBytes bytes, so writing a file fails even for
+// root (whom permission bits do not stop). The signal such a write raises is ignored so that
+// the write reports the failure instead of ending the program.
+class CFileSizeLimit {
+public:
+    explicit CFileSizeLimit(rlim_t nBytes)
+    {
+        m_pOldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        ::getrlimit(RLIMIT_FSIZE, &m_oldLimit);
+        rlimit limit = m_oldLimit;
+        limit.rlim_cur = nBytes;
+        m_bActive = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~CFileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &m_oldLimit);
+        std::signal(SIGXFSZ, m_pOldHandler);
+    }
+    CFileSizeLimit(const CFileSizeLimit&) = delete;
+    CFileSizeLimit& operator=(const CFileSizeLimit&) = delete;
+
+    bool IsActive() const { return m_bActive; }
+
+private:
+    rlimit m_oldLimit{};
+    void (*m_pOldHandler)(int) = SIG_DFL;
+    bool m_bActive = false;
+};
+
+// The names of the files in strFolder.
+std::vector<std::string> FileNames(const std::string& strFolder)
+{
+    std::vector<std::string> names;
+    DIR* pDir = ::opendir(strFolder.c_str());
+    if (!pDir)
+        return names;
+    while (const dirent* pEntry = ::readdir(pDir)) {
+        const std::string strName = pEntry->d_name;
+        if (strName != "." && strName != "..")
+            names.push_back(strName);
+    }
+    ::closedir(pDir);
+    return names;
+}
 
 } // namespace
 
@@ -189,18 +237,8 @@ TEST_F(Registry, WritesCreateTheFolderAndLeaveNoTemporaryFiles)
         EXPECT_EQ(ERROR_SUCCESS, SetText(hKey, "CardDelay", std::to_string(i).c_str()));
     RegCloseKey(hKey);
 
-    DIR* pDir = ::opendir((strNested + "/orvelbridge").c_str());
-    ASSERT_NE(nullptr, pDir);
-    int nFiles = 0;
-    while (const dirent* pEntry = ::readdir(pDir)) {
-        const std::string strName = pEntry->d_name;
-        if (strName != "." && strName != "..") {
-            EXPECT_EQ("registry", strName);
-            ++nFiles;
-        }
-    }
-    ::closedir(pDir);
-    EXPECT_EQ(1, nFiles);
+    const std::vector<std::string> expected = {"registry"};
+    EXPECT_EQ(expected, FileNames(strNested + "/orvelbridge"));
 }
 
 TEST_F(Registry, AFileThatCannotBeWrittenIsReportedNotIgnored)
@@ -217,6 +255,33 @@ TEST_F(Registry, AFileThatCannotBeWrittenIsReportedNotIgnored)
     EXPECT_EQ(ERROR_WRITE_FAULT, RegCreateKeyEx(hSoftware, "Orvel", 0, nullptr, 0,
                                                 KEY_ALL_ACCESS, nullptr, &hNew, nullptr));
     RegCloseKey(hSoftware);
+}
+
+TEST_F(Registry, AFailedWriteLeavesThePreviousFileAndItsValuesWhole)
+{
+    HKEY hKey = CreateSuiteKey();
+    ASSERT_EQ(ERROR_SUCCESS, SetText(hKey, "CardDelay", "10"));
+    ASSERT_EQ(ERROR_SUCCESS, SetText(hKey, "Name", "Mirel"));
+    const std::string strBefore = ReadFile();
+    {
+        // Too small for even the old contents: the new file cannot be written out.
+        CFileSizeLimit limit(strBefore.size() / 2);
+        ASSERT_TRUE(limit.IsActive());
+        EXPECT_EQ(ERROR_WRITE_FAULT, SetText(hKey, "CardDelay", "99"));
+        EXPECT_EQ(ERROR_WRITE_FAULT, SetText(hKey, "Added", "yes"));
+    }
+    RegCloseKey(hKey);
+
+    EXPECT_EQ(strBefore, ReadFile());
+    const std::vector<std::string> expected = {"registry"};
+    EXPECT_EQ(expected, FileNames(RootFolder() + "/orvelbridge"));
+    HKEY hFresh = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyEx(HKEY_CURRENT_USER, "Software\\Orvel\\velm", 0,
+                                          KEY_ALL_ACCESS, &hFresh));
+    EXPECT_EQ("10", QueryText(hFresh, "CardDelay"));
+    EXPECT_EQ("Mirel", QueryText(hFresh, "Name"));
+    EXPECT_EQ("<none>", QueryText(hFresh, "Added"));
+    RegCloseKey(hFresh);
 }
 
 TEST_F(Registry, OnlyTextValuesAreStoredAndOnlyUpToTheirFirstZero)

@@ -114,6 +114,13 @@ TEST_F(CVarrowDlgTest, CentrePilesInPlayFollowTheWindowWidth)
     ASSERT_LE(rectClient.Width(), 707);
     EXPECT_EQ(8, m_pGame->m_nCentreVisible);
 
+    // Widening the window brings the ninth pile into play.
+    CRect rectWindow;
+    m_pGame->GetWindowRect(&rectWindow);
+    m_pGame->MoveWindow(rectWindow.left, rectWindow.top, 720, rectWindow.Height());
+    RunUntilIdle();
+    EXPECT_EQ(9, m_pGame->m_nCentreVisible);
+
     m_pGame->Layout(707, 422);
     EXPECT_EQ(8, m_pGame->m_nCentreVisible);
     m_pGame->Layout(708, 422);

@@ -119,8 +119,13 @@ TEST_F(VarrowRulesTest, PayoffCardPlaysOnlyOntoTheCentre)
     EXPECT_EQ(Card(1, 2), m_pGame->m_payoff1.Top());
     EXPECT_EQ(PILE_TOP_FACE_UP, m_pGame->m_payoff1.GetDrawFlags());
 
-    DragAndDrop(PayoffTop(), Centre(3));
+    MouseDown(m_pGame, PayoffTop());
+    RunUntilIdle();
+    EXPECT_EQ(PILE_FACE_DOWN, m_pGame->m_payoff1.GetDrawFlags()) << "the next card stays hidden";
+    MouseUp(m_pGame, Centre(3));
+    RunUntilIdle();
     EXPECT_EQ(Card(1, 2), m_pGame->Centre(3).Top());
+    EXPECT_EQ(PILE_TOP_FACE_UP, m_pGame->m_payoff1.GetDrawFlags());
     EXPECT_EQ(1, m_pGame->m_payoff1.GetCount());
     EXPECT_EQ(0, m_pGame->m_nPlayer) << "the left plays on";
 }

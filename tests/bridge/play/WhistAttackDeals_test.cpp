@@ -1,7 +1,8 @@
-// Whole deals played to the end with the declarer engine for the declaring side and a
-// defender that plays a random legal card, driven the way the bridge table drives the
-// engines: a new declarer engine for each first or second card of the declaring side, the
-// same engine asked again for that side's third or fourth card, trumps raised for the play.
+// Whole deals played to the end with the declarer engine for the declaring side against the
+// defender engine, driven the way the bridge table drives them with dummy open: a new
+// declarer engine for each first or second card of the declaring side, the same engine asked
+// again for that side's third or fourth card, a new defender engine for every defender card
+// (seeing dummy's hand), trumps raised for the play.
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 
 #include "bridge/play/ExplainWhistDlg.h"
 #include "bridge/play/whistattack.h"
+#include "bridge/play/whistdefend.h"
 #include "platform/base/random.h"
 #include "resources/ExplainTemplate.h"
 #include "tests/bridge/play/PlayTestHelpers.h"
@@ -19,11 +21,15 @@ using namespace playtest;
 namespace {
 
 constexpr int DEAL_COUNT = 1000;
+// The deals run in blocks so that each test stays well inside the watchdog's time.
+constexpr int DEALS_PER_BLOCK = 100;
 constexpr int TRICKS_PER_DEAL = 13;
 constexpr int LEVELS = 7;
 constexpr int STRAINS = 5;
 
-const char* const s_positionOpenings[SEAT_COUNT] = {"1st, ", "2nd", "3rd", "4th"};
+// How each side's explanation line opens, by the card's position in the trick.
+const char* const s_declarerOpenings[SEAT_COUNT] = {"1st, ", "2nd", "3rd", "4th"};
+const char* const s_defenderOpenings[SEAT_COUNT] = {"Led - ", "2nd", "3rd", "4th"};
 
 // One deal at the table: the four hands, the trick in play and the completed tricks.
 class CDealInPlay {
@@ -71,17 +77,6 @@ public:
         return card.GetSuit() == nLed || hand.CountSuit(nLed) == 0;
     }
 
-    // A random legal card of the seat.
-    CCard DefenderCard(int nSeat) const
-    {
-        CCardPile legal;
-        for (const CCard& card : m_hands[nSeat].m_cards) {
-            if (IsLegal(nSeat, card))
-                legal.AddCard(card);
-        }
-        return legal.m_cards[plat::rand() % legal.GetCount()];
-    }
-
     // Plays the card; returns the seat to play next.
     int Play(int nSeat, const CCard& card)
     {
@@ -106,7 +101,7 @@ public:
     CTrickList m_tricks;
 };
 
-class WhistAttackDeals : public ::testing::Test {
+class WhistAttackDeals : public ::testing::TestWithParam<int> {
 protected:
     WhistAttackDeals()
     {
@@ -114,8 +109,8 @@ protected:
         m_explain.Create(IDD_EXPLAIN_WHIST, nullptr);
     }
 
-    // Plays one deal; every declarer card must be legal and explained by one line that
-    // names its position in the trick.
+    // Plays one deal; every card of either side must be legal and explained by one line
+    // that names its position in the trick.
     void PlayDeal(int nDeal)
     {
         CDealInPlay deal(nDeal);
@@ -123,8 +118,10 @@ protected:
         int nSeat = deal.m_nLeader;
         for (int nCard = 0; nCard < TRICKS_PER_DEAL * SEAT_COUNT; ++nCard) {
             const int nPosition = deal.m_trick.GetCount();
+            const bool bDeclarer = deal.IsDeclaringSide(nSeat);
+            const int nLinesBefore = m_explain.GetLineCount();
             CCard card;
-            if (deal.IsDeclaringSide(nSeat)) {
+            if (bDeclarer) {
                 if (nPosition < 2) {
                     pAttack = std::make_unique<CWhistAttack>(
                         nSeat, deal.m_nDummy, deal.m_nTrumps, deal.m_nLevel, &deal.m_hands[nSeat],
@@ -132,19 +129,27 @@ protected:
                         nullptr, &m_explain);
                     pAttack->Analyse();
                 }
-                const int nLinesBefore = m_explain.GetLineCount();
                 card = pAttack->ChooseCard();
-                ASSERT_TRUE(deal.IsLegal(nSeat, card))
-                    << "deal " << nDeal << " card " << nCard << ": " << Name(card) << " from "
-                    << Names(deal.m_hands[nSeat]) << " after " << Names(deal.m_trick);
-                ASSERT_EQ(nLinesBefore + 1, m_explain.GetLineCount()) << "deal " << nDeal;
-                const std::string strLine = LastExplainLine(m_explain);
-                ASSERT_EQ(0u, strLine.find(s_positionOpenings[nPosition]))
-                    << "deal " << nDeal << ": " << strLine;
                 ++m_nDeclarerCards;
             } else {
-                card = deal.DefenderCard(nSeat);
+                CWhistDefend defend(nSeat, deal.m_nDummy, deal.m_nTrumps, deal.m_nLevel,
+                                    &deal.m_hands[nSeat], &deal.m_hands[deal.m_nDummy],
+                                    &deal.m_tricks.m_tricks, &deal.m_trick, nullptr, &m_explain);
+                defend.Analyse();
+                card = defend.ChooseCard();
+                ++m_nDefenderCards;
             }
+            const char* const szSide = bDeclarer ? "declarer" : "defender";
+            ASSERT_TRUE(deal.IsLegal(nSeat, card))
+                << "deal " << nDeal << " card " << nCard << ": " << szSide << " " << Name(card)
+                << " from " << Names(deal.m_hands[nSeat]) << " after " << Names(deal.m_trick);
+            ASSERT_EQ(nLinesBefore + 1, m_explain.GetLineCount())
+                << "deal " << nDeal << " card " << nCard << " (" << szSide << ")";
+            const std::string strLine = LastExplainLine(m_explain);
+            const char* const szOpening =
+                (bDeclarer ? s_declarerOpenings : s_defenderOpenings)[nPosition];
+            ASSERT_EQ(0u, strLine.find(szOpening))
+                << "deal " << nDeal << " card " << nCard << " (" << szSide << "): " << strLine;
             nSeat = deal.Play(nSeat, card);
             if (deal.m_trick.GetCount() == 0)
                 pAttack.reset();
@@ -156,16 +161,24 @@ protected:
 
     CExplainWhistDlg m_explain{nullptr, nullptr};
     int m_nDeclarerCards = 0;
+    int m_nDefenderCards = 0;
 };
+
+static_assert(DEAL_COUNT % DEALS_PER_BLOCK == 0, "the deals split into whole blocks");
 
 } // namespace
 
-TEST_F(WhistAttackDeals, ThousandDealsGetOnlyLegalExplainedCards)
+TEST_P(WhistAttackDeals, EngineAgainstEngineGetsOnlyLegalExplainedCards)
 {
-    for (int nDeal = 1; nDeal <= DEAL_COUNT && !HasFatalFailure(); ++nDeal) {
+    const int nFirst = GetParam() * DEALS_PER_BLOCK + 1;
+    for (int nDeal = nFirst; nDeal < nFirst + DEALS_PER_BLOCK && !HasFatalFailure(); ++nDeal) {
         m_explain.ResetLines();
         PlayDeal(nDeal);
     }
-    // The declaring side plays half the cards of every deal.
-    EXPECT_EQ(DEAL_COUNT * TRICKS_PER_DEAL * 2, m_nDeclarerCards);
+    // Each side plays half the cards of every deal.
+    EXPECT_EQ(DEALS_PER_BLOCK * TRICKS_PER_DEAL * 2, m_nDeclarerCards);
+    EXPECT_EQ(DEALS_PER_BLOCK * TRICKS_PER_DEAL * 2, m_nDefenderCards);
 }
+
+INSTANTIATE_TEST_SUITE_P(Blocks, WhistAttackDeals,
+                         ::testing::Range(0, DEAL_COUNT / DEALS_PER_BLOCK));

@@ -14,6 +14,7 @@
 #include "resources/BiddingTemplate.h"
 #include "resources/Resources.h"
 #include "resources/resource.h"
+#include "tests/bridge/bidding/AuctionText.h"
 
 namespace auctiontest {
 
@@ -42,24 +43,6 @@ UINT ButtonOf(int nCode)
     default:
         return IDC_BID_FIRST + nCode - 1;
     }
-}
-
-int CodeOfText(const std::string& strCall)
-{
-    if (strCall == "P")
-        return BID_NOBID;
-    if (strCall == "X")
-        return BID_DOUBLE;
-    if (strCall == "XX")
-        return BID_REDOUBLE;
-    static const char* const s_szStrains[STRAIN_COUNT] = {"C", "D", "H", "S", "NT"};
-    const int nLevel = strCall[0] - '1';
-    for (int nStrain = 0; nStrain < STRAIN_COUNT; ++nStrain) {
-        if (strCall.substr(1) == s_szStrains[nStrain])
-            return nLevel * BID_STRAIN_STEP + nStrain + 1;
-    }
-    ADD_FAILURE() << "unknown call " << strCall;
-    return BID_NOBID;
 }
 
 } // namespace
@@ -148,7 +131,7 @@ std::vector<int> BidWhistTest::CallCodes(const char* szCalls)
     std::istringstream stream(szCalls);
     std::string strCall;
     while (stream >> strCall)
-        codes.push_back(CodeOfText(strCall));
+        codes.push_back(CallCodeFromText(strCall));
     return codes;
 }
 

@@ -26,7 +26,6 @@ public:
     CBid GetHintBid() const override;
 
     using CBidWhistDlg::ChooseBid;
-    using CBidWhistDlg::GetGamesWon;
     using CBidWhistDlg::IsVulnerable;
     using CDummyDlg::Hand;
 

@@ -145,6 +145,11 @@ TEST_F(TableTest, HandFileSavedMidTrickLacksTheCardsPlayed)
     EXPECT_FALSE(m_pTable->Hand(NORTH).Contains(ledCard));
     EXPECT_EQ(m_pTable->m_nState, STATE_BEFORE_PLAY);
     EXPECT_EQ(m_pTable->m_trick.GetCount(), 0);
+
+    // The uneven deal plays until a seat to play has no card left.
+    PlayDealByComputer();
+    EXPECT_EQ(m_pTable->m_tricks.GetCount(), 12);
+    ExpectTricksLegal();
 }
 
 TEST_F(TableTest, HandWrittenFileLoadsWithTrumpsRaisedAndScores)

@@ -223,6 +223,20 @@ TEST_F(TableTest, DummyTurnsFaceUpAfterTheOpeningLead)
     EXPECT_EQ(m_pTable->GetSeatPiles(NORTH)->GetCardCount(), 12);
 }
 
+TEST_F(TableTest, NewDealChosenWhileTheComputerPlaysStopsTheOldDeal)
+{
+    ASSERT_NE(OpenTable(909), nullptr);
+    // Dispatched while the table lays dummy open after the opening lead.
+    plat::test::QueueMessageBoxAnswer(IDOK);
+    m_pTable->PostMessage(WM_COMMAND, ID_FUNCTIONS_NEWDEAL);
+    m_pTable->OnPlay();
+    EXPECT_EQ(m_pTable->m_nState, STATE_BEFORE_PLAY);
+    EXPECT_EQ(m_pTable->m_nDealer, EAST);
+    EXPECT_EQ(m_pTable->m_nToPlay, EAST);
+    EXPECT_EQ(m_pTable->m_trick.GetCount(), 0);
+    ExpectFullDeal();
+}
+
 TEST_F(TableTest, ReplayHandBringsBackTheDealAndTheScoresOfItsStart)
 {
     ASSERT_NE(OpenTable(808), nullptr);

@@ -8,6 +8,7 @@
 #include "cardtable/RegSettings.h"
 #include "platform/reg/registry.h"
 #include "platform/testing/driver.h"
+#include "resources/BridgeOptionTemplates.h"
 #include "resources/resource.h"
 #include "tests/bridge/table/TableTestSupport.h"
 
@@ -250,6 +251,16 @@ TEST_F(TableTest, FullAutomaticPlayPlaysTheDealsThenDealsForThePerson)
     // Four deals after North's first: North deals again.
     EXPECT_EQ(m_pTable->m_nDealer, NORTH);
     EXPECT_LE(plat::test::GetMessageBoxes().size(), 1u);
+
+    // "0" typed in the Automatic Play box: one deal by the computer, then one for the person.
+    const size_t nRecords = m_pTable->m_stats.size();
+    plat::test::ScriptNextDialog(IDD_AUTOMATIC_PLAY, {plat::test::SetTextStep(IDC_AUTO_HANDS, "0"),
+                                                      plat::test::ClickStep(IDOK)});
+    ASSERT_TRUE(Command(ID_FUNCTIONS_PLAYFULLAUTO));
+    EXPECT_EQ(plat::test::GetPendingScriptCount(), 0u);
+    EXPECT_EQ(m_pTable->m_nDealer, SOUTH);
+    EXPECT_LE(m_pTable->m_stats.size(), nRecords + 1);
+    ExpectFullDeal();
 }
 
 TEST_F(TableTest, SelectGameDealsTheChosenNumberLeaderAndContract)
@@ -261,9 +272,59 @@ TEST_F(TableTest, SelectGameDealsTheChosenNumberLeaderAndContract)
     EXPECT_EQ(m_pTable->m_nDealer, WEST);
     EXPECT_EQ(m_pTable->m_nContractLevel, 2);
     EXPECT_EQ(m_pTable->m_nTrumps, 4);
-    m_pTable->SelectGame(555, NORTH, 0, 0);
+    CCardPile dealt[4];
+    for (int nSeat = 0; nSeat < 4; nSeat++)
+        dealt[nSeat] = m_pTable->Hand(nSeat);
+
+    // Through the box: game 555, led by West, one club.
+    plat::test::ScriptNextDialog(IDD_SELECT_GAME,
+                                 {plat::test::SetTextStep(IDC_GAME_NUMBER, "555"),
+                                  plat::test::SelectItemStep(IDC_LEADING_HAND, 3),
+                                  plat::test::SelectItemStep(IDC_CONTRACT_SUIT, 0),
+                                  plat::test::ClickStep(IDOK)});
+    ASSERT_TRUE(Command(ID_FILE_SELECTGAME));
     EXPECT_EQ(m_pTable->m_nTrumps, SUIT_CLUBS);
-    EXPECT_EQ(m_pTable->m_nLeader, NORTH);
+    EXPECT_EQ(m_pTable->m_nContractLevel, 0);
+    EXPECT_EQ(m_pTable->m_nLeader, WEST);
+    // The same game number deals the same cards, with other trumps raised.
+    for (int nSeat = 0; nSeat < 4; nSeat++) {
+        ASSERT_EQ(m_pTable->Hand(nSeat).GetCount(), 13);
+        for (const CCard& card : dealt[nSeat].m_cards) {
+            const int nPlain = card.GetRank() == 1 ? 13 : card.GetRank() - 1;
+            EXPECT_TRUE(m_pTable->Hand(nSeat).Contains(
+                CCard(card.GetRank(), card.GetSuit(),
+                      card.GetSuit() == SUIT_CLUBS ? nPlain + 13 : nPlain)));
+        }
+    }
+}
+
+TEST_F(TableTest, PlayerNamesAreTakenBackAndStored)
+{
+    ASSERT_NE(OpenTable(50), nullptr);
+    EXPECT_EQ(m_pTable->m_strNames[SOUTH], CString("Arno"));
+    EXPECT_EQ(m_pTable->m_strNames[WEST], CString("Ulo"));
+    plat::test::ScriptNextDialog(IDD_PLAYER_NAMES, {plat::test::SetTextStep(IDC_NAME_SOUTH, "Pia"),
+                                                    plat::test::ClickStep(IDOK)});
+    // No menu item carries the command.
+    m_pTable->SendMessage(WM_COMMAND, ID_PLAYER_NAMES);
+    EXPECT_EQ(m_pTable->m_strNames[SOUTH], CString("Pia"));
+    EXPECT_EQ(m_pTable->m_strNames[NORTH], CString("Mirel"));
+    EXPECT_EQ(ReadValue("SouthName"), CString("Pia"));
+}
+
+TEST_F(TableTest, CardPlayOptionsSetTheSwitchesButNeverSound)
+{
+    ASSERT_NE(OpenTable(49), nullptr);
+    plat::test::ScriptNextDialog(IDD_CARD_PLAY_OPTIONS, {plat::test::SetCheckStep(IDC_OPT_SHOW_LAST_TRICK, 1),
+                                                         plat::test::SetCheckStep(IDC_OPT_SINGLE_CLICK_PLAY, 1),
+                                                         plat::test::ClickStep(IDOK)});
+    ASSERT_TRUE(Command(ID_OPTIONS_CARDPLAYOPTIONS));
+    EXPECT_TRUE(m_pTable->m_bShowLastTrick);
+    EXPECT_TRUE(m_pTable->m_bPlaySingleClick);
+    CloseLauncher();
+    EXPECT_EQ(ReadValue("showlasttrick"), CString("1"));
+    EXPECT_EQ(ReadValue("playSingleClick"), CString("1"));
+    EXPECT_EQ(ReadValue("whistSound"), CString("0"));
 }
 
 } // namespace tabletest

@@ -59,6 +59,7 @@ public:
     using CDummyDlg::m_bPlaySingleClick;
     using CDummyDlg::m_playedCards;
     using CDummyDlg::m_stats;
+    using CDummyDlg::m_strNames;
     using CDummyDlg::m_trick;
     using CDummyDlg::m_tricks;
 };
