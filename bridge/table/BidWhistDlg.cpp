@@ -217,6 +217,18 @@ void CBidWhistDlg::OnOpenHand()
     LowerTrumpsAfterLoad();
 }
 
+void CBidWhistDlg::OnImportXml()
+{
+    CDummyDlg::OnImportXml();
+    LowerTrumpsAfterLoad();
+}
+
+void CBidWhistDlg::OnImportBridgeFile()
+{
+    CDummyDlg::OnImportBridgeFile();
+    LowerTrumpsAfterLoad();
+}
+
 void CBidWhistDlg::OnReplayHand()
 {
     CDummyDlg::OnReplayHand();

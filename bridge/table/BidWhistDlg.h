@@ -49,6 +49,8 @@ public:
     void ShowScore() override;
     // The table's loads, then the trumps lowered for the next auction.
     void OnOpenHand() override;
+    void OnImportXml() override;
+    void OnImportBridgeFile() override;
     void OnReplayHand() override;
     CAuction* GetAuction() override;
     // The auction in a review-only bidding box.

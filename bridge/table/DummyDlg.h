@@ -15,7 +15,8 @@
 //
 // Source files: DummyDlg.cpp (deal and play loop), DummyDlgCommands.cpp (commands, modes and
 // settings), DummyDlgDraw.cpp (drawing, layout and mouse play), DummyDlgScore.cpp (scoring and
-// the deal record) and DummyDlgFile.cpp (hand files and autosave).
+// the deal record) and DummyDlgFile.cpp (hand files, autosave, the XML export and the imports,
+// and the statistics file).
 
 #include <vector>
 
@@ -98,6 +99,17 @@ public:
     virtual void ShowBidding();
     // Select Game: the deal selection box, then SelectGame.
     virtual void OnSelectGame();
+    // Import Xml: a file dialog, then the dealer (as the seat that starts the deal), the hands
+    // and the scores of an ".xml" hand file; contract and dealer stay as they are.
+    virtual void OnImportXml();
+    // Import Times Bridge: a file dialog, then the four hands of a ".bridge" file; contract,
+    // seats and scores stay as they are.
+    virtual void OnImportBridgeFile();
+    // Export Xml: a file dialog, then the deal as an ".xml" hand file (as it stood when play
+    // began once a trick is complete), with the auction once the deal has had one.
+    void OnExportXml();
+    // Save Stats: a file dialog, then one line per finished deal of this window.
+    void OnSaveStats();
 
     // Modes (each also sets the check mark of its menu item).
     void SetAutoSave(bool bOn);
@@ -168,6 +180,14 @@ protected:
     void SaveOriginalDeal();
     // Applies the show-hands and manual switches again with their current values.
     void ReapplyModes();
+    // The end of every load (Open Hand, the imports): trumps raised, hands sorted and shown,
+    // declaring side, trick and dummy from the leader, modes applied, explanation cleared.
+    void FinishLoad();
+    // FinishLoad after an import; a deal left without 13 cards at every seat must pass
+    // Play's check of a deal set up by hand before it can be played.
+    void FinishImport();
+    // Whether every seat holds 13 cards.
+    bool HoldsFullDeal() const;
 
     // The play.
     // Plays card from the hand of the seat to play onto the trick, animated. Throws when

@@ -1,4 +1,5 @@
-// CDummyDlg: the hand file (.brg), Save Hand, Open Hand and the rotating autosave files.
+// CDummyDlg: the hand file (.brg), Save Hand, Open Hand and the rotating autosave files; the
+// XML hand file's export and import, the Times Bridge import and the statistics file.
 //
 // A hand file is text: decimal integers separated by blanks, one group per line: level and
 // trumps; leader and dealer; the player to move; the tricks of both sides; the hands of
@@ -13,6 +14,8 @@
 #include "bridge/play/ExplainWhistDlg.h"
 #include "bridge/play/PlayConstants.h"
 #include "bridge/table/DummyDlg.h"
+#include "bridge/table/TimesBridgeImport.h"
+#include "bridge/table/XmlHand.h"
 #include "cardtable/RegSettings.h"
 #include "platform/wnd/CFileDialog.h"
 
@@ -202,6 +205,12 @@ bool CDummyDlg::ReadHandFile(const char* szFileName)
             m_nBelow[nSide] = deal.nScores[nSide][3];
         }
     }
+    FinishLoad();
+    return true;
+}
+
+void CDummyDlg::FinishLoad()
+{
     RaiseTrumps();
     for (int nSeat = 0; nSeat < SEAT_COUNT; nSeat++)
         Hand(nSeat).Sort();
@@ -216,7 +225,77 @@ bool CDummyDlg::ReadHandFile(const char* szFileName)
     if (m_pExplain != nullptr)
         m_pExplain->ResetLines();
     RefreshTable();
+}
+
+bool CDummyDlg::HoldsFullDeal() const
+{
+    for (int nSeat = 0; nSeat < SEAT_COUNT; nSeat++) {
+        if (Hand(nSeat).GetCount() != CARDS_PER_HAND)
+            return false;
+    }
     return true;
+}
+
+void CDummyDlg::FinishImport()
+{
+    // A short or damaged file (or one that could not be opened) leaves seats with fewer
+    // cards; played as it stands, the deal would end when the first seat runs out.
+    if (!HoldsFullDeal())
+        m_bDealEdited = true;
+    FinishLoad();
+}
+
+void CDummyDlg::OnImportXml()
+{
+    const CString strFile = AskXmlImportFileName(this);
+    if (strFile.IsEmpty())
+        return;
+    DropAttackEngine();
+    ResetDeal();
+    // The file's dealer becomes the seat the deal starts from: the opening leader here, the
+    // first seat to call in the dialog with the auction.
+    ReadXmlHand(strFile, m_hands, m_nLeader,
+                CXmlScores{m_nRubbers, m_nGames, m_nAbove, m_nBelow});
+    m_nToPlay = m_nLeader;
+    FinishImport();
+}
+
+void CDummyDlg::OnImportBridgeFile()
+{
+    const CString strFile = AskTimesBridgeFileName(this);
+    if (strFile.IsEmpty())
+        return;
+    DropAttackEngine();
+    ResetDeal();
+    m_nToPlay = m_nLeader;
+    ReadTimesBridge(strFile, m_hands);
+    FinishImport();
+}
+
+void CDummyDlg::OnExportXml()
+{
+    // Cards moved between seats by hand are in the suit piles until Play; the file gets
+    // the deal as the table shows it.
+    if (m_bDealEdited)
+        SpreadHands();
+    // Before play the window still holds the calls of an earlier deal, which do not belong
+    // with these hands.
+    const CAuction* pAuction = m_nState == STATE_BEFORE_PLAY ? nullptr : GetAuction();
+    if (m_tricks.GetCount() > 0) {
+        ExportXmlHand(this, CXmlDeal{m_nDealer,
+                                     {&m_origNorth, &m_origEast, &m_origSouth, &m_origWest},
+                                     pAuction, m_nStartRubbers, m_nStartGames, m_nStartAbove,
+                                     m_nStartBelow});
+        return;
+    }
+    ExportXmlHand(this, CXmlDeal{m_nDealer,
+                                 {&m_handNorth, &m_handEast, &m_handSouth, &m_handWest},
+                                 pAuction, m_nRubbers, m_nGames, m_nAbove, m_nBelow});
+}
+
+void CDummyDlg::OnSaveStats()
+{
+    SaveStatsFile(this, m_stats);
 }
 
 void CDummyDlg::OnSaveHand()
