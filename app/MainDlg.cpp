@@ -6,9 +6,9 @@
 #include "app/AboutDlg.h"
 #include "app/CardOptions.h"
 #include "app/GameFactory.h"
-#include "app/ShellSettings.h"
 #include "cardtable/GameDlg.h"
 #include "cardtable/RegSettings.h"
+#include "cardtable/SettingsKeys.h"
 #include "platform/res.h"
 #include "platform/wnd/CPaintDC.h"
 #include "resources/CardImages.h"
@@ -61,7 +61,7 @@ BOOL CMainDlg::OnInitDialog()
 
 void CMainDlg::LoadSettings()
 {
-    using namespace shell_settings;
+    using namespace settings_keys;
     CRegSettings settings(ROOT_KEY, MAKER_KEY, SUITE_KEY);
     const int nVersion = settings.ReadInt(VERSION_VALUE, VERSION_DEFAULT);
     m_nCardDelay = settings.ReadInt(CARD_DELAY_VALUE, CARD_DELAY_DEFAULT);
@@ -122,9 +122,9 @@ void CMainDlg::ShowCardOptions()
     if (dlgOptions.DoModal() != IDOK)
         return;
     m_nCardDelay = ParseCardDelay(dlgOptions.m_strCardDelay);
-    CRegSettings settings(shell_settings::ROOT_KEY, shell_settings::MAKER_KEY,
-                          shell_settings::SUITE_KEY);
-    settings.WriteInt(shell_settings::CARD_DELAY_VALUE, m_nCardDelay);
+    CRegSettings settings(settings_keys::ROOT_KEY, settings_keys::MAKER_KEY,
+                          settings_keys::SUITE_KEY);
+    settings.WriteInt(settings_keys::CARD_DELAY_VALUE, m_nCardDelay);
 }
 
 void CMainDlg::RemoveGameDlg(CGameDlg* pGameDlg)

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "bridge/bidding/BridgeBidder.h"
+#include "tests/bridge/bidding/HandTestSupport.h"
 
 namespace {
 
@@ -21,19 +22,6 @@ protected:
     int GetGamesWon(int) const override { return 0; }
 };
 
-CCardPile BuildBridgeDeck()
-{
-    CCardPile deck;
-    for (int nSuit = SUIT_CLUBS; nSuit < SUIT_COUNT; ++nSuit) {
-        for (int nRank = RANK_ACE; nRank <= RANK_KING; ++nRank) {
-            const int nOrder = nRank == RANK_ACE ? CHand::ORDER_ACE : nRank - 1;
-            const int nPoints = nOrder >= CHand::ORDER_JACK ? nOrder - CHand::ORDER_JACK + 1 : 0;
-            deck.AddCard(CCard(nRank, nSuit, nOrder, nPoints));
-        }
-    }
-    return deck;
-}
-
 // Each of DEAL_COUNT bidders holds one shuffled hand for the dealer, so the timed loop is
 // the decision alone.
 void BM_OpeningBid(benchmark::State& state)
@@ -41,7 +29,7 @@ void BM_OpeningBid(benchmark::State& state)
     CCardPile::SetGameNumber(FIRST_GAME_NUMBER);
     std::vector<std::unique_ptr<CBenchBidder>> bidders;
     for (int i = 0; i < DEAL_COUNT; ++i) {
-        CCardPile deck = BuildBridgeDeck();
+        CCardPile deck = handtest::MakeBridgeDeck();
         deck.Shuffle();
         CCardPile hand;
         deck.MoveTopTo(RANKS_PER_SUIT, hand);

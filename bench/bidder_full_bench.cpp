@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "bridge/bidding/BridgeBidder.h"
+#include "tests/bridge/bidding/HandTestSupport.h"
 
 namespace {
 
@@ -32,28 +33,15 @@ protected:
     int GetGamesWon(int) const override { return 0; }
 };
 
-CCardPile BuildBridgeDeck()
-{
-    CCardPile deck;
-    for (int nSuit = SUIT_CLUBS; nSuit < SUIT_COUNT; ++nSuit) {
-        for (int nRank = RANK_ACE; nRank <= RANK_KING; ++nRank) {
-            const int nOrder = nRank == RANK_ACE ? CHand::ORDER_ACE : nRank - 1;
-            const int nPoints = nOrder >= CHand::ORDER_JACK ? nOrder - CHand::ORDER_JACK + 1 : 0;
-            deck.AddCard(CCard(nRank, nSuit, nOrder, nPoints));
-        }
-    }
-    return deck;
-}
-
 // Each of DEAL_COUNT bidders holds one deal, so the timed loop is the bidding alone.
 void BM_ChooseBidWholeAuction(benchmark::State& state)
 {
     // The first shuffle of a run seeds from the clock; spend it before fixing the game numbers.
-    CCardPile spent = BuildBridgeDeck();
+    CCardPile spent = handtest::MakeBridgeDeck();
     spent.Shuffle();
     std::vector<std::unique_ptr<CBenchBidder>> bidders;
     for (int i = 0; i < DEAL_COUNT; ++i) {
-        CCardPile deck = BuildBridgeDeck();
+        CCardPile deck = handtest::MakeBridgeDeck();
         CCardPile::SetGameNumber(FIRST_GAME_NUMBER + i);
         deck.Shuffle();
         bidders.push_back(std::make_unique<CBenchBidder>());

@@ -6,25 +6,12 @@
 
 #include "bridge/bidding/Hand.h"
 #include "cardtable/PileGroup.h"
+#include "tests/bridge/bidding/HandTestSupport.h"
 
 namespace {
 
 constexpr int DEAL_COUNT = 64;
 constexpr int FIRST_GAME_NUMBER = 1000;
-
-// The 52 cards of the bridge deck: order two 1 .. ace 13, points ace 4 .. jack 1.
-CCardPile BuildBridgeDeck()
-{
-    CCardPile deck;
-    for (int nSuit = SUIT_CLUBS; nSuit < SUIT_COUNT; ++nSuit) {
-        for (int nRank = RANK_ACE; nRank <= RANK_KING; ++nRank) {
-            const int nOrder = nRank == RANK_ACE ? CHand::ORDER_ACE : nRank - 1;
-            const int nPoints = nOrder >= CHand::ORDER_JACK ? nOrder - CHand::ORDER_JACK + 1 : 0;
-            deck.AddCard(CCard(nRank, nSuit, nOrder, nPoints));
-        }
-    }
-    return deck;
-}
 
 // North's hands of DEAL_COUNT fixed deals.
 std::vector<CCardPile> DealHands()
@@ -32,7 +19,7 @@ std::vector<CCardPile> DealHands()
     std::vector<CCardPile> hands;
     CCardPile::SetGameNumber(FIRST_GAME_NUMBER);
     for (int i = 0; i < DEAL_COUNT; ++i) {
-        CCardPile deck = BuildBridgeDeck();
+        CCardPile deck = handtest::MakeBridgeDeck();
         deck.Shuffle();
         CCardPile north;
         deck.MoveTopTo(RANKS_PER_SUIT, north);

@@ -4,11 +4,11 @@
 
 #include "app/AboutDlg.h"
 #include "app/MainDlg.h"
-#include "app/ShellSettings.h"
 #include "cardtable/CardMove.h"
 #include "cardtable/CardPainter.h"
 #include "cardtable/CardPile.h"
 #include "cardtable/RegSettings.h"
+#include "cardtable/SettingsKeys.h"
 #include "platform/msg/loop.h"
 #include "platform/wnd/CClientDC.h"
 #include "platform/wnd/CPaintDC.h"
@@ -69,8 +69,8 @@ BOOL CGameDlg::OnInitDialog()
     }
 
     {
-        CRegSettings settings(shell_settings::ROOT_KEY, shell_settings::MAKER_KEY,
-                              shell_settings::SUITE_KEY);
+        CRegSettings settings(settings_keys::ROOT_KEY, settings_keys::MAKER_KEY,
+                              settings_keys::SUITE_KEY);
         CRect rect;
         GetWindowRect(&rect);
         rect = settings.ReadRect(GetRectValueName(), rect);
@@ -87,7 +87,7 @@ BOOL CGameDlg::OnInitDialog()
 
 CString CGameDlg::GetRectValueName()
 {
-    return GetGameName() + shell_settings::RECT_VALUE_SUFFIX;
+    return GetGameName() + settings_keys::RECT_VALUE_SUFFIX;
 }
 
 void CGameDlg::LoadCardBitmaps(CDC* pDC)
@@ -313,8 +313,8 @@ int CGameDlg::OnCreate(LPCREATESTRUCT lpCreateStruct)
 void CGameDlg::OnClose()
 {
     {
-        CRegSettings settings(shell_settings::ROOT_KEY, shell_settings::MAKER_KEY,
-                              shell_settings::SUITE_KEY);
+        CRegSettings settings(settings_keys::ROOT_KEY, settings_keys::MAKER_KEY,
+                              settings_keys::SUITE_KEY);
         CRect rect;
         GetWindowRect(&rect);
         settings.WriteRect(GetRectValueName(), rect);

@@ -1,7 +1,7 @@
 #include "bridge/bidding/Bid.h"
 
-#include "bridge/bidding/SettingsKeys.h"
 #include "cardtable/RegSettings.h"
+#include "cardtable/SettingsKeys.h"
 #include "platform/sound.h"
 
 namespace {
@@ -155,10 +155,10 @@ BOOL CBid::Speak(const CString& strVoice) const
 {
     CString strFolder;
     {
-        CRegSettings settings(bidding_settings::ROOT_KEY, bidding_settings::MAKER_KEY,
-                              bidding_settings::SUITE_KEY);
-        strFolder = settings.ReadString(bidding_settings::SOUND_DIR_VALUE,
-                                        bidding_settings::SOUND_DIR_DEFAULT);
+        CRegSettings settings(settings_keys::ROOT_KEY, settings_keys::MAKER_KEY,
+                              settings_keys::SUITE_KEY);
+        strFolder = settings.ReadString(settings_keys::SOUND_DIR_VALUE,
+                                        settings_keys::SOUND_DIR_DEFAULT);
     }
     return PlaySoundA(GetSoundPath(strFolder, strVoice), nullptr, SND_NODEFAULT);
 }

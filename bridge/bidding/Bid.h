@@ -34,6 +34,15 @@ enum {
 constexpr int BID_LEVEL_COUNT = 7;   // levels one to seven, 0-based 0..6
 constexpr int BID_STRAIN_STEP = 5;   // code distance between a bid and the same strain a level up
 
+// 0-based level indexes as the bidding rules name them (0 is the one level).
+constexpr int LEVEL_ONE = 0;
+constexpr int LEVEL_TWO = 1;
+constexpr int LEVEL_THREE = 2;
+constexpr int LEVEL_FOUR = 3;
+constexpr int LEVEL_FIVE = 4;
+constexpr int LEVEL_SIX = 5;
+constexpr int LEVEL_SEVEN = 6;
+
 // CBid: a value type compared by its code alone. No operation validates the code, and every
 // reader answers sensibly for codes outside -2..35 ("Strange", an empty suit text).
 // Level = (code - 1) / 5 and strain = (code - 1) % 5 with truncating division, so pass,

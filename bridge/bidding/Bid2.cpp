@@ -3,13 +3,12 @@
 #include <algorithm>
 
 #include "bridge/bidding/BidBoxHint.h"
-#include "bridge/bidding/SettingsKeys.h"
 #include "cardtable/RegSettings.h"
+#include "cardtable/SettingsKeys.h"
 #include "resources/BidPictures.h"
 
 namespace {
 
-constexpr char BID_RECT_VALUE[] = "BidRect";
 constexpr char HINT_CAPTION[] = "Bidding Hint";
 constexpr char EXPLANATION_CAPTION[] = "Bid Explanation";
 constexpr char HINT_SEPARATOR[] = " => ";
@@ -51,14 +50,14 @@ CRect g_rectBid = g_rectBidInitial;
 
 void SaveBidRect()
 {
-    CRegSettings settings(bidding_settings::ROOT_KEY, bidding_settings::MAKER_KEY, bidding_settings::SUITE_KEY);
-    settings.WriteRect(BID_RECT_VALUE, g_rectBid);
+    CRegSettings settings(settings_keys::ROOT_KEY, settings_keys::MAKER_KEY, settings_keys::SUITE_KEY);
+    settings.WriteRect(settings_keys::BID_RECT_VALUE, g_rectBid);
 }
 
 void LoadBidRect()
 {
-    CRegSettings settings(bidding_settings::ROOT_KEY, bidding_settings::MAKER_KEY, bidding_settings::SUITE_KEY);
-    g_rectBid = settings.ReadRect(BID_RECT_VALUE, g_rectBid);
+    CRegSettings settings(settings_keys::ROOT_KEY, settings_keys::MAKER_KEY, settings_keys::SUITE_KEY);
+    g_rectBid = settings.ReadRect(settings_keys::BID_RECT_VALUE, g_rectBid);
 }
 
 BEGIN_MESSAGE_MAP(CBid2, CDialog)

@@ -1,20 +1,11 @@
 #pragma once
-// What the bidder's later stages share: level names, the values they read of the auction and
-// the hand of the seat to call, and small helpers on decisions. Included only by the bidder's
-// own source files.
+// What the bidder's stages share: names of seats and lengths, the values they read of the
+// auction and the hand of the seat to call, and small helpers on decisions. Included only by
+// the bidder's own source files.
 
 #include "bridge/bidding/BridgeBidder.h"
 
 namespace bidder {
-
-// Level indexes (0 is the one level).
-constexpr int LEVEL_ONE = 0;
-constexpr int LEVEL_TWO = 1;
-constexpr int LEVEL_THREE = 2;
-constexpr int LEVEL_FOUR = 3;
-constexpr int LEVEL_FIVE = 4;
-constexpr int LEVEL_SIX = 5;
-constexpr int LEVEL_SEVEN = 6;
 
 constexpr int NO_SUIT = -1;
 

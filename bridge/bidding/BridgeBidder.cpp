@@ -3,27 +3,19 @@
 #include <algorithm>
 #include <vector>
 
+#include "bridge/bidding/BidderSupport.h"
 #include "bridge/bidding/Conventions.h"
+
+using namespace bidder;
 
 namespace {
 
-// Level indexes (0 is the one level).
-constexpr int LEVEL_ONE = 0;
-constexpr int LEVEL_TWO = 1;
-constexpr int LEVEL_THREE = 2;
-constexpr int LEVEL_FOUR = 3;
-constexpr int LEVEL_FIVE = 4;
-constexpr int LEVEL_SIX = 5;
-constexpr int LEVEL_SEVEN = 6;
-
-constexpr int NO_SUIT = -1;
 constexpr int CHOSEN_MINOR = -2;     // an opening row that bids the minor ChooseMinor names
 constexpr double TWO_CLUB_QUICK_TRICKS = 5.0;
 constexpr int PREEMPT_LENGTH = 7;
 constexpr int LIGHT_OPENER_POINTS = 11;
 constexpr int NO_SUIT_OPENER_POINTS = 14;
 constexpr int LONG_SUIT_LENGTH = 5;
-constexpr int FOUR_CARDS = 4;
 constexpr int SHORT_LENGTH = 3;      // fewer cards than this in the opponents' suit is short
 constexpr int PROTECTIVE_POINTS = 3;
 constexpr int NT_OVERCALL_POINTS = 15;
@@ -109,13 +101,6 @@ const SPreemptRow s_preemptRows[] = {
     {false, 7, LEVEL_FOUR, "Not vulnerable, Long suit > 6 + 7 quick tricks"},
     {false, 6, LEVEL_THREE, "Not vulnerable, Long suit > 6 + 6 quick tricks"},
 };
-
-void Decide(CBridgeBidder::SDecision& decision, int nLevel, int nSuit, const CString& strText)
-{
-    decision.m_nLevel = nLevel;
-    decision.m_nSuit = nSuit;
-    decision.m_strText = strText;
-}
 
 // The highest level index whose entry of the combined-points row nPoints reach; 0 when none.
 int LevelReached(const CBidThresholds& thresholds, int nRow, int nPoints)

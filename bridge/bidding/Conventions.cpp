@@ -1,7 +1,7 @@
 #include "bridge/bidding/Conventions.h"
 
-#include "bridge/bidding/SettingsKeys.h"
 #include "cardtable/RegSettings.h"
+#include "cardtable/SettingsKeys.h"
 
 bool g_bGSF = true;
 bool g_bJosephine = true;
@@ -39,16 +39,16 @@ const SConventionValue s_conventionValues[] = {
 
 void LoadConventions()
 {
-    CRegSettings settings(bidding_settings::ROOT_KEY, bidding_settings::MAKER_KEY,
-                          bidding_settings::SUITE_KEY);
+    CRegSettings settings(settings_keys::ROOT_KEY, settings_keys::MAKER_KEY,
+                          settings_keys::SUITE_KEY);
     for (const SConventionValue& value : s_conventionValues)
         *value.pbFlag = settings.ReadBool(value.szName, true);
 }
 
 void SaveConventions()
 {
-    CRegSettings settings(bidding_settings::ROOT_KEY, bidding_settings::MAKER_KEY,
-                          bidding_settings::SUITE_KEY);
+    CRegSettings settings(settings_keys::ROOT_KEY, settings_keys::MAKER_KEY,
+                          settings_keys::SUITE_KEY);
     for (const SConventionValue& value : s_conventionValues)
         settings.WriteBool(value.szName, *value.pbFlag);
 }

@@ -6,15 +6,6 @@
 #include "bridge/bidding/BidSummary.h"
 #include "bridge/bidding/BidThresholds.h"
 
-// 0-based levels as the rules name them.
-constexpr int LEVEL_ONE = 0;
-constexpr int LEVEL_TWO = 1;
-constexpr int LEVEL_THREE = 2;
-constexpr int LEVEL_FOUR = 3;
-constexpr int LEVEL_FIVE = 4;
-constexpr int LEVEL_SIX = 5;
-constexpr int LEVEL_SEVEN = 6;
-
 // Suit lengths the rules assign: every suit of a no trump hand, the usual suit lengths, and
 // the length of a fit between the two hands.
 constexpr int BALANCED_LENGTH = 2;

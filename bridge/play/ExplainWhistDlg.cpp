@@ -1,8 +1,8 @@
 #include "bridge/play/ExplainWhistDlg.h"
 
-#include "bridge/bidding/SettingsKeys.h"
 #include "bridge/play/ExplainOwner.h"
 #include "cardtable/RegSettings.h"
+#include "cardtable/SettingsKeys.h"
 
 namespace {
 
@@ -47,8 +47,8 @@ BOOL CExplainWhistDlg::OnInitDialog()
     CDialog::OnInitDialog();
     CRect rect;
     GetWindowRect(&rect);
-    CRegSettings settings(bidding_settings::ROOT_KEY, bidding_settings::MAKER_KEY,
-                          bidding_settings::SUITE_KEY);
+    CRegSettings settings(settings_keys::ROOT_KEY, settings_keys::MAKER_KEY,
+                          settings_keys::SUITE_KEY);
     rect = settings.ReadRect(RECT_VALUE, rect);
     MoveWindow(&rect, TRUE);
     return TRUE;
@@ -59,8 +59,8 @@ void CExplainWhistDlg::OnClose()
     CRect rect;
     GetWindowRect(&rect);
     {
-        CRegSettings settings(bidding_settings::ROOT_KEY, bidding_settings::MAKER_KEY,
-                              bidding_settings::SUITE_KEY);
+        CRegSettings settings(settings_keys::ROOT_KEY, settings_keys::MAKER_KEY,
+                              settings_keys::SUITE_KEY);
         settings.WriteRect(RECT_VALUE, rect);
     }
     CDialog::OnClose();

@@ -411,23 +411,13 @@ void CDummyDlg::OnReplayHand()
     m_handEast.m_cards = m_origEast.m_cards;
     m_handSouth.m_cards = m_origSouth.m_cards;
     m_handWest.m_cards = m_origWest.m_cards;
-    UpdateSuitPileCounts();
-    ArrangeSuitPiles();
-
-    m_nDeclaringSide = SideOf(m_nLeader + 1);
-    m_trick.SetLeader(m_nToPlay);
-    m_trick.SetTrumps(m_nTrumps);
-    m_nDummy = NextSeat(m_nLeader);
     for (int nSide = 0; nSide < SIDE_COUNT; nSide++) {
         m_nRubbers[nSide] = m_nStartRubbers[nSide];
         m_nGames[nSide] = m_nStartGames[nSide];
         m_nAbove[nSide] = m_nStartAbove[nSide];
         m_nBelow[nSide] = m_nStartBelow[nSide];
     }
-    ReapplyModes();
-    if (m_pExplain != nullptr)
-        m_pExplain->ResetLines();
-    RefreshTable();
+    ShowDealForPlay();
 }
 
 CAuction* CDummyDlg::GetAuction()

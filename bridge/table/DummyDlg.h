@@ -180,9 +180,12 @@ protected:
     void SaveOriginalDeal();
     // Applies the show-hands and manual switches again with their current values.
     void ReapplyModes();
-    // The end of every load (Open Hand, the imports): trumps raised, hands sorted and shown,
-    // declaring side, trick and dummy from the leader, modes applied, explanation cleared.
+    // The end of every load (Open Hand, the imports): trumps raised, hands sorted, and the
+    // deal shown ready to play.
     void FinishLoad();
+    // The deal in the members made ready to play: suit piles counted and arranged, declaring
+    // side, trick and dummy from the leader, modes applied, explanation cleared, table redrawn.
+    void ShowDealForPlay();
     // FinishLoad after an import; a deal left without 13 cards at every seat must pass
     // Play's check of a deal set up by hand before it can be played.
     void FinishImport();

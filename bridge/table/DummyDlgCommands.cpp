@@ -3,7 +3,6 @@
 
 #include <iterator>
 
-#include "app/ShellSettings.h"
 #include "bridge/play/ExplainWhistDlg.h"
 #include "bridge/play/PlayConstants.h"
 #include "bridge/table/AutomaticPlayDlg.h"
@@ -13,6 +12,7 @@
 #include "bridge/table/SelectGameDlg.h"
 #include "bridge/table/SeatNames.h"
 #include "cardtable/RegSettings.h"
+#include "cardtable/SettingsKeys.h"
 #include "platform/wnd/CDataExchange.h"
 #include "resources/ExplainTemplate.h"
 #include "resources/resource.h"
@@ -60,8 +60,8 @@ constexpr char WHIST_SOUND[] = "whistSound";
 
 CRegSettings OpenSettings()
 {
-    return CRegSettings(shell_settings::ROOT_KEY, shell_settings::MAKER_KEY,
-                        shell_settings::SUITE_KEY);
+    return CRegSettings(settings_keys::ROOT_KEY, settings_keys::MAKER_KEY,
+                        settings_keys::SUITE_KEY);
 }
 
 } // namespace

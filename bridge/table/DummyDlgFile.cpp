@@ -10,13 +10,13 @@
 #include <fstream>
 #include <set>
 
-#include "app/ShellSettings.h"
 #include "bridge/play/ExplainWhistDlg.h"
 #include "bridge/play/PlayConstants.h"
 #include "bridge/table/DummyDlg.h"
 #include "bridge/table/TimesBridgeImport.h"
 #include "bridge/table/XmlHand.h"
 #include "cardtable/RegSettings.h"
+#include "cardtable/SettingsKeys.h"
 #include "platform/wnd/CFileDialog.h"
 
 namespace {
@@ -214,6 +214,11 @@ void CDummyDlg::FinishLoad()
     RaiseTrumps();
     for (int nSeat = 0; nSeat < SEAT_COUNT; nSeat++)
         Hand(nSeat).Sort();
+    ShowDealForPlay();
+}
+
+void CDummyDlg::ShowDealForPlay()
+{
     UpdateSuitPileCounts();
     ArrangeSuitPiles();
 
@@ -314,8 +319,8 @@ void CDummyDlg::OnOpenHand()
 
 void CDummyDlg::AutoSaveDeal()
 {
-    CRegSettings settings(shell_settings::ROOT_KEY, shell_settings::MAKER_KEY,
-                          shell_settings::SUITE_KEY);
+    CRegSettings settings(settings_keys::ROOT_KEY, settings_keys::MAKER_KEY,
+                          settings_keys::SUITE_KEY);
     const int nFile = settings.ReadInt(AUTOSAVE_VALUE, AUTOSAVE_FIRST);
     CString strName;
     strName.Format("%s%d.%s", AUTOSAVE_VALUE, nFile, HAND_FILE_EXT);

@@ -1,7 +1,7 @@
 #include "bridge/table/PlayerNamesDlg.h"
 
-#include "bridge/bidding/SettingsKeys.h"
 #include "cardtable/RegSettings.h"
+#include "cardtable/SettingsKeys.h"
 #include "platform/base/runtime.h"
 #include "platform/wnd/styles.h"
 #include "resources/BridgeOptionTemplates.h"
@@ -71,10 +71,10 @@ void CPlayerNamesDlg::ListSoundsFolder()
 {
     CString strSoundDir;
     {
-        CRegSettings settings(bidding_settings::ROOT_KEY, bidding_settings::MAKER_KEY,
-                              bidding_settings::SUITE_KEY);
+        CRegSettings settings(settings_keys::ROOT_KEY, settings_keys::MAKER_KEY,
+                              settings_keys::SUITE_KEY);
         strSoundDir =
-            settings.ReadString(bidding_settings::SOUND_DIR_VALUE, bidding_settings::SOUND_DIR_DEFAULT);
+            settings.ReadString(settings_keys::SOUND_DIR_VALUE, settings_keys::SOUND_DIR_DEFAULT);
     }
     // Without the current folder there is no way back to it: list where we are instead of
     // leaving the whole program in the sounds folder.
@@ -98,8 +98,8 @@ void CPlayerNamesDlg::EditNames(CWnd* pParent, CString strNames[SEAT_COUNT])
     strNames[EAST_SEAT] = dlg.m_strEast;
     strNames[NORTH_SEAT] = dlg.m_strNorth;
     strNames[WEST_SEAT] = dlg.m_strWest;
-    CRegSettings settings(bidding_settings::ROOT_KEY, bidding_settings::MAKER_KEY,
-                          bidding_settings::SUITE_KEY);
+    CRegSettings settings(settings_keys::ROOT_KEY, settings_keys::MAKER_KEY,
+                          settings_keys::SUITE_KEY);
     settings.WriteString(WEST_NAME, strNames[WEST_SEAT]);
     settings.WriteString(NORTH_NAME, strNames[NORTH_SEAT]);
     settings.WriteString(EAST_NAME, strNames[EAST_SEAT]);

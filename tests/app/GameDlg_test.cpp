@@ -1,8 +1,8 @@
 #include "cardtable/GameDlg.h"
 
-#include "app/ShellSettings.h"
 #include "cardtable/CardMove.h"
 #include "cardtable/RegSettings.h"
+#include "cardtable/SettingsKeys.h"
 #include "platform/msg/loop.h"
 #include "platform/res.h"
 #include "platform/testing/driver.h"
@@ -42,7 +42,7 @@ protected:
     // Opens the launcher (with the card delay stored first) and a game window in slot 0.
     CGameDlg* OpenGame(CMainDlg& dlgMain, CGameDlg* (*pfnMake)(CMainDlg*), int nCardDelay = 10)
     {
-        OpenSettings().WriteInt(shell_settings::CARD_DELAY_VALUE, nCardDelay);
+        OpenSettings().WriteInt(settings_keys::CARD_DELAY_VALUE, nCardDelay);
         OpenLauncher(dlgMain);
         RegisterGame(pfnMake);
         dlgMain.SendMessage(WM_COMMAND, ID_GAME_DUMMY);

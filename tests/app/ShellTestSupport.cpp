@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "app/GameFactory.h"
-#include "app/ShellSettings.h"
 #include "cardtable/CardPainter.h"
+#include "cardtable/SettingsKeys.h"
 #include "platform/gdi.h"
 #include "platform/reg/registry.h"
 #include "platform/wnd/CClientDC.h"
@@ -90,8 +90,8 @@ void ShellTest::RegisterGame(CGameDlg* (*pfnMake)(CMainDlg*))
 
 CRegSettings OpenSettings()
 {
-    return CRegSettings(shell_settings::ROOT_KEY, shell_settings::MAKER_KEY,
-                        shell_settings::SUITE_KEY);
+    return CRegSettings(settings_keys::ROOT_KEY, settings_keys::MAKER_KEY,
+                        settings_keys::SUITE_KEY);
 }
 
 COLORREF ClientPixel(CWnd* pWnd, CPoint pt)

@@ -11,8 +11,8 @@
 
 #include "app/GameFactory.h"
 #include "app/MainDlg.h"
-#include "app/ShellSettings.h"
 #include "cardtable/RegSettings.h"
+#include "cardtable/SettingsKeys.h"
 #include "nettable/CardConnection.h"
 #include "nettable/MauMauListener.h"
 #include "platform/reg/registry.h"
@@ -24,6 +24,7 @@
 #include "resources/VarrowResources.h"
 #include "resources/resource.h"
 #include "tests/nettable/NetTestSupport.h"
+#include "tests/support/GameWindowTest.h"
 
 namespace {
 
@@ -70,11 +71,6 @@ public:
     int m_nPlays = 0;
 };
 
-CGameDlg* MakeTable(CMainDlg* pMainDlg)
-{
-    return new CTestMauMauDlg(pMainDlg, pMainDlg);
-}
-
 // A card of the bridge deck: rank 1 ace .. 13 king.
 CCard Card(int nRank, int nSuit)
 {
@@ -88,16 +84,10 @@ protected:
 
     void SetUp() override
     {
-        std::remove(plat::RegistryFilePath().c_str());
-        CGameFactory::Register(ID_GAME_NETWORK, IDD_VARROW, MakeTable);
+        gamewindowtest::RegisterGame<CTestMauMauDlg>(ID_GAME_NETWORK, IDD_VARROW);
         ASSERT_TRUE(m_server.Start());
-        m_pMainDlg = std::make_unique<CMainDlg>();
-        ASSERT_TRUE(m_pMainDlg->Create(IDD_MAIN));
-        m_pMainDlg->ShowWindow(SW_SHOW);
-        m_pMainDlg->SendMessage(WM_COMMAND, ID_GAME_NETWORK);
-        m_pTable = static_cast<CTestMauMauDlg*>(m_pMainDlg->GetGameDlg(0));
+        m_pTable = gamewindowtest::OpenFromLauncher<CTestMauMauDlg>(m_pMainDlg, ID_GAME_NETWORK);
         ASSERT_NE(nullptr, m_pTable);
-        RunUntilIdle();
         m_pTable->SetCardServer(LOOPBACK, m_server.GetPort());
     }
 
@@ -266,8 +256,8 @@ TEST_F(CMauMauDlgTest, ClosingHidesTheWindowWhichKeepsItsSlotAndConnection)
     EXPECT_FALSE(m_pTable->IsWindowVisible());
     EXPECT_EQ(m_pTable, m_pMainDlg->GetGameDlg(0));
     EXPECT_TRUE(m_pTable->IsConnected());
-    CRegSettings settings(shell_settings::ROOT_KEY, shell_settings::MAKER_KEY,
-                          shell_settings::SUITE_KEY);
+    CRegSettings settings(settings_keys::ROOT_KEY, settings_keys::MAKER_KEY,
+                          settings_keys::SUITE_KEY);
     EXPECT_EQ(CString(""), settings.ReadString("UnknownRect", ""));
 
     // The table goes with the launcher, and its connection with it.

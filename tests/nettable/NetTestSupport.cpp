@@ -1,11 +1,5 @@
 #include "tests/nettable/NetTestSupport.h"
 
-#include <chrono>
-
-#include <poll.h>
-
-#include "platform/msg/loop.h"
-
 namespace nettest {
 
 namespace {
@@ -15,27 +9,6 @@ constexpr int SILENT_QUEUE_FILLERS = 3;
 constexpr int READ_BUFFER_BYTES = 4096;
 
 } // namespace
-
-bool RunLoopUntil(const std::function<bool()>& bDone, int nLimitMs)
-{
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(nLimitMs);
-    while (!bDone()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        MSG msg;
-        while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessage(&msg);
-        }
-        ::poll(nullptr, 0, 1);
-    }
-    return true;
-}
-
-void RunLoopFor(int nMilliseconds)
-{
-    RunLoopUntil([] { return false; }, nMilliseconds);
-}
 
 void CRecordingListener::OnText(const CString& strText)
 {
@@ -105,17 +78,6 @@ bool CSilentServer::Start()
     }
     RunLoopFor(SETTLE_MS);
     return true;
-}
-
-UINT ClosedPort()
-{
-    CAsyncSocket probe;
-    probe.Create(0, SOCK_STREAM, LOOPBACK);
-    probe.Listen();
-    CString strAddress;
-    UINT nPort = 0;
-    probe.GetSockName(strAddress, nPort);
-    return nPort;
 }
 
 CBlockingTimeoutGuard::CBlockingTimeoutGuard(DWORD dwMilliseconds)

@@ -3,27 +3,26 @@
 // connection reports, a small card server on the loopback address whose peers record what
 // they read, and a listener that never answers.
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "nettable/ConnectionListener.h"
 #include "platform/net/CSocket.h"
+#include "tests/support/Loopback.h"
+#include "tests/support/RunLoop.h"
 
 namespace nettest {
 
-constexpr char LOOPBACK[] = "127.0.0.1";
-// The longest any wait for the network may take in a test.
-constexpr int LOOP_LIMIT_MS = 3000;
-// Long enough for anything that was going to arrive over the loopback to arrive.
-constexpr int SETTLE_MS = 150;
+using loopback::ClosedPort;
+using loopback::LOOPBACK;
+using loopback::SETTLE_MS;
+using testloop::LOOP_LIMIT_MS;
+using testloop::RunLoopFor;
+using testloop::RunLoopUntil;
+
 // A blocking call's time limit in the tests of peers that never answer.
 constexpr DWORD SHORT_BLOCKING_TIMEOUT_MS = 300;
-
-// Dispatches messages until bDone says so or nLimitMs pass; returns bDone's last word.
-bool RunLoopUntil(const std::function<bool()>& bDone, int nLimitMs = LOOP_LIMIT_MS);
-void RunLoopFor(int nMilliseconds);
 
 // Writes down every state and every chunk of text a connection reports.
 class CRecordingListener : public CConnectionListener {
@@ -81,9 +80,6 @@ private:
     std::vector<std::unique_ptr<CAsyncSocket>> m_fillers;
     UINT m_nPort = 0;
 };
-
-// A port on LOOPBACK where nobody listens.
-UINT ClosedPort();
 
 // Restores the blocking calls' time limit when it goes.
 class CBlockingTimeoutGuard {

@@ -1,47 +1,22 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include <poll.h>
-
-#include "platform/msg/loop.h"
 #include "platform/net.h"
+#include "tests/support/Loopback.h"
+#include "tests/support/RunLoop.h"
+
+using namespace loopback;
+using namespace testloop;
 
 namespace {
-
-const char* const LOOPBACK = "127.0.0.1";
-const int LOOP_LIMIT_MS = 3000;
-const int SETTLE_MS = 150;
 
 double SecondsSince(std::chrono::steady_clock::time_point start)
 {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-// Runs the message loop until bDone says so or nLimitMs pass; returns bDone's last word.
-bool RunLoopUntil(const std::function<bool()>& bDone, int nLimitMs = LOOP_LIMIT_MS)
-{
-    const auto start = std::chrono::steady_clock::now();
-    while (!bDone()) {
-        if (SecondsSince(start) * 1000 > nLimitMs)
-            return false;
-        MSG msg;
-        while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessage(&msg);
-        }
-        ::poll(nullptr, 0, 1);
-    }
-    return true;
-}
-
-void RunLoopFor(int nMilliseconds)
-{
-    RunLoopUntil([] { return false; }, nMilliseconds);
 }
 
 // A socket that writes down every notification it gets and, unless told otherwise, reads
@@ -149,18 +124,6 @@ protected:
     UINT m_nPort = 0;
     DWORD m_dwOldTimeout = 0;
 };
-
-// A port on which nobody listens.
-UINT ClosedPort()
-{
-    CAsyncSocket probe;
-    probe.Create(0, SOCK_STREAM, LOOPBACK);
-    probe.Listen();
-    CString strAddress;
-    UINT nPort = 0;
-    probe.GetSockName(strAddress, nPort);
-    return nPort;
-}
 
 } // namespace
 

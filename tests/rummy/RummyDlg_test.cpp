@@ -1,7 +1,7 @@
 #include "rummy/RummyDlg.h"
 
-#include "app/ShellSettings.h"
 #include "cardtable/RegSettings.h"
+#include "cardtable/SettingsKeys.h"
 #include "platform/testing/driver.h"
 #include "resources/resource.h"
 #include "rummy/RummyRules.h"
@@ -12,6 +12,7 @@ namespace {
 using namespace plat::test;
 using cardtest::Names;
 using rummytest::SetCards;
+using rummytest::TopCardPoint;
 
 constexpr int GAME_NUMBER = 4711;
 // No set among them: deadwood 60 less the king's 10.
@@ -265,8 +266,8 @@ TEST_F(CRummyDlgTest, NewGameFromTheMenuDealsAtOnceWithoutAsking)
 
 TEST_F(CRummyDlgTest, ClosingHidesTheWindowKeepsItsSlotAndSavesNoRectangle)
 {
-    CRegSettings settings(shell_settings::ROOT_KEY, shell_settings::MAKER_KEY,
-                          shell_settings::SUITE_KEY);
+    CRegSettings settings(settings_keys::ROOT_KEY, settings_keys::MAKER_KEY,
+                          settings_keys::SUITE_KEY);
     const CRect rectSaved(30, 40, 672, 488);
     settings.WriteRect("RummyRect", rectSaved);
     ASSERT_NE(nullptr, OpenRummy(GAME_NUMBER));

@@ -1,9 +1,6 @@
 #include "tests/rummy/RummyTestSupport.h"
 
-#include <cstdio>
-
 #include "app/GameFactory.h"
-#include "platform/reg/registry.h"
 #include "platform/testing/driver.h"
 #include "resources/Resources.h"
 #include "resources/resource.h"
@@ -11,11 +8,6 @@
 namespace rummytest {
 
 namespace {
-
-CGameDlg* MakeRummy(CMainDlg* pMainDlg)
-{
-    return new CRummyDlg(pMainDlg, pMainDlg);
-}
 
 // Inside the exposed strip of a fanned card, clear of the next card.
 constexpr int STRIP_INSET = 10;
@@ -29,8 +21,7 @@ void RummyWindowTest::SetUpTestSuite()
 
 void RummyWindowTest::SetUp()
 {
-    std::remove(plat::RegistryFilePath().c_str());
-    CGameFactory::Register(ID_GAME_RUMMY, IDD_RUMMY, MakeRummy);
+    gamewindowtest::RegisterGame<CRummyDlg>(ID_GAME_RUMMY, IDD_RUMMY);
 }
 
 void RummyWindowTest::TearDown()
@@ -42,22 +33,8 @@ void RummyWindowTest::TearDown()
 
 CRummyDlg* RummyWindowTest::OpenRummy(int nGameNumber)
 {
-    g_bSeeded = true;
-    CCardPile::SetGameNumber(nGameNumber);
-    m_pMainDlg = std::make_unique<CMainDlg>();
-    if (!m_pMainDlg->Create(IDD_MAIN))
-        return nullptr;
-    m_pMainDlg->ShowWindow(SW_SHOW);
-    m_pMainDlg->SendMessage(WM_COMMAND, ID_GAME_RUMMY);
-    m_pRummy = static_cast<CRummyDlg*>(m_pMainDlg->GetGameDlg(0));
-    plat::test::RunUntilIdle();
+    m_pRummy = gamewindowtest::OpenFromLauncher<CRummyDlg>(m_pMainDlg, ID_GAME_RUMMY, nGameNumber);
     return m_pRummy;
-}
-
-CPoint RummyWindowTest::TopCardPoint(const CCardPile& pile)
-{
-    const int nSlot = std::min(pile.GetCount(), pile.GetVisibleCount()) - 1;
-    return pile.GetSlotPosition(std::max(nSlot, 0)) + CSize(CARD_WIDTH / 2, CARD_HEIGHT / 2);
 }
 
 CPoint RummyWindowTest::HandCardPoint(const CCardPile& hand, int nIndex)

@@ -10,8 +10,11 @@
 #include "app/MainDlg.h"
 #include "rummy/RummyDlg.h"
 #include "tests/cardtable/CardTestHelpers.h"
+#include "tests/support/GameWindowTest.h"
 
 namespace rummytest {
+
+using gamewindowtest::TopCardPoint;
 
 // The Rummy-deck cards named in szNames ("KC KD 5S"), bottom first.
 inline CCardPile Pile(const char* szNames)
@@ -40,9 +43,8 @@ protected:
     // Opens the launcher and, on game number nGameNumber, the Rummy window in it.
     CRummyDlg* OpenRummy(int nGameNumber);
 
-    // Client points on the table: the middle of the top card of a pile, the exposed strip of
-    // card nIndex of a hand, and a place where no pile lies.
-    static CPoint TopCardPoint(const CCardPile& pile);
+    // Client points on the table (TopCardPoint gives the middle of the top card of a pile):
+    // the exposed strip of card nIndex of a hand, and a place where no pile lies.
     static CPoint HandCardPoint(const CCardPile& hand, int nIndex);
     CPoint EmptyTablePoint() const;
 

@@ -1,7 +1,7 @@
 #include "varrow/VarrowDlg.h"
 
-#include "app/ShellSettings.h"
 #include "cardtable/RegSettings.h"
+#include "cardtable/SettingsKeys.h"
 #include "platform/testing/driver.h"
 #include "platform/wnd/CMenu.h"
 #include "resources/CardImages.h"
@@ -152,8 +152,8 @@ TEST_F(CVarrowDlgTest, ClosingHidesTheWindowAndKeepsItsSlot)
     RunUntilIdle();
     EXPECT_FALSE(m_pGame->IsWindowVisible());
     EXPECT_EQ(m_pGame, m_dlgMain.GetGameDlg(0));
-    CRegSettings settings(shell_settings::ROOT_KEY, shell_settings::MAKER_KEY,
-                          shell_settings::SUITE_KEY);
+    CRegSettings settings(settings_keys::ROOT_KEY, settings_keys::MAKER_KEY,
+                          settings_keys::SUITE_KEY);
     EXPECT_EQ(CRect(1, 2, 3, 4), settings.ReadRect("VarrowRect", CRect(1, 2, 3, 4)));
 }
 

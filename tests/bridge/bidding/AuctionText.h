@@ -1,12 +1,13 @@
 #pragma once
 // Builds auctions for the tests from text such as "1H P 2NT X XX": P a pass, X a double,
-// XX a redouble, a level and C, D, H, S or NT a bid.
+// XX a redouble, a level and C, D, H, S or NT a bid; and finds a call's bidding-box button.
 
 #include <sstream>
 #include <string>
 
 #include "bridge/bidding/Auction.h"
 #include "bridge/bidding/BidThresholds.h"
+#include "resources/BiddingTemplate.h"
 
 // The code of one call written as text; fails the test on an unknown word.
 inline int CallCodeFromText(const std::string& strCall)
@@ -25,6 +26,21 @@ inline int CallCodeFromText(const std::string& strCall)
     }
     ADD_FAILURE() << "unknown call " << strCall;
     return BID_NOBID;
+}
+
+// The bidding box's button for a call.
+inline UINT ButtonOf(int nCode)
+{
+    switch (nCode) {
+    case BID_NOBID:
+        return IDC_BID_NOBID;
+    case BID_DOUBLE:
+        return IDC_BID_DOUBLE;
+    case BID_REDOUBLE:
+        return IDC_BID_REDOUBLE;
+    default:
+        return IDC_BID_FIRST + nCode - 1;
+    }
 }
 
 // An auction of the given calls, each carrying pThresholds.

@@ -23,21 +23,6 @@ namespace {
 
 enum { NORTH, EAST, SOUTH, WEST };
 
-// The control of the button for a call.
-UINT ButtonOf(int nCode)
-{
-    switch (nCode) {
-    case BID_NOBID:
-        return IDC_BID_NOBID;
-    case BID_DOUBLE:
-        return IDC_BID_DOUBLE;
-    case BID_REDOUBLE:
-        return IDC_BID_REDOUBLE;
-    default:
-        return IDC_BID_FIRST + nCode - 1;
-    }
-}
-
 // Hint's answer; it can also move the box while it is up, as a person dragging it would.
 class CTestHint : public CBidBoxHint {
 public:

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/bridge/bidding/BidderTestSupport.h"
+#include "tests/bridge/bidding/HandTestSupport.h"
 
 using namespace biddertest;
 
@@ -12,24 +13,10 @@ constexpr int DEAL_COUNT = 1000;
 constexpr int FIRST_GAME_NUMBER = 7001;
 constexpr int MAX_CALLS = 60;
 
-// The 52 cards with the bridge orders: two 1 .. ace 13, points ace 4 .. jack 1.
-CCardPile BuildBridgeDeck()
-{
-    CCardPile deck;
-    for (int nSuit = SUIT_CLUBS; nSuit < SUIT_COUNT; ++nSuit) {
-        for (int nRank = RANK_ACE; nRank <= RANK_KING; ++nRank) {
-            const int nOrder = nRank == RANK_ACE ? CHand::ORDER_ACE : nRank - 1;
-            const int nPoints = nOrder >= CHand::ORDER_JACK ? nOrder - CHand::ORDER_JACK + 1 : 0;
-            deck.AddCard(CCard(nRank, nSuit, nOrder, nPoints));
-        }
-    }
-    return deck;
-}
-
 // Deals game number nGame into the four seats of the bidder.
 void DealGame(CScriptedBidder& bidder, int nGame)
 {
-    CCardPile deck = BuildBridgeDeck();
+    CCardPile deck = handtest::MakeBridgeDeck();
     CCardPile::SetGameNumber(nGame);
     deck.Shuffle();
     for (int nSeat = 0; nSeat < SEAT_COUNT; ++nSeat) {
@@ -85,7 +72,7 @@ TEST(CBridgeBidderChooseBid, SeededDealsBidToTheEndWithLegalCalls)
 {
     CConventionsGuard guard;
     // The first shuffle of a run seeds from the clock; take it out of the way.
-    CCardPile spent = BuildBridgeDeck();
+    CCardPile spent = handtest::MakeBridgeDeck();
     spent.Shuffle();
     for (int nDeal = 0; nDeal < DEAL_COUNT; ++nDeal) {
         SCOPED_TRACE(::testing::Message() << "game " << FIRST_GAME_NUMBER + nDeal);

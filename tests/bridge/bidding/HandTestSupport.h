@@ -1,6 +1,7 @@
 #pragma once
-// Builds bridge hands for the tests from text such as "AK32.K43.Q54.J32": the suits in the
-// order spades, hearts, diamonds, clubs, separated by dots, ranks written A K Q J T 9 .. 2.
+// Builds bridge hands for the tests and benchmarks from text such as "AK32.K43.Q54.J32": the
+// suits in the order spades, hearts, diamonds, clubs, separated by dots, ranks written
+// A K Q J T 9 .. 2; and the whole bridge deck to shuffle and deal from.
 
 #include <cstring>
 
@@ -30,6 +31,19 @@ inline CCardPile MakeHand(const char* szHand)
             hand.AddCard(MakeBridgeCard(*p, nSuit));
     }
     return hand;
+}
+
+// The 52 bridge cards suit by suit from clubs, each suit ace first and then two .. king:
+// the order a shuffle with a fixed game number starts from.
+inline CCardPile MakeBridgeDeck()
+{
+    static const char s_szDeckRanks[] = "A23456789TJQK";
+    CCardPile deck;
+    for (int nSuit = SUIT_CLUBS; nSuit < SUIT_COUNT; ++nSuit) {
+        for (const char* p = s_szDeckRanks; *p; ++p)
+            deck.AddCard(MakeBridgeCard(*p, nSuit));
+    }
+    return deck;
 }
 
 } // namespace handtest

@@ -3,10 +3,10 @@
 #include <memory>
 #include <ostream>
 
-#include "bridge/bidding/SettingsKeys.h"
 #include "bridge/play/ExplainOwner.h"
 #include "bridge/play/ExplainWhistDlg.h"
 #include "cardtable/RegSettings.h"
+#include "cardtable/SettingsKeys.h"
 #include "platform/res/dialogunits.h"
 #include "platform/testing/driver.h"
 #include "platform/wnd/ControlOps.h"
@@ -26,8 +26,8 @@ const char RECT_VALUE[] = "ExplainWhistRect";
 
 CRegSettings OpenSettings()
 {
-    return CRegSettings(bidding_settings::ROOT_KEY, bidding_settings::MAKER_KEY,
-                        bidding_settings::SUITE_KEY);
+    return CRegSettings(settings_keys::ROOT_KEY, settings_keys::MAKER_KEY,
+                        settings_keys::SUITE_KEY);
 }
 
 // The bridge table's side of the window: counts the close notices and disposes of the

@@ -31,7 +31,7 @@ protected:
     void SetUp() override
     {
         BidWhistTest::SetUp();
-        ASSERT_NE(OpenBridge(11), nullptr);
+        ASSERT_NE(OpenTable(11), nullptr);
     }
 
     void SetSide(int nSide, const Side& side)

@@ -54,16 +54,6 @@ Outcome ReadOutcome(const CAuction& auction)
     return outcome;
 }
 
-// The picture indexes of a hand's cards, in increasing order.
-std::vector<int> CardIndexes(const CCardPile& hand)
-{
-    std::vector<int> indexes;
-    for (const CCard& card : hand.m_cards)
-        indexes.push_back(card.GetImageIndex());
-    std::sort(indexes.begin(), indexes.end());
-    return indexes;
-}
-
 int CountBoxes(const char* szCaption)
 {
     const auto& boxes = test::GetMessageBoxes();
@@ -76,7 +66,7 @@ int CountBoxes(const char* szCaption)
 
 TEST_F(BidWhistTest, OpensAsBridgeWithADealWaitingForItsAuction)
 {
-    ASSERT_NE(OpenBridge(4321), nullptr);
+    ASSERT_NE(OpenTable(4321), nullptr);
     CString strTitle;
     m_pTable->GetWindowText(strTitle);
     EXPECT_EQ(strTitle, "Bridge");
@@ -100,7 +90,7 @@ TEST_F(BidWhistTest, OpensAsBridgeWithADealWaitingForItsAuction)
 
 TEST_F(BidWhistTest, AuctionGivesContractDeclarerAndOpeningLeader)
 {
-    ASSERT_NE(OpenBridge(4321), nullptr);
+    ASSERT_NE(OpenTable(4321), nullptr);
     // Every seat calls through the box: North 1H, East pass, South 4H, then three passes.
     Command(ID_TRAINER_MANUALBIDDING);
     ScriptCall(BID_1H);
@@ -143,7 +133,7 @@ TEST_F(BidWhistTest, AuctionGivesContractDeclarerAndOpeningLeader)
 
 TEST_F(BidWhistTest, ReviewBoxFollowsOnlyWhenSouthDidNotCallLast)
 {
-    ASSERT_NE(OpenBridge(77), nullptr);
+    ASSERT_NE(OpenTable(77), nullptr);
     Command(ID_TRAINER_MANUALBIDDING);
     // North deals; West's one club and three passes end with South's pass.
     ScriptCalls("P P P 1C P P P");
@@ -161,7 +151,7 @@ TEST_F(BidWhistTest, ReviewBoxFollowsOnlyWhenSouthDidNotCallLast)
 
 TEST_F(BidWhistTest, ManualBiddingAsksForEveryCallAndShowBiddingReviewsThem)
 {
-    ASSERT_NE(OpenBridge(77), nullptr);
+    ASSERT_NE(OpenTable(77), nullptr);
     Command(ID_TRAINER_MANUALBIDDING);
     // South's pass ends the auction: no review box follows.
     ScriptCalls("1NT X XX 2C P P P");
@@ -182,7 +172,7 @@ TEST_F(BidWhistTest, ManualBiddingAsksForEveryCallAndShowBiddingReviewsThem)
 
 TEST_F(BidWhistTest, PassedOutDealIsRecordedAndTheNextDealer)
 {
-    ASSERT_NE(OpenBridge(501), nullptr);
+    ASSERT_NE(OpenTable(501), nullptr);
     const std::vector<CCard> northBefore = m_pTable->Hand(NORTH).m_cards;
     Command(ID_TRAINER_MANUALBIDDING);
     // Escape counts as a pass: four of them throw the deal in.
@@ -210,7 +200,7 @@ TEST_F(BidWhistTest, PassedOutDealIsRecordedAndTheNextDealer)
 
 TEST_F(BidWhistTest, ComputerSeatsCallThroughTheBidder)
 {
-    ASSERT_NE(OpenBridge(1234), nullptr);
+    ASSERT_NE(OpenTable(1234), nullptr);
     // South passes whenever asked; the review box, if any, is closed too.
     for (int i = 0; i < 12; i++)
         ScriptEscape();
@@ -244,7 +234,7 @@ TEST_F(BidWhistTest, ComputerSeatsCallThroughTheBidder)
 
 TEST_F(BidWhistTest, HintSeesTheTableWhileTheAuctionRuns)
 {
-    ASSERT_NE(OpenBridge(1234), nullptr);
+    ASSERT_NE(OpenTable(1234), nullptr);
     m_pTable->m_strHintPicture = static_cast<LPCTSTR>(test::BuildFolderPath("bridge-auction.png"));
     m_pTable->m_strHintBoxPicture = static_cast<LPCTSTR>(test::BuildFolderPath("bridge-auction-box.png"));
     std::filesystem::remove(m_pTable->m_strHintPicture);
@@ -264,7 +254,7 @@ TEST_F(BidWhistTest, HintSeesTheTableWhileTheAuctionRuns)
 
 TEST_F(BidWhistTest, ClosingTheWindowDuringTheAuctionEndsIt)
 {
-    ASSERT_NE(OpenBridge(1234), nullptr);
+    ASSERT_NE(OpenTable(1234), nullptr);
     m_pTable->m_bCloseOnHint = true;
     test::ScriptNextDialog(IDD_BIDDING, {test::ClickStep(IDC_PLAY), test::KeyStep(VK_ESCAPE)});
     for (int i = 0; i < 12; i++)
@@ -280,7 +270,7 @@ TEST_F(BidWhistTest, ClosingTheWindowDuringTheAuctionEndsIt)
 
 TEST_F(BidWhistTest, HandMadeDealNeedsThirteenCardsEverywhere)
 {
-    ASSERT_NE(OpenBridge(31), nullptr);
+    ASSERT_NE(OpenTable(31), nullptr);
     // A card moved by hand from South's suit piles to North's.
     CPileGroup* pSouth = m_pTable->GetSeatPiles(SOUTH);
     CPileGroup* pNorth = m_pTable->GetSeatPiles(NORTH);
@@ -300,13 +290,13 @@ TEST_F(BidWhistTest, HandMadeDealNeedsThirteenCardsEverywhere)
 
 TEST_F(BidWhistTest, WholeDealBidAndPlayedByTheComputerIsScoredForTheRubber)
 {
-    ASSERT_NE(OpenBridge(2024), nullptr);
+    ASSERT_NE(OpenTable(2024), nullptr);
     // Deal until one is bid (a passed-out deal deals the next one itself).
     for (int nTry = 0; nTry < 5 && m_pTable->GetLastScore() == nullptr; nTry++) {
         int nTotalBefore = 0;
         for (int nSide = 0; nSide < 2; nSide++)
             nTotalBefore += m_pTable->m_nAbove[nSide] + m_pTable->m_nBelow[nSide];
-        BidAndPlayByComputer();
+        PlayDealByComputer();
         if (m_pTable->GetLastScore() == nullptr) {
             EXPECT_EQ(m_pTable->m_nState, STATE_BEFORE_PLAY);
             continue;
@@ -336,10 +326,10 @@ TEST_F(BidWhistTest, WholeDealBidAndPlayedByTheComputerIsScoredForTheRubber)
 
 TEST_F(BidWhistTest, ReplayHandBringsTheDealBackForANewAuction)
 {
-    ASSERT_NE(OpenBridge(2024), nullptr);
+    ASSERT_NE(OpenTable(2024), nullptr);
     const int nDealer = m_pTable->m_nDealer;
     const std::vector<CCard> southCards = m_pTable->Hand(SOUTH).m_cards;
-    BidAndPlayByComputer();
+    PlayDealByComputer();
     ASSERT_EQ(m_pTable->m_nDealer, nDealer) << "the deal was bid and played";
     Command(ID_FILE_REPLAYHAND);
 
@@ -350,14 +340,14 @@ TEST_F(BidWhistTest, ReplayHandBringsTheDealBackForANewAuction)
     EXPECT_FALSE(AnyOrderRaised());
     EXPECT_EQ(m_pTable->m_nAbove[0] + m_pTable->m_nAbove[1], 0);
 
-    BidAndPlayByComputer();
+    PlayDealByComputer();
     EXPECT_EQ(m_pTable->m_auction.GetDealer(), nDealer);
     EXPECT_EQ(m_pTable->m_tricks.GetCount(), 13);
 }
 
 TEST_F(BidWhistTest, OpenHandLowersTheTrumpsForTheNextAuction)
 {
-    ASSERT_NE(OpenBridge(808), nullptr);
+    ASSERT_NE(OpenTable(808), nullptr);
     // A hand file in four hearts, led by East.
     m_pTable->m_nContractLevel = 3;
     m_pTable->m_nTrumps = SUIT_HEARTS;
@@ -374,7 +364,7 @@ TEST_F(BidWhistTest, OpenHandLowersTheTrumpsForTheNextAuction)
     EXPECT_EQ(m_pTable->m_nState, STATE_BEFORE_PLAY);
 
     // Play runs a fresh auction on the loaded hands, dealt by East.
-    BidAndPlayByComputer();
+    PlayDealByComputer();
     EXPECT_EQ(m_pTable->m_auction.GetDealer(), EAST);
 }
 
@@ -386,7 +376,7 @@ TEST_F(BidWhistTest, BidRectIsReadAtOpeningAndWrittenAtClose)
         settings.WriteInt("version", 12);
         settings.WriteRect("BidRect", CRect(10, 20, 469, 285));
     }
-    ASSERT_NE(OpenBridge(5), nullptr);
+    ASSERT_NE(OpenTable(5), nullptr);
     EXPECT_EQ(g_rectBid, CRect(10, 20, 469, 285));
 
     g_rectBid = CRect(30, 40, 489, 305);

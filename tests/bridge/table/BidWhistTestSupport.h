@@ -4,14 +4,11 @@
 // number, with a fresh settings file and a working folder of its own; and scripts for the
 // bidding boxes the auction opens.
 
-#include <memory>
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-
-#include "app/MainDlg.h"
 #include "bridge/table/BidWhistDlg.h"
+#include "tests/bridge/table/BridgeTableTest.h"
 
 namespace auctiontest {
 
@@ -60,18 +57,11 @@ public:
     mutable int m_nHintState = -1;
 };
 
-class BidWhistTest : public ::testing::Test {
+// The bidding box starts each test at its first place.
+class BidWhistTest : public BridgeTableTest<CTestBidWhistDlg, ID_FILE_PLAYBRIDGE> {
 protected:
-    static void SetUpTestSuite();
     void SetUp() override;
     void TearDown() override;
-
-    // Opens the launcher and in it the dialog, whose first deal is shuffled from nGameNumber.
-    CTestBidWhistDlg* OpenBridge(int nGameNumber);
-    // Closes the launcher, which deletes the dialog without its close handling.
-    void CloseLauncher();
-    // Chooses command nID from the dialog's menu and runs it; false when greyed or absent.
-    bool Command(UINT nID);
 
     // The next bidding box picks call nCode and presses OK.
     static void ScriptCall(int nCode);
@@ -84,20 +74,8 @@ protected:
     // The codes of the dialog's auction.
     std::vector<int> AuctionCodes() const;
 
-    // Plays the deal on the table, auction included, with the computer at every seat and no
-    // boxes; afterwards no automatic deals are pending.
-    void BidAndPlayByComputer();
     // Whether some card of the four hands carries a raised (trump) order.
     bool AnyOrderRaised() const;
-    // A file of the test's working folder.
-    std::string FolderFile(const char* szName) const;
-
-    std::unique_ptr<CMainDlg> m_pMainDlg;
-    CTestBidWhistDlg* m_pTable = nullptr;
-
-private:
-    std::string m_strFolder;
-    std::string m_strOldFolder;
 };
 
 } // namespace auctiontest

@@ -4,9 +4,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/ShellSettings.h"
 #include "bridge/play/PlayConstants.h"
 #include "cardtable/RegSettings.h"
+#include "cardtable/SettingsKeys.h"
 #include "platform/testing/driver.h"
 #include "resources/resource.h"
 #include "tests/bridge/table/TableTestSupport.h"
@@ -14,11 +14,6 @@
 namespace tabletest {
 
 namespace {
-
-constexpr int NORTH = 0;
-constexpr int EAST = 1;
-constexpr int SOUTH = 2;
-constexpr int WEST = 3;
 
 void WriteText(const std::string& strPath, const std::string& strText)
 {
@@ -36,15 +31,15 @@ std::string ReadText(const std::string& strPath)
 
 int ReadSetting(const char* szName, int nDefault)
 {
-    CRegSettings settings(shell_settings::ROOT_KEY, shell_settings::MAKER_KEY,
-                          shell_settings::SUITE_KEY);
+    CRegSettings settings(settings_keys::ROOT_KEY, settings_keys::MAKER_KEY,
+                          settings_keys::SUITE_KEY);
     return settings.ReadInt(szName, nDefault);
 }
 
 void WriteSetting(const char* szName, int nValue)
 {
-    CRegSettings settings(shell_settings::ROOT_KEY, shell_settings::MAKER_KEY,
-                          shell_settings::SUITE_KEY);
+    CRegSettings settings(settings_keys::ROOT_KEY, settings_keys::MAKER_KEY,
+                          settings_keys::SUITE_KEY);
     settings.WriteInt(szName, nValue);
 }
 

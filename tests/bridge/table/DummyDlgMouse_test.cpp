@@ -10,10 +10,6 @@ namespace tabletest {
 
 namespace {
 
-constexpr int NORTH = 0;
-constexpr int EAST = 1;
-constexpr int SOUTH = 2;
-
 // Where a card of a suit pile (a vertical fan) can be grabbed: its exposed strip, or the
 // whole card when it is the last.
 CPoint CardPoint(const CCardPile& pile, int nIndex)

@@ -11,11 +11,6 @@ namespace tabletest {
 
 namespace {
 
-constexpr int NORTH = 0;
-constexpr int EAST = 1;
-constexpr int SOUTH = 2;
-constexpr int WEST = 3;
-
 // The bridge deck in the table's order: ranks outer, suits inner; two 1 .. ace 13.
 CCardPile BridgeDeck()
 {

@@ -3,9 +3,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/ShellSettings.h"
 #include "bridge/play/ExplainWhistDlg.h"
 #include "cardtable/RegSettings.h"
+#include "cardtable/SettingsKeys.h"
 #include "platform/reg/registry.h"
 #include "platform/testing/driver.h"
 #include "resources/BridgeOptionTemplates.h"
@@ -16,22 +16,17 @@ namespace tabletest {
 
 namespace {
 
-constexpr int NORTH = 0;
-constexpr int EAST = 1;
-constexpr int SOUTH = 2;
-constexpr int WEST = 3;
-
 CString ReadValue(const char* szName)
 {
-    CRegSettings settings(shell_settings::ROOT_KEY, shell_settings::MAKER_KEY,
-                          shell_settings::SUITE_KEY);
+    CRegSettings settings(settings_keys::ROOT_KEY, settings_keys::MAKER_KEY,
+                          settings_keys::SUITE_KEY);
     return settings.ReadString(szName, "<none>");
 }
 
 void WriteValue(const char* szName, const char* szValue)
 {
-    CRegSettings settings(shell_settings::ROOT_KEY, shell_settings::MAKER_KEY,
-                          shell_settings::SUITE_KEY);
+    CRegSettings settings(settings_keys::ROOT_KEY, settings_keys::MAKER_KEY,
+                          settings_keys::SUITE_KEY);
     settings.WriteString(szName, szValue);
 }
 

@@ -19,28 +19,12 @@ namespace {
 
 namespace test = plat::test;
 
-constexpr int NORTH = 0;
-constexpr int EAST = 1;
-constexpr int SOUTH = 2;
-constexpr int WEST = 3;
-
 std::string ReadText(const std::string& strPath)
 {
     std::ifstream is(strPath);
     std::stringstream text;
     text << is.rdbuf();
     return text.str();
-}
-
-// The picture indexes of a hand's cards, in increasing order: the cards whatever their
-// trump orders.
-std::vector<int> CardIndexes(const CCardPile& hand)
-{
-    std::vector<int> indexes;
-    for (const CCard& card : hand.m_cards)
-        indexes.push_back(card.GetImageIndex());
-    std::sort(indexes.begin(), indexes.end());
-    return indexes;
 }
 
 // A ".bridge" file: an 87-byte header of junk, then for each given hand (in the file's seat
@@ -332,12 +316,12 @@ namespace auctiontest {
 
 TEST_F(BidWhistTest, ImportsLowerTheTrumpsForTheNextAuction)
 {
-    ASSERT_NE(OpenBridge(2024), nullptr);
+    ASSERT_NE(OpenTable(2024), nullptr);
     const int nDealer = m_pTable->m_nDealer;
     std::vector<int> dealt[4];
     for (int nSeat = 0; nSeat < 4; nSeat++)
         dealt[nSeat] = CardIndexes(m_pTable->Hand(nSeat));
-    BidAndPlayByComputer();
+    PlayDealByComputer();
     ASSERT_EQ(m_pTable->m_nDealer, nDealer) << "the deal was bid and played";
     ASSERT_EQ(m_pTable->m_tricks.GetCount(), 13);
     // After the auction the export carries it.
@@ -366,13 +350,13 @@ TEST_F(BidWhistTest, ImportsLowerTheTrumpsForTheNextAuction)
         EXPECT_EQ(CardIndexes(m_pTable->Hand(nSeat)), dealt[nSeat]) << "seat " << nSeat;
 
     // Play runs a fresh auction on the imported hands, from the file's dealer.
-    BidAndPlayByComputer();
+    PlayDealByComputer();
     EXPECT_EQ(m_pTable->m_auction.GetDealer(), nDealer);
 }
 
 TEST_F(BidWhistTest, TimesBridgeImportLowersTheTrumps)
 {
-    ASSERT_NE(OpenBridge(515), nullptr);
+    ASSERT_NE(OpenTable(515), nullptr);
     m_pTable->m_nTrumps = SUIT_SPADES;
     WriteTimesBridgeFile(FolderFile("deal.bridge"),
                          {SuitBytes(SUIT_SPADES), SuitBytes(SUIT_HEARTS),

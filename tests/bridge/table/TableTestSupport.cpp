@@ -1,94 +1,10 @@
 #include "tests/bridge/table/TableTestSupport.h"
 
 #include <set>
-#include <unistd.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-
-#include "app/GameFactory.h"
 #include "bridge/play/PlayConstants.h"
-#include "platform/reg/registry.h"
-#include "platform/testing/driver.h"
-#include "resources/Resources.h"
-#include "resources/resource.h"
 
 namespace tabletest {
-
-namespace {
-
-CGameDlg* MakeTable(CMainDlg* pMainDlg)
-{
-    return new CTestDummyDlg(pMainDlg, pMainDlg);
-}
-
-constexpr int SEAT_SOUTH = 2;
-// Deals that keep the computer at every seat and show no score box.
-constexpr int KEEP_AUTOMATIC = 2;
-
-} // namespace
-
-void TableTest::SetUpTestSuite()
-{
-    RegisterAllResources();
-}
-
-void TableTest::SetUp()
-{
-    std::remove(plat::RegistryFilePath().c_str());
-    CGameFactory::Register(ID_GAME_DUMMY, IDD_GAME_TABLE, MakeTable);
-    m_strOldFolder = std::filesystem::current_path().string();
-    char szTemplate[] = "/tmp/orvel-table-XXXXXX";
-    ASSERT_NE(mkdtemp(szTemplate), nullptr);
-    m_strFolder = szTemplate;
-    std::filesystem::current_path(m_strFolder);
-}
-
-void TableTest::TearDown()
-{
-    CloseLauncher();
-    CGameFactory::Unregister(ID_GAME_DUMMY);
-    std::filesystem::current_path(m_strOldFolder);
-    std::filesystem::remove_all(m_strFolder);
-}
-
-void TableTest::CloseLauncher()
-{
-    m_pMainDlg.reset();
-    m_pTable = nullptr;
-}
-
-CTestDummyDlg* TableTest::OpenTable(int nGameNumber)
-{
-    g_bSeeded = true;
-    CCardPile::SetGameNumber(nGameNumber);
-    m_pMainDlg = std::make_unique<CMainDlg>();
-    if (!m_pMainDlg->Create(IDD_MAIN))
-        return nullptr;
-    m_pMainDlg->ShowWindow(SW_SHOW);
-    m_pMainDlg->SendMessage(WM_COMMAND, ID_GAME_DUMMY);
-    m_pTable = static_cast<CTestDummyDlg*>(m_pMainDlg->GetGameDlg(0));
-    plat::test::RunUntilIdle();
-    return m_pTable;
-}
-
-bool TableTest::Command(UINT nID)
-{
-    if (!plat::test::ChooseMenuCommand(m_pTable, nID))
-        return false;
-    plat::test::RunUntilIdle();
-    return true;
-}
-
-void TableTest::PlayDealByComputer()
-{
-    m_pTable->m_nAutoDeals = KEEP_AUTOMATIC;
-    m_pTable->m_bManual[SEAT_SOUTH] = false;
-    m_pTable->OnPlay();
-    m_pTable->m_nAutoDeals = 0;
-    plat::test::RunUntilIdle();
-}
 
 void TableTest::ExpectTricksLegal()
 {
@@ -124,17 +40,6 @@ void TableTest::ExpectFullDeal()
             cards.insert(card.GetImageIndex());
     }
     EXPECT_EQ(cards.size(), 52u);
-}
-
-CPoint TableTest::TopCardPoint(const CCardPile& pile)
-{
-    const int nSlot = std::min(pile.GetCount(), pile.GetVisibleCount()) - 1;
-    return pile.GetSlotPosition(std::max(nSlot, 0)) + CSize(CARD_WIDTH / 2, CARD_HEIGHT / 2);
-}
-
-std::string TableTest::FolderFile(const char* szName) const
-{
-    return m_strFolder + "/" + szName;
 }
 
 } // namespace tabletest

@@ -1,17 +1,20 @@
 #pragma once
 // What the bridge table tests share: a table whose protected state the tests may read and
 // set, opened by a launcher through its game table on a pinned game number, with a fresh
-// settings file and a working folder of its own (hand files and autosaves land there).
+// settings file and a working folder of its own (hand files and autosaves land there); and
+// the seats by name.
 
-#include <memory>
-#include <string>
-
-#include <gtest/gtest.h>
-
-#include "app/MainDlg.h"
 #include "bridge/table/DummyDlg.h"
+#include "tests/bridge/table/BridgeTableTest.h"
 
 namespace tabletest {
+
+using gamewindowtest::TopCardPoint;
+
+constexpr int NORTH = 0;
+constexpr int EAST = 1;
+constexpr int SOUTH = 2;
+constexpr int WEST = 3;
 
 // The table with its state open to the tests.
 class CTestDummyDlg : public CDummyDlg {
@@ -64,39 +67,13 @@ public:
     using CDummyDlg::m_tricks;
 };
 
-class TableTest : public ::testing::Test {
+class TableTest : public BridgeTableTest<CTestDummyDlg, ID_GAME_DUMMY> {
 protected:
-    static void SetUpTestSuite();
-    void SetUp() override;
-    void TearDown() override;
-
-    // Opens the launcher and in it the table, whose first deal is shuffled from nGameNumber.
-    CTestDummyDlg* OpenTable(int nGameNumber);
-    // Closes the launcher, which deletes the table without its close handling.
-    void CloseLauncher();
-
-    // Chooses command nID from the table's menu and runs it; false when greyed or absent.
-    bool Command(UINT nID);
-    // Plays the deal on the table to its end with the computer at every seat (no score box);
-    // afterwards no automatic deals are pending.
-    void PlayDealByComputer();
     // Every card of every completed trick of the deal was held by the seat that played it
     // and followed suit when that seat could.
     void ExpectTricksLegal();
     // Dealt hands of 13 cards holding the 52 cards of a deck between them.
     void ExpectFullDeal();
-
-    // The client point in the middle of the top visible card of pile.
-    static CPoint TopCardPoint(const CCardPile& pile);
-    // A file of the test's working folder.
-    std::string FolderFile(const char* szName) const;
-
-    std::unique_ptr<CMainDlg> m_pMainDlg;
-    CTestDummyDlg* m_pTable = nullptr;
-
-private:
-    std::string m_strFolder;
-    std::string m_strOldFolder;
 };
 
 } // namespace tabletest

@@ -1,9 +1,10 @@
 #pragma once
-// The settings store's key path as the application shell opens it, and the shell's own value
-// names: the settings version, the card delay, the sounds folder and the game windows'
-// rectangles (the game's name followed by RECT_VALUE_SUFFIX).
+// The settings store's key path as every part of the suite opens it with CRegSettings, and the
+// value names more than one window reads or writes: the settings version, the card delay, the
+// sounds folder, the bidding box's place and the game windows' rectangles (the game's name
+// followed by RECT_VALUE_SUFFIX).
 
-namespace shell_settings {
+namespace settings_keys {
 
 constexpr char ROOT_KEY[] = "Software";
 constexpr char MAKER_KEY[] = "Orvel";
@@ -19,10 +20,12 @@ constexpr char CARD_DELAY_VALUE[] = "CardDelay";
 // Milliseconds between the steps of a card movement when nothing is stored.
 constexpr int CARD_DELAY_DEFAULT = 10;
 
+// The sounds folder holding one sub-folder per voice, and the folder the bidding code reads
+// when unset; the shell's default is SOUNDS_FOLDER below the working folder.
 constexpr char SOUND_DIR_VALUE[] = "SoundDir";
-// The sounds folder's name below the working folder.
+constexpr char SOUND_DIR_DEFAULT[] = ".";
 constexpr char SOUNDS_FOLDER[] = "/sounds";
 
 constexpr char RECT_VALUE_SUFFIX[] = "Rect";
 
-} // namespace shell_settings
+} // namespace settings_keys
