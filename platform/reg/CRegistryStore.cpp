@@ -5,15 +5,15 @@
 #include <fstream>
 #include <sstream>
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "platform/file/WholeFile.h"
 
 namespace {
 
 const char KEY_SEPARATOR = '\\';
 const char* const ROOT_KEY_NAME = "HKEY_CURRENT_USER";
-const char* const TEMP_FILE_PATTERN = ".registry.XXXXXX";
 // Folders the store creates hold one user's settings: nobody else reads them.
 const mode_t FOLDER_MODE = 0700;
 
@@ -105,20 +105,6 @@ bool MakeFolders(const std::string& strFolder)
     }
 }
 
-bool WriteAll(int fd, const std::string& strText)
-{
-    size_t nDone = 0;
-    while (nDone < strText.size()) {
-        const ssize_t nWritten = ::write(fd, strText.data() + nDone, strText.size() - nDone);
-        if (nWritten < 0 && errno == EINTR)
-            continue;
-        if (nWritten <= 0)
-            return false;
-        nDone += static_cast<size_t>(nWritten);
-    }
-    return true;
-}
-
 } // namespace
 
 bool RegNamesEqual(const std::string& a, const std::string& b)
@@ -153,18 +139,8 @@ bool CRegistryStore::Save(const std::string& strPath) const
 {
     const size_t nSlash = strPath.rfind('/');
     const std::string strFolder = nSlash == std::string::npos ? "." : strPath.substr(0, nSlash);
-    if (!MakeFolders(strFolder))
-        return false;
-    std::string strTemp = strFolder + "/" + TEMP_FILE_PATTERN;
-    const int fd = ::mkstemp(&strTemp[0]);
-    if (fd < 0)
-        return false;
-    const bool bWritten = WriteAll(fd, Format()) && ::fsync(fd) == 0;
-    const bool bClosed = ::close(fd) == 0;
-    if (bWritten && bClosed && ::rename(strTemp.c_str(), strPath.c_str()) == 0)
-        return true;
-    ::unlink(strTemp.c_str());
-    return false;
+    return MakeFolders(strFolder) &&
+           plat::WriteFileAtomically(strPath, Format(), plat::FileAccess::Private).Succeeded();
 }
 
 void CRegistryStore::Parse(const std::string& strText)

@@ -1,17 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <string>
 #include <vector>
 
-#include <dirent.h>
-#include <sys/resource.h>
 
 #include "platform/reg.h"
+#include "tests/support/CFileSizeLimit.h"
 #include "tests/support/CSettingsFolderTest.h"
+#include "tests/support/CTempWorkingFolder.h"
 
 namespace {
 
@@ -45,51 +44,6 @@ protected:
         return buffer;
     }
 };
-
-// While it lives, no file may grow past its first nBytes bytes, so writing a file fails even for
-// root (whom permission bits do not stop). The signal such a write raises is ignored so that
-// the write reports the failure instead of ending the program.
-class CFileSizeLimit {
-public:
-    explicit CFileSizeLimit(rlim_t nBytes)
-    {
-        m_pOldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        ::getrlimit(RLIMIT_FSIZE, &m_oldLimit);
-        rlimit limit = m_oldLimit;
-        limit.rlim_cur = nBytes;
-        m_bActive = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~CFileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &m_oldLimit);
-        std::signal(SIGXFSZ, m_pOldHandler);
-    }
-    CFileSizeLimit(const CFileSizeLimit&) = delete;
-    CFileSizeLimit& operator=(const CFileSizeLimit&) = delete;
-
-    bool IsActive() const { return m_bActive; }
-
-private:
-    rlimit m_oldLimit{};
-    void (*m_pOldHandler)(int) = SIG_DFL;
-    bool m_bActive = false;
-};
-
-// The names of the files in strFolder.
-std::vector<std::string> FileNames(const std::string& strFolder)
-{
-    std::vector<std::string> names;
-    DIR* pDir = ::opendir(strFolder.c_str());
-    if (!pDir)
-        return names;
-    while (const dirent* pEntry = ::readdir(pDir)) {
-        const std::string strName = pEntry->d_name;
-        if (strName != "." && strName != "..")
-            names.push_back(strName);
-    }
-    ::closedir(pDir);
-    return names;
-}
 
 } // namespace
 
@@ -238,7 +192,7 @@ TEST_F(Registry, WritesCreateTheFolderAndLeaveNoTemporaryFiles)
     RegCloseKey(hKey);
 
     const std::vector<std::string> expected = {"registry"};
-    EXPECT_EQ(expected, FileNames(strNested + "/orvelbridge"));
+    EXPECT_EQ(expected, FileNamesIn(strNested + "/orvelbridge"));
 }
 
 TEST_F(Registry, AFileThatCannotBeWrittenIsReportedNotIgnored)
@@ -274,7 +228,7 @@ TEST_F(Registry, AFailedWriteLeavesThePreviousFileAndItsValuesWhole)
 
     EXPECT_EQ(strBefore, ReadFile());
     const std::vector<std::string> expected = {"registry"};
-    EXPECT_EQ(expected, FileNames(RootFolder() + "/orvelbridge"));
+    EXPECT_EQ(expected, FileNamesIn(RootFolder() + "/orvelbridge"));
     HKEY hFresh = nullptr;
     ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyEx(HKEY_CURRENT_USER, "Software\\Orvel\\velm", 0,
                                           KEY_ALL_ACCESS, &hFresh));

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
+#include <dirent.h>
 #include <unistd.h>
 
 CTempWorkingFolder::CTempWorkingFolder()
@@ -37,4 +39,20 @@ void TouchFile(const char* szName)
     FILE* pFile = std::fopen(szName, "w");
     ASSERT_NE(nullptr, pFile);
     std::fclose(pFile);
+}
+
+std::vector<std::string> FileNamesIn(const std::string& strFolder)
+{
+    std::vector<std::string> names;
+    DIR* pDir = ::opendir(strFolder.c_str());
+    if (pDir == nullptr)
+        return names;
+    while (const dirent* pEntry = ::readdir(pDir)) {
+        const std::string strName = pEntry->d_name;
+        if (strName != "." && strName != "..")
+            names.push_back(strName);
+    }
+    ::closedir(pDir);
+    std::sort(names.begin(), names.end());
+    return names;
 }

@@ -3,6 +3,9 @@
 // can create, list and save files by relative name. The old current folder comes back and
 // the temporary one is removed with everything in it when it goes out of scope.
 
+#include <string>
+#include <vector>
+
 #include "platform/base/CString.h"
 
 class CTempWorkingFolder {
@@ -22,3 +25,5 @@ private:
 
 // Creates an empty file szName (relative to the current folder).
 void TouchFile(const char* szName);
+// The names of the files and folders in strFolder, sorted; none when it cannot be listed.
+std::vector<std::string> FileNamesIn(const std::string& strFolder);
