@@ -29,22 +29,23 @@ void CBidWhistDlg::ScoreDeal()
         m_nBelow[nDeclaring], nMultiplier, m_nTricks[nDeclaring], nDeclarer);
     const CContractScore& score = *m_pLastScore;
 
+    // The sums stay in range whatever the scores held: old settings may hold wrapped values.
     if (!score.IsMade()) {
-        m_nAbove[nDefending] += score.AboveLinePoints();
+        m_nAbove[nDefending] = AddToScore(m_nAbove[nDefending], score.AboveLinePoints());
         return;
     }
-    m_nBelow[nDeclaring] += score.ContractPoints();
-    m_nAbove[nDeclaring] += score.AboveLinePoints();
+    m_nBelow[nDeclaring] = AddToScore(m_nBelow[nDeclaring], score.ContractPoints());
+    m_nAbove[nDeclaring] = AddToScore(m_nAbove[nDeclaring], score.AboveLinePoints());
     if (!score.IsGame())
         return;
-    m_nGames[nDeclaring]++;
+    m_nGames[nDeclaring] = AddToScore(m_nGames[nDeclaring], 1);
     // A game ends the part scores of both sides: they count above the line from now on.
     for (int nSide = 0; nSide < SIDE_COUNT; nSide++) {
-        m_nAbove[nSide] += m_nBelow[nSide];
+        m_nAbove[nSide] = AddToScore(m_nAbove[nSide], m_nBelow[nSide]);
         m_nBelow[nSide] = 0;
     }
     if (m_nGames[nDeclaring] >= GAMES_PER_RUBBER) {
-        m_nRubbers[nDeclaring]++;
+        m_nRubbers[nDeclaring] = AddToScore(m_nRubbers[nDeclaring], 1);
         for (int& nGames : m_nGames)
             nGames = 0;
     }

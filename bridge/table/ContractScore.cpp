@@ -82,7 +82,9 @@ int CContractScore::ContractPoints() const
 
 bool CContractScore::IsGame() const
 {
-    return IsMade() && ContractPoints() + m_nBelowBefore >= GAME_POINTS;
+    // The part score comes from the settings and may hold anything: the sum must not overflow.
+    return IsMade() &&
+           static_cast<long long>(ContractPoints()) + m_nBelowBefore >= GAME_POINTS;
 }
 
 int CContractScore::OvertrickCount() const

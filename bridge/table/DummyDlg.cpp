@@ -6,6 +6,7 @@
 #include "bridge/play/PlayConstants.h"
 #include "bridge/play/whistattack.h"
 #include "bridge/play/whistdefend.h"
+#include "bridge/table/FileDeal.h"
 #include "bridge/table/SeatNames.h"
 #include "resources/resource.h"
 
@@ -13,8 +14,6 @@ namespace {
 
 // A face-down hand is drawn as one card back.
 constexpr int FACE_DOWN_VISIBLE = 1;
-// The points of the ace; each lower honour down to the jack counts one less.
-constexpr int ACE_POINTS = 4;
 
 } // namespace
 
@@ -79,19 +78,12 @@ void CDummyDlg::DropAttackEngine()
     m_pAttack = nullptr;
 }
 
-CCard CDummyDlg::MakeBridgeCard(int nRank, int nSuit)
-{
-    const int nOrder = nRank == RANK_ACE ? ORDER_ACE : nRank - 1;
-    const int nPoints = nOrder - (ORDER_ACE - ACE_POINTS);
-    return CCard(nRank, nSuit, nOrder, nPoints > 0 ? nPoints : 0);
-}
-
 void CDummyDlg::DealCards()
 {
     CCardPile deck;
     for (int nRank = RANK_ACE; nRank <= RANK_KING; nRank++) {
         for (int nSuit = 0; nSuit < SUIT_COUNT; nSuit++)
-            deck.AddCard(MakeBridgeCard(nRank, nSuit));
+            deck.AddCard(MakeDeckCard(nRank, nSuit));
     }
     deck.Shuffle();
     deck.DealRounds(-1, m_hands);

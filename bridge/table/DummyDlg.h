@@ -18,12 +18,15 @@
 // the deal record) and DummyDlgFile.cpp (hand files, autosave, the XML export and the imports,
 // and the statistics file).
 
+#include <string>
 #include <vector>
 
 #include "bridge/bidding/Auction.h"
 #include "bridge/play/ExplainOwner.h"
 #include "bridge/play/Trick.h"
+#include "bridge/table/FileDeal.h"
 #include "bridge/table/HandStats.h"
+#include "bridge/table/ScoreLimits.h"
 #include "cardtable/CardMove.h"
 #include "cardtable/CardPile.h"
 #include "cardtable/GameDlg.h"
@@ -39,9 +42,6 @@ enum {
     STATE_BIDDING = 1, // only the dialog with the auction, while the auction runs
     STATE_PLAYING = 2
 };
-
-// Sides: 0 North/South, 1 East/West.
-constexpr int SIDE_COUNT = 2;
 
 class CDummyDlg : public CGameDlg, public CExplainOwner {
 public:
@@ -100,15 +100,19 @@ public:
     // Select Game: the deal selection box, then SelectGame.
     virtual void OnSelectGame();
     // Import Xml: a file dialog, then the dealer (as the seat that starts the deal), the hands
-    // and the scores of an ".xml" hand file; contract and dealer stay as they are.
+    // and the scores of an ".xml" hand file; contract and dealer stay as they are. A file
+    // that cannot be read or holds no consistent deal is reported and changes nothing.
     virtual void OnImportXml();
     // Import Times Bridge: a file dialog, then the four hands of a ".bridge" file; contract,
-    // seats and scores stay as they are.
+    // seats and scores stay as they are. A short or damaged file is reported and changes
+    // nothing.
     virtual void OnImportBridgeFile();
     // Export Xml: a file dialog, then the deal as an ".xml" hand file (as it stood when play
-    // began once a trick is complete), with the auction once the deal has had one.
+    // began once a trick is complete), with the auction once the deal has had one. A file
+    // that cannot be written is reported and left as it was.
     void OnExportXml();
-    // Save Stats: a file dialog, then one line per finished deal of this window.
+    // Save Stats: a file dialog, then one line per finished deal of this window; a file that
+    // cannot be written is reported and left as it was.
     void OnSaveStats();
 
     // Modes (each also sets the check mark of its menu item).
@@ -135,20 +139,18 @@ public:
     // then deals one for the person.
     void PlayFullAuto(int nHands);
 
-    // Writes the deal to szFileName (a hand file); nothing when it cannot be created.
-    void WriteHandFile(const char* szFileName);
-    // Loads the deal of szFileName. A file that cannot be opened leaves an empty table; one
-    // whose numbers do not describe a deal leaves the table as it was. True when loaded.
+    // Writes the deal to szFileName as a hand file: as it stands, or as it stood when play
+    // began once a trick is complete. False, after a message box naming the file and the
+    // reason, when it cannot be written; the old file is then as it was.
+    bool WriteHandFile(const char* szFileName);
+    // Loads the deal of the hand file szFileName. A file that cannot be read, or that holds no
+    // consistent deal, is reported in a message box and leaves the table as it was; false then.
     bool ReadHandFile(const char* szFileName);
     // Save Hand: a file dialog, then WriteHandFile.
     void OnSaveHand();
 
     // The suit piles of seat 0..3, null for any other value.
     CPileGroup* GetSeatPiles(int nSeat);
-
-    // The bridge deck's card of nRank (1 ace .. 13 king) and nSuit: order two 1 .. ace 13,
-    // points ace 4, king 3, queen 2, jack 1.
-    static CCard MakeBridgeCard(int nRank, int nSuit);
 
 protected:
     BOOL OnInitDialog() override;
@@ -180,15 +182,26 @@ protected:
     void SaveOriginalDeal();
     // Applies the show-hands and manual switches again with their current values.
     void ReapplyModes();
-    // The end of every load (Open Hand, the imports): trumps raised, hands sorted, and the
-    // deal shown ready to play.
+    // The files.
+    // The deal as the files describe it: before the first completed trick the hands (plain
+    // orders) and scores as they stand, afterwards the deal and scores as play began; the
+    // contract is the one in play.
+    CFileDeal DealForFile();
+    // A reader of one file format: the file's bytes into a deal, or false with the problem.
+    using DealParser = bool (*)(const std::string& strText, CFileDeal& deal, CString& strProblem);
+    // Reads strFile whole and, when pfnParse accepts it, puts its deal on the table; otherwise
+    // a message box names the file and what is wrong (szKind: what it should have been, "a
+    // hand file"), and the table stays as it was.
+    bool LoadFile(const CString& strFile, DealParser pfnParse, const char* szKind);
+    // Puts a deal a reader accepted on the table, before play: what the file held replaces
+    // the table's, the rest stays. A deal without 13 cards at every seat must pass Play's
+    // check of a deal set up by hand.
+    void LoadDeal(const CFileDeal& deal);
+    // The end of every load: trumps raised, hands sorted, and the deal shown ready to play.
     void FinishLoad();
     // The deal in the members made ready to play: suit piles counted and arranged, declaring
     // side, trick and dummy from the leader, modes applied, explanation cleared, table redrawn.
     void ShowDealForPlay();
-    // FinishLoad after an import; a deal left without 13 cards at every seat must pass
-    // Play's check of a deal set up by hand before it can be played.
-    void FinishImport();
     // Whether every seat holds 13 cards.
     bool HoldsFullDeal() const;
 

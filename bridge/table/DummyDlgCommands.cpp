@@ -30,7 +30,7 @@ constexpr int SIDE_SUFFIX_SEAT = CDummyDlg::SEAT_SOUTH;
 constexpr int TRICK_SLOTS = 4;
 
 // The per-game side values and the players' names.
-constexpr const char* SIDE_WORDS[] = {"Rubbers", "Games", "Above", "Below"};
+constexpr const char* SIDE_WORDS[SIDE_SCORE_COUNT] = {"Rubbers", "Games", "Above", "Below"};
 constexpr char DEALER_WORD[] = "Dealer";
 
 struct NameValue {
@@ -141,10 +141,13 @@ void CDummyDlg::LoadScores()
 {
     CRegSettings settings = OpenSettings();
     for (int nSide = 0; nSide < SIDE_COUNT; nSide++) {
-        int* const values[] = {&m_nRubbers[nSide], &m_nGames[nSide], &m_nAbove[nSide],
-                               &m_nBelow[nSide]};
-        for (size_t i = 0; i < std::size(SIDE_WORDS); i++)
-            *values[i] = settings.ReadInt(SideValueName(SIDE_WORDS[i], nSide), 0);
+        int* const values[SIDE_SCORE_COUNT] = {&m_nRubbers[nSide], &m_nGames[nSide],
+                                               &m_nAbove[nSide], &m_nBelow[nSide]};
+        // A value no rubber can reach (older runs could save wrapped sums) counts as unreadable.
+        for (int nKind = 0; nKind < SIDE_SCORE_COUNT; nKind++) {
+            const int nValue = settings.ReadInt(SideValueName(SIDE_WORDS[nKind], nSide), 0);
+            *values[nKind] = IsSideScore(nKind, nValue) ? nValue : 0;
+        }
     }
     for (const NameValue& name : NAME_VALUES)
         m_strNames[name.nSeat] = settings.ReadString(name.szName, name.szDefault);

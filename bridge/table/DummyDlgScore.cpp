@@ -18,10 +18,11 @@ void CDummyDlg::ScoreDeal()
     const int nNeeded = m_nContractLevel + BOOK_TRICKS;
     const int nTricks = m_nTricks[nDeclarer];
     if (nTricks >= nNeeded) {
-        m_nBelow[nDeclarer] += POINTS_PER_LEVEL * (m_nContractLevel + 1);
-        m_nAbove[nDeclarer] += nTricks - nNeeded;
+        m_nBelow[nDeclarer] =
+            AddToScore(m_nBelow[nDeclarer], POINTS_PER_LEVEL * (m_nContractLevel + 1));
+        m_nAbove[nDeclarer] = AddToScore(m_nAbove[nDeclarer], nTricks - nNeeded);
     } else {
-        m_nAbove[1 - nDeclarer] += nNeeded - nTricks;
+        m_nAbove[1 - nDeclarer] = AddToScore(m_nAbove[1 - nDeclarer], nNeeded - nTricks);
     }
 }
 
@@ -36,8 +37,12 @@ void CDummyDlg::ShowScore()
 
 void CDummyDlg::RecordStatistics()
 {
-    const CBid contract(nullptr, m_nContractLevel, m_nTrumps, "");
     CAuction* pAuction = GetAuction();
+    const bool bPassedOut = pAuction != nullptr && pAuction->GetHighestBid().IsNoBid();
+    // A passed-out deal carries its auction's outcome, a pass and no trick, whatever contract
+    // a file loaded before the auction named.
+    const CBid contract = bPassedOut ? CBid() : CBid(nullptr, m_nContractLevel, m_nTrumps, "");
+    const int nTricks = bPassedOut ? 0 : m_nTricks[m_nDeclaringSide & 1];
     const int nDefenders = 1 - m_nDeclaringSide;
     const bool bContested = pAuction != nullptr && pAuction->HasSideBid(nDefenders);
     int nKind = STATS_KIND_PLAIN;
@@ -46,10 +51,9 @@ void CDummyDlg::RecordStatistics()
             nKind = STATS_KIND_REDOUBLED;
         else if (pAuction->IsDoubled())
             nKind = STATS_KIND_DOUBLED;
-        else if (pAuction->GetHighestBid().IsNoBid())
+        else if (bPassedOut)
             nKind = STATS_KIND_PASSED_OUT;
     }
     const int nDeclarerSeat = (m_nLeader + SEAT_COUNT - 1) & (SEAT_COUNT - 1);
-    m_stats.emplace_back(nDeclarerSeat, contract, m_nTricks[m_nDeclaringSide], bContested,
-                         m_nDealer, nKind);
+    m_stats.emplace_back(nDeclarerSeat, contract, nTricks, bContested, m_nDealer, nKind);
 }

@@ -2,10 +2,11 @@
 // CHandStats: the statistics record of one finished deal, played or passed out, and the
 // comma-separated statistics file that Save Stats writes from a window's list of them.
 
-#include <fstream>
 #include <iosfwd>
+#include <sstream>
 
 #include "bridge/bidding/Bid.h"
+#include "bridge/table/TableFileIo.h"
 
 class CWnd;
 
@@ -51,15 +52,15 @@ void WriteStatsCsv(std::ostream& os, const TStats& stats)
 // Asks for the statistics file (".csv"); its name, or the empty text after Cancel.
 CString AskStatsFileName(CWnd* pParent);
 
-// The Save Stats command: asks for a file and writes every record of stats into it, created
-// or truncated. Cancel, or a file that cannot be created, writes nothing and says nothing.
+// The Save Stats command: asks for a file and replaces it with every record of stats. Cancel
+// writes nothing; a file that cannot be written is reported and left as it was.
 template <class TStats>
 void SaveStatsFile(CWnd* pParent, const TStats& stats)
 {
     const CString strFile = AskStatsFileName(pParent);
     if (strFile.IsEmpty())
         return;
-    std::ofstream os(static_cast<LPCTSTR>(strFile), std::ios::out | std::ios::trunc);
-    if (os)
-        WriteStatsCsv(os, stats);
+    std::ostringstream os;
+    WriteStatsCsv(os, stats);
+    SaveTableFile(pParent, strFile, os.str());
 }

@@ -1,24 +1,20 @@
 #include "bridge/table/TimesBridgeImport.h"
 
-#include <fstream>
-#include <istream>
-
-#include "bridge/bidding/Auction.h"
+#include "bridge/table/FileDeal.h"
+#include "bridge/table/SeatNames.h"
 #include "bridge/table/TableFileDialog.h"
 #include "cardtable/Card.h"
-#include "cardtable/CardPile.h"
-#include "cardtable/PileGroup.h"
-#include "platform/base/assert.h"
 
 namespace {
 
 constexpr char BRIDGE_EXTENSION[] = "bridge";
 constexpr char BRIDGE_FILTER[] = "Times Bridge files (*.bridge)|*.bridge||";
 
-constexpr int HEADER_BYTES = 87;
-constexpr int CARDS_PER_HAND = 13;
-constexpr int RECORD_SPARE_BYTES = 7; // after the card byte of each 8-byte record
-constexpr int HAND_SPARE_BYTES = 2;   // after the 13 records of each hand
+constexpr size_t HEADER_BYTES = 87;
+constexpr size_t RECORD_BYTES = 8;    // the card byte, then seven unused
+constexpr size_t HAND_SPARE_BYTES = 2; // after the 13 records of each hand
+constexpr size_t HAND_BYTES = FILE_CARDS_PER_HAND * RECORD_BYTES + HAND_SPARE_BYTES;
+constexpr size_t DEAL_BYTES = HEADER_BYTES + SEAT_COUNT * HAND_BYTES;
 // The file's hands in order, as seats: South, West, North, East.
 const int s_nFileSeats[SEAT_COUNT] = {2, 3, 0, 1};
 
@@ -29,21 +25,6 @@ constexpr unsigned NO_CARD_BIT = 0x80; // a suit beyond spades
 constexpr int RANK_CODE_ACE = 12;
 constexpr int RANK_CODE_OFFSET = 2; // code 0 is the two
 
-// Bridge orders and points: two 1 .. king 12, ace 13; ace 4, king 3, queen 2, jack 1.
-constexpr int ACE_ORDER = 13;
-constexpr int JACK_ORDER = 10;
-constexpr int JACK_POINTS = 1;
-
-// Reads and drops up to nCount bytes; false when the stream ended first.
-bool Skip(std::istream& is, int nCount)
-{
-    for (int i = 0; i < nCount; ++i) {
-        if (is.get() == std::char_traits<char>::eof())
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 bool TimesBridgeCard(unsigned char byCard, CCard& card)
@@ -51,49 +32,38 @@ bool TimesBridgeCard(unsigned char byCard, CCard& card)
     const int nCode = byCard & RANK_CODE_MASK;
     if ((byCard & NO_CARD_BIT) != 0 || nCode > RANK_CODE_ACE)
         return false;
-    const int nSuit = byCard >> SUIT_SHIFT;
     const int nRank = nCode == RANK_CODE_ACE ? RANK_ACE : nCode + RANK_CODE_OFFSET;
-    const int nOrder = nRank == RANK_ACE ? ACE_ORDER : nRank - 1;
-    const int nPoints = nOrder >= JACK_ORDER ? nOrder - JACK_ORDER + JACK_POINTS : 0;
-    card = CCard(nRank, nSuit, nOrder, nPoints);
+    card = MakeDeckCard(nRank, byCard >> SUIT_SHIFT);
     return true;
 }
 
-TimesBridgeResult ReadTimesBridge(std::istream& is, CPileGroup& hands)
+bool ParseTimesBridge(const std::string& strBytes, CFileDeal& deal, CString& strProblem)
 {
-    ASSERT(hands.GetCount() == SEAT_COUNT);
-    bool bEnded = !Skip(is, HEADER_BYTES);
-    int nCards = 0;
-    for (int nSeat : s_nFileSeats) {
-        CCardPile& hand = *hands.GetAt(nSeat);
-        for (int i = 0; i < CARDS_PER_HAND && !bEnded; ++i) {
-            const int nByte = is.get();
-            if (nByte == std::char_traits<char>::eof()) {
-                bEnded = true;
-                break;
-            }
-            // A record whose card byte names no card, or a card already dealt, is skipped;
-            // the next record follows it.
-            CCard card;
-            if (TimesBridgeCard(static_cast<unsigned char>(nByte), card) && !hands.Contains(card)) {
-                hand.AddCard(card);
-                ++nCards;
-            }
-            bEnded = !Skip(is, RECORD_SPARE_BYTES);
-        }
-        if (!bEnded)
-            bEnded = !Skip(is, HAND_SPARE_BYTES);
+    if (strBytes.size() < DEAL_BYTES) {
+        strProblem.Format("it is %zu bytes long, and a deal takes %zu", strBytes.size(),
+                          DEAL_BYTES);
+        return false;
     }
-    return nCards == SEAT_COUNT * CARDS_PER_HAND ? TimesBridgeResult::Complete
-                                                          : TimesBridgeResult::Incomplete;
-}
-
-TimesBridgeResult ReadTimesBridge(const CString& strFile, CPileGroup& hands)
-{
-    std::ifstream is(static_cast<LPCTSTR>(strFile), std::ios::in | std::ios::binary);
-    if (!is)
-        return TimesBridgeResult::NotOpened;
-    return ReadTimesBridge(is, hands);
+    CDealtCards dealt;
+    for (int nHand = 0; nHand < SEAT_COUNT; ++nHand) {
+        const int nSeat = s_nFileSeats[nHand];
+        for (int nRecord = 0; nRecord < FILE_CARDS_PER_HAND; ++nRecord) {
+            const size_t nOffset = HEADER_BYTES + nHand * HAND_BYTES + nRecord * RECORD_BYTES;
+            CCard card;
+            if (!TimesBridgeCard(static_cast<unsigned char>(strBytes[nOffset]), card)) {
+                strProblem.Format("card %d of %s (byte %zu) names no card", nRecord + 1,
+                                  static_cast<LPCTSTR>(g_strSeatNames[nSeat]), nOffset);
+                return false;
+            }
+            if (!dealt.Deal(card)) {
+                strProblem.Format("%s (byte %zu) is dealt twice",
+                                  static_cast<LPCTSTR>(CardName(card)), nOffset);
+                return false;
+            }
+            deal.hands[nSeat].AddCard(card);
+        }
+    }
+    return true;
 }
 
 CString AskTimesBridgeFileName(CWnd* pParent)

@@ -1,17 +1,16 @@
 #include "bridge/table/XmlHand.h"
 
-#include <fstream>
+#include <cctype>
 #include <istream>
 #include <iterator>
 #include <ostream>
+#include <sstream>
 
 #include "bridge/bidding/Auction.h"
-#include "bridge/table/DecimalText.h"
 #include "bridge/table/SeatNames.h"
 #include "bridge/table/TableFileDialog.h"
+#include "bridge/table/TableFileIo.h"
 #include "cardtable/CardPile.h"
-#include "cardtable/PileGroup.h"
-#include "platform/base/assert.h"
 
 namespace {
 
@@ -28,9 +27,9 @@ const char* const s_szSeatTags[SEAT_COUNT] = {"north", "east", "south", "west"};
 const int s_nCardsOrder[SEAT_COUNT] = {0, 3, 1, 2};
 // Suit elements by suit, clubs .. spades.
 const char* const s_szSuitTags[SUIT_COUNT] = {"clubs", "diamonds", "hearts", "spades"};
-const char* const s_szSideTags[XML_SIDE_COUNT] = {"northsouth", "eastwest"};
+const char* const s_szSideTags[SIDE_COUNT] = {"northsouth", "eastwest"};
 // The value elements of a side, in the order written.
-const char* const s_szValueTags[] = {"rubbers", "games", "above", "below"};
+const char* const s_szValueTags[SIDE_SCORE_COUNT] = {"rubbers", "games", "above", "below"};
 
 // The most a tag or a text keeps; the rest of a longer one is read and dropped. Every name
 // and number of the format is far shorter.
@@ -38,8 +37,6 @@ constexpr int MAX_TAG_LENGTH = 256;
 constexpr int MAX_TEXT_LENGTH = 256;
 // A word longer than any rank text is no rank, however it goes on.
 constexpr int MAX_WORD_LENGTH = 8;
-// A bridge hand; further cards of a damaged file are dropped.
-constexpr int MAX_HAND_CARDS = RANKS_PER_SUIT;
 
 constexpr int NO_MORE_INPUT = -1;
 constexpr int AUCTION_END_PASSES = 3;
@@ -50,12 +47,11 @@ void WriteValueElement(std::ostream& os, const char* szTag, int nValue)
     os << '<' << szTag << '>' << nValue << "</" << szTag << ">\n";
 }
 
-void WriteSideScores(std::ostream& os, const CXmlDeal& deal, int nSide)
+void WriteSideScores(std::ostream& os, const CFileDeal& deal, int nSide)
 {
     os << '<' << s_szSideTags[nSide] << ">\n";
-    const int* const pValues[] = {deal.pRubbers, deal.pGames, deal.pAbove, deal.pBelow};
-    for (size_t i = 0; i < std::size(s_szValueTags); ++i)
-        WriteValueElement(os, s_szValueTags[i], pValues[i][nSide]);
+    for (int nKind = 0; nKind < SIDE_SCORE_COUNT; ++nKind)
+        WriteValueElement(os, s_szValueTags[nKind], deal.nScores[nSide][nKind]);
     os << "</" << s_szSideTags[nSide] << ">\n";
 }
 
@@ -143,7 +139,7 @@ void AppendBounded(CString& strText, char ch, int nMax)
 
 } // namespace
 
-void WriteXmlHand(std::ostream& os, const CXmlDeal& deal)
+void WriteXmlHand(std::ostream& os, const CFileDeal& deal, const CAuction* pAuction)
 {
     os << "<?xml version='1.0' encoding=\"utf-8\"?>\n";
     os << "<?xml-stylesheet type=\"text/xsl\" href=\"hand.xsl\"?>\n";
@@ -153,12 +149,12 @@ void WriteXmlHand(std::ostream& os, const CXmlDeal& deal)
     os << "<cards>\n";
     for (int nSeat : s_nCardsOrder) {
         os << '<' << s_szSeatTags[nSeat] << ">\n";
-        deal.pHands[nSeat]->WriteXmlSuits(os);
+        deal.hands[nSeat].WriteXmlSuits(os);
         os << "</" << s_szSeatTags[nSeat] << ">\n";
     }
     os << "</cards>\n";
-    if (deal.pAuction != nullptr && deal.pAuction->GetSize() > 0)
-        WriteBidding(os, *deal.pAuction);
+    if (pAuction != nullptr && pAuction->GetSize() > 0)
+        WriteBidding(os, *pAuction);
     os << "<scores>\n";
     WriteSideScores(os, deal, 0);
     WriteSideScores(os, deal, 1);
@@ -166,18 +162,14 @@ void WriteXmlHand(std::ostream& os, const CXmlDeal& deal)
     os << "<description>\n</description>\n<solution>\n</solution>\n</hand>\n";
 }
 
-void WriteXmlHand(const CString& strFile, const CXmlDeal& deal)
-{
-    std::ofstream os(static_cast<LPCTSTR>(strFile), std::ios::out | std::ios::trunc);
-    if (os)
-        WriteXmlHand(os, deal);
-}
-
-void ExportXmlHand(CWnd* pParent, const CXmlDeal& deal)
+void ExportXmlHand(CWnd* pParent, const CFileDeal& deal, const CAuction* pAuction)
 {
     const CString strFile = AskTableFileName(pParent, FileDialogKind::Save, EXPORT_EXTENSION, EXPORT_FILTER);
-    if (!strFile.IsEmpty())
-        WriteXmlHand(strFile, deal);
+    if (strFile.IsEmpty())
+        return;
+    std::ostringstream os;
+    WriteXmlHand(os, deal, pAuction);
+    SaveTableFile(pParent, strFile, os.str());
 }
 
 CString AskXmlImportFileName(CWnd* pParent)
@@ -191,13 +183,24 @@ CXmlHandReader::CXmlHandReader(std::istream& is) : m_is(is)
 
 bool CXmlHandReader::AtEnd() const
 {
-    return !m_is.good();
+    return !m_is.good() || !m_strProblem.IsEmpty();
 }
 
 int CXmlHandReader::NextChar()
 {
     const int ch = m_is.get();
-    return m_is.good() ? ch : NO_MORE_INPUT;
+    if (!m_is.good())
+        return NO_MORE_INPUT;
+    if (ch == '\n')
+        ++m_nLine;
+    return ch;
+}
+
+bool CXmlHandReader::Fail(const CString& strWhat)
+{
+    if (m_strProblem.IsEmpty())
+        m_strProblem.Format("line %d: %s", m_nLine, static_cast<LPCTSTR>(strWhat));
+    return false;
 }
 
 CString CXmlHandReader::ReadXmlTag()
@@ -213,134 +216,210 @@ CString CXmlHandReader::ReadXmlTag()
     return strTag;
 }
 
-CString CXmlHandReader::ReadXmlText()
+bool CXmlHandReader::ReadXmlText(CString& strText, const CString& strWhere)
+{
+    strText.Empty();
+    for (int ch = NextChar(); ch != NO_MORE_INPUT; ch = NextChar()) {
+        if (ch == '<')
+            return true;
+        AppendBounded(strText, static_cast<char>(ch), MAX_TEXT_LENGTH);
+    }
+    // A text cut off by the end of the file may be cut short: "60" read as "6".
+    return Fail("the file ends inside " + strWhere);
+}
+
+bool CXmlHandReader::ReadXmlInt(int nMin, int nMax, const CString& strWhat, int& nValue)
 {
     CString strText;
-    for (int ch = NextChar(); ch != NO_MORE_INPUT && ch != '<'; ch = NextChar())
-        AppendBounded(strText, static_cast<char>(ch), MAX_TEXT_LENGTH);
-    return strText;
+    if (!ReadXmlText(strText, strWhat))
+        return false;
+    std::string strWord(strText);
+    const size_t nFirst = strWord.find_first_not_of(" \t\r\n");
+    const size_t nLast = strWord.find_last_not_of(" \t\r\n");
+    strWord = nFirst == std::string::npos ? std::string() : strWord.substr(nFirst, nLast - nFirst + 1);
+    CString strProblem;
+    return ReadFileNumber(strWord, nMin, nMax, strWhat, nValue, strProblem) || Fail(strProblem);
 }
 
-int CXmlHandReader::ReadXmlInt()
+bool CXmlHandReader::ReadXmlSuit(CCardPile& hand, int nSeat, int nSuit)
 {
-    return DecimalValue(ReadXmlText());
-}
-
-void CXmlHandReader::ReadXmlSuit(CCardPile& hand, int nSuit)
-{
+    const CString strWhere = g_strSeatNames[nSeat] + "'s " + s_szSuitTags[nSuit];
     CString strWord;
     bool bLongWord = false;
     auto takeWord = [&]() {
+        if (strWord.IsEmpty())
+            return true;
         const CCard card = ParseRank(strWord, nSuit);
-        const bool bRank = !bLongWord && card.GetRank() != RANK_WILD;
-        if (bRank && hand.GetCount() < MAX_HAND_CARDS && !IsDealt(hand, card))
-            hand.AddCard(card);
         strWord.Empty();
-        bLongWord = false;
+        if (bLongWord || card.GetRank() == RANK_WILD)
+            return Fail(strWhere + " hold a word that is no rank");
+        if (hand.GetCount() >= FILE_CARDS_PER_HAND)
+            return Fail(g_strSeatNames[nSeat] + "'s hand holds more than 13 cards");
+        if (!m_dealt.Deal(card))
+            return Fail(CardName(card) + " is dealt twice");
+        hand.AddCard(card);
+        return true;
     };
-    for (int ch = NextChar(); ch != NO_MORE_INPUT && ch != '<'; ch = NextChar()) {
+    for (int ch = NextChar(); ch != NO_MORE_INPUT; ch = NextChar()) {
+        if (ch == '<')
+            return takeWord();
         if (ch == ' ') {
-            takeWord();
+            if (!takeWord())
+                return false;
         } else if (strWord.GetLength() < MAX_WORD_LENGTH) {
             strWord += static_cast<char>(ch);
         } else {
             bLongWord = true;
         }
     }
-    takeWord();
+    return Fail("the file ends inside " + strWhere);
 }
 
-void CXmlHandReader::ReadXmlHandCards(CCardPile& hand)
+bool CXmlHandReader::ReadXmlHandCards(CCardPile& hand, int nSeat)
 {
+    const CString strSeat = g_strSeatNames[nSeat];
+    const CString strClose = CString("/") + s_szSeatTags[nSeat];
     bool bMet[SUIT_COUNT] = {false, false, false, false};
     int nMet = 0;
-    while (nMet < SUIT_COUNT && !AtEnd()) {
-        const int nSuit = IndexOfName(ReadXmlTag(), s_szSuitTags);
+    while (nMet < SUIT_COUNT) {
+        if (AtEnd())
+            return Fail("the file ends inside " + strSeat + "'s hand");
+        const CString strTag = ReadXmlTag();
+        if (strTag == strClose)
+            break;
+        const int nSuit = IndexOfName(strTag, s_szSuitTags);
         if (nSuit < 0)
             continue;
-        ReadXmlSuit(hand, nSuit);
-        nMet += bMet[nSuit] ? 0 : 1;
+        if (bMet[nSuit])
+            return Fail(strSeat + "'s hand gives its " + s_szSuitTags[nSuit] + " twice");
+        if (!ReadXmlSuit(hand, nSeat, nSuit))
+            return false;
         bMet[nSuit] = true;
+        ++nMet;
     }
+    for (int nSuit = 0; nSuit < SUIT_COUNT; ++nSuit) {
+        if (!bMet[nSuit])
+            return Fail(strSeat + "'s hand has no " + s_szSuitTags[nSuit]);
+    }
+    return true;
 }
 
-bool CXmlHandReader::IsDealt(const CCardPile& hand, const CCard& card) const
+bool CXmlHandReader::ReadXmlCards(CFileDeal& deal)
 {
-    return m_pHands != nullptr ? m_pHands->Contains(card) : hand.Contains(card);
-}
-
-void CXmlHandReader::ReadXmlCards(CPileGroup& hands)
-{
-    m_pHands = &hands;
     bool bMet[SEAT_COUNT] = {false, false, false, false};
     int nMet = 0;
-    while (nMet < SEAT_COUNT && !AtEnd()) {
+    while (nMet < SEAT_COUNT) {
+        if (AtEnd())
+            return Fail("the file ends inside the cards");
         const CString strTag = ReadXmlTag();
         if (strTag == "/cards")
-            return;
+            break;
         const int nSeat = IndexOfName(strTag, s_szSeatTags);
         if (nSeat < 0)
             continue;
-        ReadXmlHandCards(*hands.GetAt(nSeat));
-        nMet += bMet[nSeat] ? 0 : 1;
+        if (bMet[nSeat])
+            return Fail(g_strSeatNames[nSeat] + "'s hand is given twice");
+        if (!ReadXmlHandCards(deal.hands[nSeat], nSeat))
+            return false;
         bMet[nSeat] = true;
+        ++nMet;
     }
+    for (int nSeat = 0; nSeat < SEAT_COUNT; ++nSeat) {
+        if (!bMet[nSeat])
+            return Fail("the cards have no hand of " + g_strSeatNames[nSeat]);
+    }
+    return true;
 }
 
-void CXmlHandReader::ReadXmlScores(const CXmlScores& scores)
+bool CXmlHandReader::ReadXmlScores(CFileDeal& deal)
 {
-    bool bMet[XML_SIDE_COUNT] = {false, false};
-    while (!(bMet[0] && bMet[1]) && !AtEnd()) {
-        const int nSide = IndexOfName(ReadXmlTag(), s_szSideTags);
-        if (nSide < 0)
-            continue;
-        ReadXmlSide(nSide, scores);
-        bMet[nSide] = true;
-    }
-}
-
-void CXmlHandReader::ReadXmlSide(int nSide, const CXmlScores& scores)
-{
-    int* const pValues[] = {scores.pRubbers, scores.pGames, scores.pAbove, scores.pBelow};
-    constexpr int VALUE_COUNT = static_cast<int>(std::size(s_szValueTags));
-    bool bMet[VALUE_COUNT] = {false, false, false, false};
-    int nMet = 0;
-    while (nMet < VALUE_COUNT && !AtEnd()) {
+    bool bMet[SIDE_COUNT] = {false, false};
+    while (!(bMet[0] && bMet[1])) {
+        if (AtEnd())
+            return Fail("the file ends inside the scores");
         const CString strTag = ReadXmlTag();
         if (strTag == "/scores")
-            return;
-        const int nValue = IndexOfName(strTag, s_szValueTags);
-        if (nValue < 0)
+            break;
+        const int nSide = IndexOfName(strTag, s_szSideTags);
+        if (nSide < 0)
             continue;
-        pValues[nValue][nSide] = ReadXmlInt();
-        nMet += bMet[nValue] ? 0 : 1;
-        bMet[nValue] = true;
+        if (bMet[nSide])
+            return Fail(SideName(nSide) + "'s scores are given twice");
+        if (!ReadXmlSide(nSide, deal))
+            return false;
+        bMet[nSide] = true;
     }
+    for (int nSide = 0; nSide < SIDE_COUNT; ++nSide) {
+        if (!bMet[nSide])
+            return Fail("the scores have none of " + SideName(nSide));
+    }
+    deal.bHasScores = true;
+    return true;
 }
 
-void CXmlHandReader::Read(CPileGroup& hands, int& nLeader, const CXmlScores& scores)
+bool CXmlHandReader::ReadXmlSide(int nSide, CFileDeal& deal)
 {
-    ASSERT(hands.GetCount() == SEAT_COUNT);
+    const CString strClose = CString("/") + s_szSideTags[nSide];
+    bool bMet[SIDE_SCORE_COUNT] = {false, false, false, false};
+    int nMet = 0;
+    while (nMet < SIDE_SCORE_COUNT) {
+        if (AtEnd())
+            return Fail("the file ends inside " + SideName(nSide) + "'s scores");
+        const CString strTag = ReadXmlTag();
+        if (strTag == strClose || strTag == "/scores")
+            break;
+        const int nKind = IndexOfName(strTag, s_szValueTags);
+        if (nKind < 0)
+            continue;
+        const CString strWhat = SideScoreName(nSide, nKind);
+        if (bMet[nKind])
+            return Fail(strWhat + " are given twice");
+        if (!ReadXmlInt(0, MaxSideScore(nKind), strWhat, deal.nScores[nSide][nKind]))
+            return false;
+        bMet[nKind] = true;
+        ++nMet;
+    }
+    for (int nKind = 0; nKind < SIDE_SCORE_COUNT; ++nKind) {
+        if (!bMet[nKind])
+            return Fail(SideScoreName(nSide, nKind) + " are missing");
+    }
+    return true;
+}
+
+bool CXmlHandReader::Read(CFileDeal& deal)
+{
+    bool bCards = false;
+    bool bScores = false;
     while (!AtEnd()) {
         const CString strTag = ReadXmlTag();
         if (strTag == "cards") {
-            ReadXmlCards(hands);
+            if (bCards)
+                return Fail("the cards are given twice");
+            bCards = ReadXmlCards(deal);
         } else if (strTag == "scores") {
-            ReadXmlScores(scores);
+            if (bScores)
+                return Fail("the scores are given twice");
+            bScores = ReadXmlScores(deal);
         } else if (strTag == "dealer") {
-            const int nSeat = IndexOfName(ReadXmlText(), g_strSeatNames);
-            if (nSeat >= 0)
-                nLeader = nSeat;
+            CString strText;
+            if (!ReadXmlText(strText, "the dealer"))
+                return false;
+            const int nSeat = IndexOfName(strText, g_strSeatNames);
+            if (nSeat >= 0) {
+                deal.nLeader = nSeat;
+                deal.bHasLeader = true;
+            }
         }
     }
+    return m_strProblem.IsEmpty() && (bCards || Fail("the file has no cards"));
 }
 
-bool ReadXmlHand(const CString& strFile, CPileGroup& hands, int& nLeader, const CXmlScores& scores)
+bool ParseXmlHand(const std::string& strText, CFileDeal& deal, CString& strProblem)
 {
-    std::ifstream is(static_cast<LPCTSTR>(strFile));
-    if (!is)
-        return false;
+    std::istringstream is(strText);
     CXmlHandReader reader(is);
-    reader.Read(hands, nLeader, scores);
-    return true;
+    if (reader.Read(deal))
+        return true;
+    strProblem = reader.GetProblem();
+    return false;
 }

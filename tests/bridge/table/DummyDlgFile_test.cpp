@@ -122,7 +122,7 @@ TEST_F(TableTest, HandFileSavedAfterATrickHoldsTheDealAsPlayBegan)
         EXPECT_EQ(m_pTable->Hand(nSeat).m_cards, dealt[nSeat].m_cards) << "seat " << nSeat;
 }
 
-TEST_F(TableTest, HandFileSavedMidTrickLacksTheCardsPlayed)
+TEST_F(TableTest, HandFileSavedMidTrickLacksTheCardsPlayedAndPlayNamesTheShortSeat)
 {
     ASSERT_NE(OpenTable(1003), nullptr);
     m_pTable->m_nAutoDeals = 2;
@@ -132,7 +132,7 @@ TEST_F(TableTest, HandFileSavedMidTrickLacksTheCardsPlayed)
     ASSERT_EQ(m_pTable->m_trick.GetCount(), 2);
     const CCard ledCard = m_pTable->m_trick.m_cards[0];
 
-    m_pTable->WriteHandFile("midtrick.brg");
+    ASSERT_TRUE(m_pTable->WriteHandFile("midtrick.brg"));
     ASSERT_TRUE(m_pTable->ReadHandFile("midtrick.brg"));
     EXPECT_EQ(m_pTable->Hand(NORTH).GetCount(), 12);
     EXPECT_EQ(m_pTable->Hand(EAST).GetCount(), 12);
@@ -141,10 +141,15 @@ TEST_F(TableTest, HandFileSavedMidTrickLacksTheCardsPlayed)
     EXPECT_EQ(m_pTable->m_nState, STATE_BEFORE_PLAY);
     EXPECT_EQ(m_pTable->m_trick.GetCount(), 0);
 
-    // The uneven deal plays until a seat to play has no card left.
+    // Played as it stands the uneven deal would stop for good after twelve tricks, never
+    // scored: Play names the seat that lacks a card instead, and nothing starts.
     PlayDealByComputer();
-    EXPECT_EQ(m_pTable->m_tricks.GetCount(), 12);
-    ExpectTricksLegal();
+    ASSERT_FALSE(plat::test::GetMessageBoxes().empty());
+    EXPECT_EQ(plat::test::GetMessageBoxes().back().strText, "North does not have 13 cards");
+    EXPECT_EQ(m_pTable->m_nState, STATE_BEFORE_PLAY);
+    EXPECT_EQ(m_pTable->m_trick.GetCount(), 0);
+    EXPECT_EQ(m_pTable->m_tricks.GetCount(), 0);
+    EXPECT_TRUE(m_pTable->m_stats.empty());
 }
 
 TEST_F(TableTest, HandWrittenFileLoadsWithTrumpsRaisedAndScores)
@@ -179,37 +184,62 @@ TEST_F(TableTest, HandWrittenFileLoadsWithTrumpsRaisedAndScores)
     EXPECT_EQ(m_pTable->Hand(SOUTH).CountSuit(SUIT_DIAMONDS), 13);
 }
 
-TEST_F(TableTest, DamagedHandFilesLeaveTheDealAsItWas)
+TEST_F(TableTest, DamagedHandFilesAreReportedAndLeaveTheDealAsItWas)
 {
     ASSERT_NE(OpenTable(8), nullptr);
     const std::string strGood = HandWrittenDeal(true);
-    // The four hands and the scores, after the four lines of contract, seats and tricks.
+    // The four hands, after the four lines of contract, seats and tricks; and without scores.
     const std::string strHands = strGood.substr(14);
-    const std::string damaged[] = {
-        "",
-        "garbage text",
-        "0 2\n1 2\n1\n0 0\n13\n13 3 12",                 // ends inside a card
-        "0 2\n1 2\n1\n0 0\n1000000\n",                   // huge count
-        "0 2\n1 2\n1\n0 0\n-3\n",                        // negative count
-        "0 2\n7 2\n1\n0 0\n" + strHands,       // no such seat
-        "9 2\n1 2\n1\n0 0\n" + strHands,       // no such level
-        "0 -4\n1 2\n1\n0 0\n" + strHands,      // no such strain
-        "0 2\n1 2\n1\n40 0\n" + strHands,      // more tricks than a deal has
-        "0 0\n0 0\n0\n0 0\n2\n1 9 13 4\n2 0 1 0\n0\n0\n0\n", // no such suit
-        "0 0\n0 0\n0\n0 0\n1\n1 0 13 4\n1\n1 0 13 4\n0\n0\n", // one card twice
-        "0 0\n0 0\n0\n0 0\n1\n0 0 0 0\n0\n0\n0\n",       // no such rank
-    };
+    const std::string strNoScores = HandWrittenDeal(false).substr(14);
     ASSERT_EQ(strGood.substr(0, 14), "0 2\n1 2\n1\n0 0\n");
+    struct Row {
+        std::string strText;
+        const char* szProblem;
+    };
+    const Row rows[] = {
+        {"", "line 1: the file ends where the contract level should follow"},
+        {"garbage text", "line 1: the contract level must be a number"},
+        {"0 2\n1 2\n1\n0 0\n13\n13 3 12", "line 6: the file ends where the points of a card of North should follow"},
+        {"0 2\n1 2\n1\n0 0\n1000000\n", "line 5: the number of North's cards must be 0 to 13, not 1000000"},
+        {"0 2\n1 2\n1\n0 0\n-3\n", "line 5: the number of North's cards must be 0 to 13, not -3"},
+        {"0 2\n7 2\n1\n0 0\n" + strHands, "line 2: the leader must be 0 to 3, not 7"},
+        {"0 2\n1 2\n9\n0 0\n" + strHands, "line 3: the player to move must be 0 to 3, not 9"},
+        {"9 2\n1 2\n1\n0 0\n" + strHands, "line 1: the contract level must be -1 to 6, not 9"},
+        {"0 -4\n1 2\n1\n0 0\n" + strHands, "line 1: the trump suit must be 0 to 4, not -4"},
+        {"0 2\n1 2\n1\n40 0\n" + strHands, "line 4: North/South's tricks must be 0 to 13, not 40"},
+        {"0 2\n1 2\n1\n0 1x\n" + strHands, "line 4: East/West's tricks must be a number"},
+        // The cards left allow no trick at all: thirteen each way is no deal.
+        {"0 2\n1 2\n1\n13 13\n" + strHands, "line 4: 26 tricks taken and 13 cards still in a hand make more than 13 tricks"},
+        {"0 0\n0 0\n0\n0 0\n2\n1 9 13 4\n2 0 1 0\n0\n0\n0\n", "line 6: the suit of a card of North must be 0 to 3, not 9"},
+        {"0 0\n0 0\n0\n0 0\n1\n1 0 13 4\n1\n1 0 13 4\n0\n0\n", "line 8: the ace of clubs is dealt twice"},
+        {"0 0\n0 0\n0\n0 0\n1\n0 0 0 0\n0\n0\n0\n", "line 6: the rank of a card of North must be 1 to 13, not 0"},
+        {"0 0\n0 0\n0\n0 0\n1\n1 0 99999999999 4\n0\n0\n0\n",
+         "line 6: the order of a card of North must be -2147483648 to 2147483647, not 99999999999"},
+        // Scores no rubber reaches, or only some of them.
+        {"0 2\n1 2\n1\n0 0\n" + strNoScores + "2147483647 0 0 0\n0 0 0 0\n",
+         "line 61: North/South's rubbers must be 0 to 10000000, not 2147483647"},
+        {"0 2\n1 2\n1\n0 0\n" + strNoScores + "0 2 0 0\n0 0 0 0\n", "line 61: North/South's games must be 0 to 1, not 2"},
+        {"0 2\n1 2\n1\n0 0\n" + strNoScores + "0 0 0 0\n0 0 -150 0\n",
+         "line 62: East/West's points above the line must be 0 to 10000000, not -150"},
+        {"0 2\n1 2\n1\n0 0\n" + strNoScores + "1 1 30 40\n0 1\n",
+         "line 63: the file ends where East/West's points above the line should follow"},
+    };
     CCardPile dealt[4];
     for (int nSeat = 0; nSeat < 4; nSeat++)
         dealt[nSeat] = m_pTable->Hand(nSeat);
-    for (const std::string& strText : damaged) {
-        WriteText("damaged.brg", strText);
-        EXPECT_FALSE(m_pTable->ReadHandFile("damaged.brg")) << strText;
+    for (const Row& row : rows) {
+        WriteText("damaged.brg", row.strText);
+        const size_t nBoxes = plat::test::GetMessageBoxes().size();
+        EXPECT_FALSE(m_pTable->ReadHandFile("damaged.brg")) << row.szProblem;
+        ASSERT_EQ(plat::test::GetMessageBoxes().size(), nBoxes + 1) << row.szProblem;
+        EXPECT_EQ(plat::test::GetMessageBoxes().back().strText,
+                  CString("damaged.brg is not a hand file: ") + row.szProblem);
         EXPECT_EQ(m_pTable->m_nTrumps, SUIT_CLUBS);
         EXPECT_EQ(m_pTable->m_nLeader, NORTH);
+        EXPECT_EQ(m_pTable->m_nTricks[0] + m_pTable->m_nTricks[1], 0);
+        EXPECT_EQ(m_pTable->m_nRubbers[0], 0);
         for (int nSeat = 0; nSeat < 4; nSeat++)
-            EXPECT_EQ(m_pTable->Hand(nSeat).m_cards, dealt[nSeat].m_cards) << strText;
+            EXPECT_EQ(m_pTable->Hand(nSeat).m_cards, dealt[nSeat].m_cards) << row.szProblem;
     }
     // Damage to a card's order and points is repaired from its rank.
     WriteText("repaired.brg", "0 4\n0 0\n0\n0 0\n1\n1 3 99 -7\n0\n0\n0\n");
@@ -217,11 +247,11 @@ TEST_F(TableTest, DamagedHandFilesLeaveTheDealAsItWas)
     ASSERT_EQ(m_pTable->Hand(NORTH).GetCount(), 1);
     EXPECT_EQ(m_pTable->Hand(NORTH).m_cards[0].GetOrder(), 13);
     EXPECT_EQ(m_pTable->Hand(NORTH).m_cards[0].GetPoints(), 4);
-
-    // A file that cannot be opened empties the table and keeps the contract.
-    EXPECT_FALSE(m_pTable->ReadHandFile("missing.brg"));
-    EXPECT_EQ(m_pTable->Hand(NORTH).GetCount(), 0);
-    EXPECT_EQ(m_pTable->m_nTrumps, NO_TRUMPS);
+    // Tricks the cards left allow are taken.
+    WriteText("tricks.brg", "0 4\n0 0\n0\n8 4\n1\n1 3 13 4\n0\n0\n0\n");
+    ASSERT_TRUE(m_pTable->ReadHandFile("tricks.brg"));
+    EXPECT_EQ(m_pTable->m_nTricks[0], 8);
+    EXPECT_EQ(m_pTable->m_nTricks[1], 4);
 }
 
 TEST_F(TableTest, AutosaveRotatesThroughNineFiles)

@@ -248,34 +248,76 @@ TEST_F(TableTest, TimesBridgeFileImportsIntoTheFourHands)
     ExpectTricksLegal();
 }
 
-TEST_F(TableTest, ShortTimesBridgeFileCannotBePlayedAsItStands)
+TEST_F(TableTest, ImportsThatCannotBeReadOrAreDamagedAreReportedAndChangeNothing)
 {
     ASSERT_NE(OpenTable(32), nullptr);
-    // Only South's and West's hands are in the file.
-    WriteTimesBridgeFile(FolderFile("short.bridge"),
-                         {SuitBytes(SUIT_SPADES), SuitBytes(SUIT_HEARTS)});
-    test::QueueFileDialogAnswer("short.bridge");
-    ASSERT_TRUE(Command(ID_IMPORT_TIMESBRIDGE));
-    EXPECT_EQ(m_pTable->Hand(SOUTH).GetCount(), 13);
-    EXPECT_EQ(m_pTable->Hand(WEST).GetCount(), 13);
-    EXPECT_EQ(m_pTable->Hand(NORTH).GetCount(), 0);
+    // Mid-trick, so that a load would be seen in the trick and the state.
+    m_pTable->m_nAutoDeals = 2;
+    m_pTable->m_nState = STATE_PLAYING;
+    m_pTable->ComputerPlay();
+    m_pTable->ComputerPlay();
+    m_pTable->m_nAbove[1] = 17;
+    ASSERT_EQ(m_pTable->m_trick.GetCount(), 2);
+    std::vector<CCard> hands[4];
+    for (int nSeat = 0; nSeat < 4; nSeat++)
+        hands[nSeat] = m_pTable->Hand(nSeat).m_cards;
 
-    test::QueueMessageBoxAnswer(IDOK);
+    // Only South's and West's hands are in the file; the XML export of this deal gets a
+    // games count no rubber reaches.
+    WriteTimesBridgeFile(FolderFile("short.bridge"), {SuitBytes(SUIT_SPADES), SuitBytes(SUIT_HEARTS)});
+    test::QueueFileDialogAnswer("games.xml");
+    ASSERT_TRUE(Command(ID_EXPORT_XML));
+    std::string strXml = ReadText(FolderFile("games.xml"));
+    const size_t nGames = strXml.find("<games>0</games>");
+    ASSERT_NE(nGames, std::string::npos);
+    std::ofstream(FolderFile("games.xml")) << strXml.replace(nGames, 16, "<games>5</games>");
+    struct Import {
+        UINT nID;
+        const char* szFile;
+        const char* szMessage;
+    };
+    const Import imports[] = {
+        {ID_IMPORT_TIMESBRIDGE, "short.bridge",
+         "short.bridge is not a Times Bridge file: it is 299 bytes long, and a deal takes 511"},
+        {ID_IMPORT_XML, "missing.xml", "missing.xml could not be opened: No such file or directory"},
+        {ID_IMPORT_XML, "games.xml",
+         "games.xml is not a hand file: line 35: North/South's games must be 0 to 1, not 5"},
+    };
+    for (const Import& import : imports) {
+        const size_t nBoxes = test::GetMessageBoxes().size();
+        test::QueueFileDialogAnswer(import.szFile);
+        ASSERT_TRUE(Command(import.nID)) << import.szFile;
+        ASSERT_EQ(test::GetMessageBoxes().size(), nBoxes + 1) << import.szFile;
+        EXPECT_EQ(test::GetMessageBoxes().back().strText, import.szMessage);
+        EXPECT_EQ(m_pTable->m_nState, STATE_PLAYING) << import.szFile;
+        EXPECT_EQ(m_pTable->m_trick.GetCount(), 2) << import.szFile;
+        EXPECT_EQ(m_pTable->m_nAbove[1], 17) << import.szFile;
+        for (int nSeat = 0; nSeat < 4; nSeat++)
+            EXPECT_EQ(m_pTable->Hand(nSeat).m_cards, hands[nSeat]) << import.szFile << " seat " << nSeat;
+    }
+}
+
+TEST_F(TableTest, XmlExportedDuringTheFirstTrickImportsAsADealPlayWillNotStart)
+{
+    ASSERT_NE(OpenTable(33), nullptr);
+    m_pTable->m_nAutoDeals = 2;
+    m_pTable->m_nState = STATE_PLAYING;
+    m_pTable->ComputerPlay();
+    test::QueueFileDialogAnswer("first.xml");
+    ASSERT_TRUE(Command(ID_EXPORT_XML));
+    m_pTable->m_nAutoDeals = 0;
+    m_pTable->NextDeal();
+    test::QueueFileDialogAnswer("first.xml");
+    ASSERT_TRUE(Command(ID_IMPORT_XML));
+    EXPECT_EQ(m_pTable->Hand(NORTH).GetCount(), 12);
+    EXPECT_EQ(m_pTable->Hand(EAST).GetCount(), 13);
+
     ASSERT_TRUE(test::ClickControl(m_pTable, IDC_PLAY));
     test::RunUntilIdle();
     ASSERT_FALSE(test::GetMessageBoxes().empty());
     EXPECT_EQ(test::GetMessageBoxes().back().strText, "North does not have 13 cards");
     EXPECT_EQ(m_pTable->m_nState, STATE_BEFORE_PLAY);
     EXPECT_EQ(m_pTable->m_trick.GetCount(), 0);
-
-    // An XML file that cannot be read leaves no deal to play either.
-    test::QueueFileDialogAnswer("missing.xml");
-    ASSERT_TRUE(Command(ID_IMPORT_XML));
-    test::QueueMessageBoxAnswer(IDOK);
-    ASSERT_TRUE(test::ClickControl(m_pTable, IDC_PLAY));
-    test::RunUntilIdle();
-    EXPECT_EQ(test::GetMessageBoxes().back().strText, "North does not have 13 cards");
-    EXPECT_EQ(m_pTable->m_nState, STATE_BEFORE_PLAY);
 }
 
 TEST_F(TableTest, CancelInEachFileDialogChangesNothing)

@@ -1,13 +1,13 @@
 // The ".bridge" import: card bytes worked out from the format, a file built here read back
-// into the right seats, and short or damaged files.
+// into the right seats, and short or damaged files refused with what is wrong.
 
 #include "bridge/table/TimesBridgeImport.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <string>
 
-#include "cardtable/PileGroup.h"
+#include "bridge/table/FileDeal.h"
 #include "platform/testing/driver.h"
 #include "tests/bridge/table/TableFilesTestSupport.h"
 
@@ -33,20 +33,14 @@ std::string SuitPerHandFile()
     return strFile;
 }
 
+// Parses strFile into fresh hands; the problem is empty when the file was accepted.
 struct CHands {
-    CCardPile piles[4];
-    CPileGroup group;
-    CHands()
-    {
-        for (CCardPile& pile : piles)
-            group.Add(&pile);
-    }
-    int Total() const { return piles[0].GetCount() + piles[1].GetCount() + piles[2].GetCount() + piles[3].GetCount(); }
-    TimesBridgeResult Read(const std::string& strFile)
-    {
-        std::istringstream is(strFile);
-        return ReadTimesBridge(is, group);
-    }
+    CFileDeal deal;
+    CString strProblem;
+    bool bAccepted = false;
+
+    explicit CHands(const std::string& strFile) { bAccepted = ParseTimesBridge(strFile, deal, strProblem); }
+    int Total() const { return deal.CardCount(); }
 };
 
 // "rank/suit/order/points" of the card of byCard, or "none".
@@ -77,64 +71,66 @@ TEST(CTimesBridgeImport, CardBytesDecodeRankSuitOrderAndPoints)
 
 TEST(CTimesBridgeImport, HandsGoToSouthWestNorthEastInFileOrder)
 {
-    CHands hands;
-    EXPECT_EQ(TimesBridgeResult::Complete, hands.Read(SuitPerHandFile()));
+    const CHands hands(SuitPerHandFile());
+    ASSERT_TRUE(hands.bAccepted) << hands.strProblem;
     const int nSuitOfSeat[4] = {1, 0, 3, 2};
     for (int nSeat = 0; nSeat < 4; ++nSeat) {
         CCardPile expected;
         for (int nRank = 1; nRank <= 13; ++nRank)
             expected.AddCard(BridgeCard(nRank, nSuitOfSeat[nSeat]));
-        EXPECT_EQ(CardList(expected), CardList(hands.piles[nSeat])) << nSeat;
+        EXPECT_EQ(CardList(expected), CardList(hands.deal.hands[nSeat])) << nSeat;
     }
-    EXPECT_EQ(1, hands.piles[2].m_cards[0].GetOrder()); // the file's first record, the two of spades
+    EXPECT_EQ(1, hands.deal.hands[2].m_cards[0].GetOrder()); // the file's first record, the two of spades
+    // Only the cards are taken.
+    EXPECT_FALSE(hands.deal.bHasContract || hands.deal.bHasLeader || hands.deal.bHasScores);
 }
 
-TEST(CTimesBridgeImport, RecordsWithoutACardOrWithADealtCardAreSkippedAndTheRestStaysInStep)
+TEST(CTimesBridgeImport, ARecordWithoutACardOrWithADealtCardRefusesTheFile)
 {
-    std::string strFile = SuitPerHandFile();
-    strFile[HEADER + 3 * RECORD] = '\x8D';                   // South's fourth record
-    strFile[HEADER + 3 * HAND_BYTES + 12 * RECORD] = '\x0F'; // East's last record
-    strFile[HEADER + HAND_BYTES] = static_cast<char>(64 + 1); // West's first card repeats its second
-    CHands hands;
-    EXPECT_EQ(TimesBridgeResult::Incomplete, hands.Read(strFile));
-    EXPECT_EQ(12, hands.piles[2].GetCount());
-    EXPECT_EQ(0, hands.piles[2].CountOrder(4)); // the five of spades is the one missing
-    EXPECT_EQ(12, hands.piles[1].GetCount());
-    EXPECT_EQ(0, hands.piles[1].CountOrder(13));
-    EXPECT_EQ(12, hands.piles[3].GetCount()); // a card read twice is dealt once
-    EXPECT_EQ(1, hands.piles[3].CountOrder(2));
-    EXPECT_EQ(13, hands.piles[0].GetCount());
+    struct Damage {
+        size_t nOffset;
+        char chByte;
+        const char* szProblem;
+    };
+    const Damage damages[] = {
+        {HEADER + 3 * RECORD, '\x8D', "card 4 of South (byte 111) names no card"},
+        {HEADER + 3 * HAND_BYTES + 12 * RECORD, '\x0F', "card 13 of East (byte 501) names no card"},
+        // West's first card repeats its second, the three of hearts.
+        {HEADER + HAND_BYTES, static_cast<char>(64 + 1), "the three of hearts (byte 201) is dealt twice"},
+    };
+    for (const Damage& damage : damages) {
+        std::string strFile = SuitPerHandFile();
+        strFile[damage.nOffset] = damage.chByte;
+        const CHands hands(strFile);
+        EXPECT_FALSE(hands.bAccepted) << damage.szProblem;
+        EXPECT_EQ(damage.szProblem, hands.strProblem);
+    }
+    // Bytes other than the card bytes are never looked at.
+    std::string strJunk = SuitPerHandFile();
+    for (size_t nRecord = 0; nRecord < 52; ++nRecord)
+        strJunk[HEADER + (nRecord / 13) * HAND_BYTES + (nRecord % 13) * RECORD + 1] = '\x80';
+    EXPECT_TRUE(CHands(strJunk).bAccepted);
 }
 
-TEST(CTimesBridgeImport, EveryShortFileGivesTheCardsItHoldsAndTrailingBytesAreIgnored)
+TEST(CTimesBridgeImport, EveryShortFileIsRefusedAndTrailingBytesAreIgnored)
 {
     const std::string strFile = SuitPerHandFile();
     ASSERT_EQ(511u, strFile.size());
-    for (size_t nLength = 0; nLength <= strFile.size(); ++nLength) {
-        int nExpected = 0; // card k's byte lies at 87 + (k / 13) × 106 + (k % 13) × 8
-        for (size_t k = 0; k < 52; ++k)
-            nExpected += HEADER + (k / 13) * HAND_BYTES + (k % 13) * RECORD < nLength ? 1 : 0;
-        CHands hands;
-        const TimesBridgeResult result = hands.Read(strFile.substr(0, nLength));
-        EXPECT_EQ(nExpected, hands.Total()) << nLength;
-        EXPECT_EQ(nExpected == 52, result == TimesBridgeResult::Complete) << nLength;
+    for (size_t nLength = 0; nLength < strFile.size(); ++nLength) {
+        const CHands hands(strFile.substr(0, nLength));
+        EXPECT_FALSE(hands.bAccepted) << nLength;
+        EXPECT_EQ("it is " + std::to_string(nLength) + " bytes long, and a deal takes 511",
+                  std::string(hands.strProblem));
     }
-    CHands longer;
-    EXPECT_EQ(TimesBridgeResult::Complete, longer.Read(strFile + std::string(4000, '\x01')));
+    const CHands longer(strFile + std::string(4000, '\x01'));
+    EXPECT_TRUE(longer.bAccepted);
     EXPECT_EQ(52, longer.Total());
 }
 
-TEST(CTimesBridgeImport, FileThroughTheCommandAndAMissingFile)
+TEST(CTimesBridgeImport, TheCommandAsksForABridgeFile)
 {
-    CScratchFolder scratch;
-    std::ofstream("deal.bridge", std::ios::binary) << SuitPerHandFile();
     test::QueueFileDialogAnswer("deal");
-    const CString strName = AskTimesBridgeFileName(nullptr);
-    EXPECT_EQ("deal.bridge", strName);
-    CHands hands;
-    EXPECT_EQ(TimesBridgeResult::Complete, ReadTimesBridge(strName, hands.group));
-    EXPECT_EQ(52, hands.Total());
-    CHands none;
-    EXPECT_EQ(TimesBridgeResult::NotOpened, ReadTimesBridge(CString("missing.bridge"), none.group));
-    EXPECT_EQ(0, none.Total());
+    EXPECT_EQ("deal.bridge", AskTimesBridgeFileName(nullptr));
+    test::QueueFileDialogCancel();
+    EXPECT_EQ("", AskTimesBridgeFileName(nullptr));
 }
