@@ -1,6 +1,7 @@
 // Rubber scoring at the bridge dialog with the auction: what a finished deal adds to the side
 // scores, games and rubbers, and the exact text of the score box, all worked out by hand.
 
+#include <climits>
 #include <filesystem>
 
 #include "platform/testing/driver.h"
@@ -159,6 +160,22 @@ TEST_F(BidWhistScoreTest, UndertricksGoToTheDefenders)
     ScorePlayedDeal(4, HEARTS, EAST, "X XX", 9);
     ExpectSide(NORTH_SOUTH, {0, 0, 400, 40});
     ExpectSide(EAST_WEST, {0, 1, 0, 0});
+}
+
+TEST_F(BidWhistScoreTest, ScoresNoRubberReachesNeitherOverflowNorStayOutOfRange)
+{
+    // What settings saved by older runs can hold: sums wrapped past the int's limits.
+    SetSide(NORTH_SOUTH, {INT_MAX, INT_MAX, INT_MAX, INT_MAX});
+    SetSide(EAST_WEST, {INT_MIN, -7, INT_MIN, -2147483499});
+    ScorePlayedDeal(7, NOTRUMP, NORTH, "X XX", 13);
+    // The grand slam is a game that wins the rubber; every sum stops at the bound.
+    ExpectSide(NORTH_SOUTH, {MAX_SIDE_SCORE, 0, MAX_SIDE_SCORE, 0});
+    ExpectSide(EAST_WEST, {INT_MIN, 0, 0, 0});
+    // Down at the limit: the penalty stops there too.
+    SetSide(EAST_WEST, {0, 0, INT_MAX - 10, 0});
+    ScorePlayedDeal(7, SPADES, SOUTH, "X XX", 0);
+    ExpectSide(EAST_WEST, {0, 0, MAX_SIDE_SCORE, 0});
+    ExpectSide(NORTH_SOUTH, {MAX_SIDE_SCORE, 0, MAX_SIDE_SCORE, 0});
 }
 
 TEST_F(BidWhistScoreTest, ScoreBoxBeforeAnyDealShowsOnlyTheTotals)

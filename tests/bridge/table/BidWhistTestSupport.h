@@ -24,6 +24,7 @@ public:
 
     using CBidWhistDlg::ChooseBid;
     using CBidWhistDlg::IsVulnerable;
+    using CDummyDlg::ComputerPlay;
     using CDummyDlg::Hand;
 
     using CBidWhistDlg::m_auction;

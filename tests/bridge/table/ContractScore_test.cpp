@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace {
 
 enum { CLUBS, DIAMONDS, HEARTS, SPADES, NOTRUMP };
@@ -47,6 +49,9 @@ TEST(CContractScore, GameNeedsAHundredWithThePartScore)
     EXPECT_FALSE(Score(1, CLUBS, 7, UNDOUBLED, NOT_VUL, NOT_VUL, 70).IsGame());
     EXPECT_TRUE(Score(2, SPADES, 8, DOUBLED).IsGame()); // 120 doubled into game
     EXPECT_FALSE(Score(5, CLUBS, 10, UNDOUBLED, NOT_VUL, NOT_VUL, 90).IsGame());
+    // A part score stored by an older run may hold anything; the sum must not wrap.
+    EXPECT_TRUE(Score(7, NOTRUMP, 13, REDOUBLED, NOT_VUL, NOT_VUL, INT_MAX).IsGame());
+    EXPECT_FALSE(Score(1, CLUBS, 7, UNDOUBLED, NOT_VUL, NOT_VUL, INT_MIN).IsGame());
 }
 
 TEST(CContractScore, OneNoTrumpWithAnOvertrick)

@@ -2,7 +2,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
+#include <vector>
 
 #include "bridge/play/PlayConstants.h"
 #include "cardtable/RegSettings.h"
@@ -10,6 +12,8 @@
 #include "platform/testing/driver.h"
 #include "resources/resource.h"
 #include "tests/bridge/table/TableTestSupport.h"
+#include "tests/support/CFileSizeLimit.h"
+#include "tests/support/CTempWorkingFolder.h"
 
 namespace tabletest {
 
@@ -281,6 +285,71 @@ TEST_F(TableTest, AutosaveRotatesThroughNineFiles)
     EXPECT_EQ(m_pTable->m_nTrumps, SUIT_SPADES);
     for (const CCard& card : m_pTable->Hand(NORTH).m_cards)
         EXPECT_EQ(card.GetOrder() > 13, card.GetSuit() == SUIT_SPADES);
+}
+
+TEST_F(TableTest, EverySaveThatFailsLeavesThePreviousFileWholeAndSaysWhyOnce)
+{
+    ASSERT_NE(OpenTable(12), nullptr);
+    const CHandStats record(0, CBid(nullptr, 3, 3, ""), 10, FALSE, 3, STATS_KIND_PLAIN);
+    m_pTable->m_stats.assign(2, record);
+    // Each save: the file it writes, how the table saves it, and whether the file dialog
+    // asks before replacing the file.
+    struct Save {
+        const char* szFile;
+        std::function<void()> save;
+        bool bAsksToReplace;
+    };
+    const auto command = [this](UINT nID, const char* szFile) {
+        return [this, nID, szFile]() {
+            plat::test::QueueFileDialogAnswer(szFile);
+            ASSERT_TRUE(Command(nID));
+        };
+    };
+    const Save saves[] = {
+        {"saved.brg", command(ID_FILE_SAVEHAND, "saved.brg"), true},
+        {"deal.xml", command(ID_EXPORT_XML, "deal.xml"), true},
+        {"stats.csv", command(ID_FILE_SAVESTATS, "stats.csv"), true},
+        {"autosave1.brg",
+         [this]() {
+             WriteSetting("autosave", 1);
+             m_pTable->NextDeal();
+         },
+         false},
+    };
+    m_pTable->SetAutoSave(true);
+    for (const Save& save : saves) {
+        save.save();
+        const std::string strBefore = ReadText(FolderFile(save.szFile));
+        ASSERT_FALSE(strBefore.empty()) << save.szFile;
+        const std::vector<std::string> filesBefore = FileNamesIn(FolderFile(""));
+        // Another deal, more scores and records: every file would grow past the limit.
+        m_pTable->m_nAbove[1] = 123456;
+        m_pTable->m_stats.assign(12, record);
+        WriteSetting("autosave", 1);
+        const size_t nBoxes = plat::test::GetMessageBoxes().size();
+        {
+            CFileSizeLimit limit(100);
+            ASSERT_TRUE(limit.IsActive());
+            save.save();
+        }
+        EXPECT_EQ(ReadText(FolderFile(save.szFile)), strBefore) << save.szFile;
+        EXPECT_EQ(FileNamesIn(FolderFile("")), filesBefore) << "no temporary file is left";
+        // One message says what went wrong, after the question whether to replace the file.
+        std::vector<CString> expected;
+        if (save.bAsksToReplace)
+            expected.push_back(CString(save.szFile) + " already exists.\nDo you want to replace it?");
+        expected.push_back(CString(save.szFile) + " could not be written: File too large");
+        std::vector<CString> shown;
+        for (size_t i = nBoxes; i < plat::test::GetMessageBoxes().size(); i++)
+            shown.push_back(plat::test::GetMessageBoxes()[i].strText);
+        EXPECT_EQ(shown, expected) << save.szFile;
+        m_pTable->m_stats.assign(2, record);
+    }
+    // The hand file kept is whole: it opens as the deal it was.
+    const size_t nBoxes = plat::test::GetMessageBoxes().size();
+    EXPECT_TRUE(m_pTable->ReadHandFile("saved.brg"));
+    EXPECT_EQ(plat::test::GetMessageBoxes().size(), nBoxes);
+    EXPECT_EQ(m_pTable->m_nAbove[1], 0);
 }
 
 } // namespace tabletest
