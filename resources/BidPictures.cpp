@@ -29,7 +29,6 @@ constexpr int PICTURE_NOBID = 2;
 constexpr int STRAINS = 5;
 constexpr int STRAIN_NOTRUMP = 4;
 
-const char* const s_szStrainLetters[STRAINS] = {"C", "D", "H", "S", "NT"};
 const char* const s_szSuffixes[BID_PICTURE_STATE_COUNT] = {"U", "D", "F", "X"};
 
 // Faces: contract bids are white cards; no bid, double and redouble carry the colours of a

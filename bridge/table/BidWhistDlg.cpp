@@ -12,8 +12,6 @@ namespace {
 
 constexpr char WINDOW_TITLE[] = "Bridge";
 constexpr char GAME_NAME[] = "Bridge";
-constexpr int SEAT_SOUTH = 2;
-constexpr int SEAT_WEST = 3;
 // The contract level while a deal waits for its auction.
 constexpr int NO_CONTRACT = -1;
 

@@ -10,6 +10,11 @@ namespace {
 
 constexpr int LAST_SEAT = SEAT_COUNT - 1;
 
+bool IsSpace(char ch)
+{
+    return std::isspace(static_cast<unsigned char>(ch)) != 0;
+}
+
 // The numbers of a hand file in order, each checked against its range as it is read; the
 // first problem is kept with the line it was found on.
 class CHandFileReader {
@@ -37,7 +42,7 @@ private:
 
 void CHandFileReader::SkipSpace()
 {
-    while (m_nPos < m_strText.size() && std::isspace(static_cast<unsigned char>(m_strText[m_nPos]))) {
+    while (m_nPos < m_strText.size() && IsSpace(m_strText[m_nPos])) {
         if (m_strText[m_nPos] == '\n')
             ++m_nLine;
         ++m_nPos;
@@ -62,7 +67,7 @@ bool CHandFileReader::Read(int& nValue, int nMin, int nMax, const CString& strWh
     if (AtEnd())
         return Fail(m_nLine, "the file ends where " + strWhat + " should follow");
     const size_t nStart = m_nPos;
-    while (m_nPos < m_strText.size() && !std::isspace(static_cast<unsigned char>(m_strText[m_nPos])))
+    while (m_nPos < m_strText.size() && !IsSpace(m_strText[m_nPos]))
         ++m_nPos;
     CString strProblem;
     if (!ReadFileNumber(m_strText.substr(nStart, m_nPos - nStart), nMin, nMax, strWhat, nValue,

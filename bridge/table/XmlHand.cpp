@@ -1,8 +1,6 @@
 #include "bridge/table/XmlHand.h"
 
-#include <cctype>
 #include <istream>
-#include <iterator>
 #include <ostream>
 #include <sstream>
 
@@ -236,7 +234,8 @@ bool CXmlHandReader::ReadXmlInt(int nMin, int nMax, const CString& strWhat, int&
     std::string strWord(strText);
     const size_t nFirst = strWord.find_first_not_of(" \t\r\n");
     const size_t nLast = strWord.find_last_not_of(" \t\r\n");
-    strWord = nFirst == std::string::npos ? std::string() : strWord.substr(nFirst, nLast - nFirst + 1);
+    strWord = nFirst == std::string::npos ? std::string()
+                                          : strWord.substr(nFirst, nLast - nFirst + 1);
     CString strProblem;
     return ReadFileNumber(strWord, nMin, nMax, strWhat, nValue, strProblem) || Fail(strProblem);
 }

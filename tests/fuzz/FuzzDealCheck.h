@@ -1,0 +1,113 @@
+#pragma once
+// What every fuzz target of the file readers asserts about a deal a reader accepted, worked
+// out afresh from the cards rather than through the readers' own checks: any failure aborts,
+// which libFuzzer reports as a crash with the input that caused it.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "bridge/table/FileDeal.h"
+
+// Aborts with szWhat when bHolds is false.
+inline void FuzzCheck(bool bHolds, const char* szReader, const char* szWhat)
+{
+    if (bHolds)
+        return;
+    std::fprintf(stderr, "%s accepted an inconsistent deal: %s\n", szReader, szWhat);
+    std::abort();
+}
+
+// Every card a card of the bridge deck with its plain order and points, none twice, at most
+// 13 a hand; seats, level and strain in range; tricks the cards left allow; scores in range.
+inline void CheckAcceptedDeal(const CFileDeal& deal, const char* szReader)
+{
+    const int CARDS_IN_DECK = 52;
+    const int TOP_ORDER = 13;      // the ace
+    const int FIRST_HONOUR = 10;   // the jack's order, one point
+    bool bSeen[CARDS_IN_DECK] = {};
+    int nLongest = 0;
+    for (const CCardPile& hand : deal.hands) {
+        FuzzCheck(hand.GetCount() <= 13, szReader, "a hand holds more than 13 cards");
+        nLongest = hand.GetCount() > nLongest ? hand.GetCount() : nLongest;
+        for (const CCard& card : hand.m_cards) {
+            const int nRank = card.GetRank();
+            const int nSuit = card.GetSuit();
+            FuzzCheck(nRank >= 1 && nRank <= 13, szReader, "a rank outside the deck");
+            FuzzCheck(nSuit >= 0 && nSuit <= 3, szReader, "a suit outside the deck");
+            const int nOrder = nRank == 1 ? TOP_ORDER : nRank - 1;
+            const int nPoints = nOrder >= FIRST_HONOUR ? nOrder - FIRST_HONOUR + 1 : 0;
+            FuzzCheck(card.GetOrder() == nOrder, szReader, "a card's order is not the deck's");
+            FuzzCheck(card.GetPoints() == nPoints, szReader, "a card's points are not the deck's");
+            const int nIndex = nSuit * 13 + nRank - 1;
+            FuzzCheck(!bSeen[nIndex], szReader, "a card is dealt twice");
+            bSeen[nIndex] = true;
+        }
+    }
+    if (deal.bHasContract) {
+        FuzzCheck(deal.nLevel >= -1 && deal.nLevel <= 6, szReader, "a level outside -1..6");
+        FuzzCheck(deal.nTrumps >= 0 && deal.nTrumps <= 4, szReader, "a strain outside 0..4");
+        FuzzCheck(deal.nDealer >= 0 && deal.nDealer <= 3, szReader, "a dealer outside the seats");
+        FuzzCheck(deal.nToPlay >= 0 && deal.nToPlay <= 3, szReader, "a player to move outside the seats");
+        FuzzCheck(deal.nTricks[0] >= 0 && deal.nTricks[1] >= 0, szReader, "a negative trick count");
+        FuzzCheck(deal.nTricks[0] + deal.nTricks[1] + nLongest <= 13, szReader,
+                  "more tricks than the cards left allow");
+    }
+    if (deal.bHasLeader)
+        FuzzCheck(deal.nLeader >= 0 && deal.nLeader <= 3, szReader, "a leader outside the seats");
+    if (deal.bHasScores) {
+        for (const auto& side : deal.nScores) {
+            for (int nKind = 0; nKind < SIDE_SCORE_COUNT; ++nKind) {
+                const int nHighest = nKind == SCORE_GAMES ? 1 : MAX_SIDE_SCORE;
+                FuzzCheck(side[nKind] >= 0 && side[nKind] <= nHighest, szReader,
+                          "a score no rubber reaches");
+            }
+        }
+    }
+}
+
+// Whether the two deals hold the same cards in each hand, whatever their order.
+inline bool SameHands(const CFileDeal& a, const CFileDeal& b)
+{
+    for (int nSeat = 0; nSeat < SEAT_COUNT; ++nSeat) {
+        if (a.hands[nSeat].GetCount() != b.hands[nSeat].GetCount())
+            return false;
+        for (const CCard& card : a.hands[nSeat].m_cards) {
+            if (!b.hands[nSeat].Contains(card))
+                return false;
+        }
+    }
+    return true;
+}
+
+// Whether the two deals hold the same scores.
+inline bool SameScores(const CFileDeal& a, const CFileDeal& b)
+{
+    for (int nSide = 0; nSide < SIDE_COUNT; ++nSide) {
+        for (int nKind = 0; nKind < SIDE_SCORE_COUNT; ++nKind) {
+            if (a.nScores[nSide][nKind] != b.nScores[nSide][nKind])
+                return false;
+        }
+    }
+    return true;
+}
+
+// A reader of one file format, as the table calls it.
+using DealParser = bool (*)(const std::string& strText, CFileDeal& deal, CString& strProblem);
+
+// Reads the fuzzer's input with pfnParse into deal: a refusal must give its reason, and an
+// accepted deal must be consistent. True when the reader accepted the input.
+inline bool ParseAndCheck(DealParser pfnParse, const uint8_t* pData, size_t nSize, CFileDeal& deal,
+                          const char* szReader)
+{
+    const std::string strText(reinterpret_cast<const char*>(pData), nSize);
+    CString strProblem;
+    if (!pfnParse(strText, deal, strProblem)) {
+        FuzzCheck(!strProblem.IsEmpty(), szReader, "a file was refused without a reason");
+        return false;
+    }
+    CheckAcceptedDeal(deal, szReader);
+    return true;
+}
