@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr int ACE_ORDER = 13;
 // Honour points: the ace 4, each lower honour one less, down to the jack.
 constexpr int ACE_POINTS = 4;
 
@@ -48,8 +47,8 @@ bool CDealtCards::Deal(const CCard& card)
 
 CCard MakeDeckCard(int nRank, int nSuit)
 {
-    const int nOrder = nRank == RANK_ACE ? ACE_ORDER : nRank - 1;
-    const int nPoints = nOrder - (ACE_ORDER - ACE_POINTS);
+    const int nOrder = nRank == RANK_ACE ? ORDER_ACE : nRank - 1;
+    const int nPoints = nOrder - (ORDER_ACE - ACE_POINTS);
     return CCard(nRank, nSuit, nOrder, nPoints > 0 ? nPoints : 0);
 }
 

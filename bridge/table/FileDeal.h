@@ -13,6 +13,7 @@
 #include <string>
 
 #include "bridge/bidding/Auction.h"
+#include "bridge/play/PlayConstants.h"
 #include "bridge/table/ScoreLimits.h"
 #include "cardtable/CardPile.h"
 
@@ -20,9 +21,6 @@
 // the one-level .. 6 for the seven-level.
 constexpr int FILE_NO_CONTRACT = -1;
 constexpr int FILE_HIGHEST_LEVEL = 6;
-// Strains 0 clubs .. 3 spades, 4 no trump.
-constexpr int FILE_HIGHEST_STRAIN = 4;
-constexpr int FILE_CARDS_PER_HAND = 13;
 
 struct CFileDeal {
     // The hands by seat: North, East, South, West.

@@ -80,7 +80,7 @@ bool ReadHand(CHandFileReader& reader, int nSeat, CCardPile& hand, CDealtCards& 
 {
     const CString strSeat = g_strSeatNames[nSeat];
     int nCount = 0;
-    if (!reader.Read(nCount, 0, FILE_CARDS_PER_HAND, "the number of " + strSeat + "'s cards"))
+    if (!reader.Read(nCount, 0, CARDS_PER_HAND, "the number of " + strSeat + "'s cards"))
         return false;
     for (int i = 0; i < nCount; ++i) {
         int nRank = 0, nSuit = 0, nOrder = 0, nPoints = 0;
@@ -115,12 +115,12 @@ bool ReadScores(CHandFileReader& reader, CFileDeal& deal)
 bool ReadDeal(CHandFileReader& reader, CFileDeal& deal)
 {
     if (!reader.Read(deal.nLevel, FILE_NO_CONTRACT, FILE_HIGHEST_LEVEL, "the contract level") ||
-        !reader.Read(deal.nTrumps, 0, FILE_HIGHEST_STRAIN, "the trump suit") ||
+        !reader.Read(deal.nTrumps, 0, NO_TRUMPS, "the trump suit") ||
         !reader.Read(deal.nLeader, 0, LAST_SEAT, "the leader") ||
         !reader.Read(deal.nDealer, 0, LAST_SEAT, "the dealer") ||
         !reader.Read(deal.nToPlay, 0, LAST_SEAT, "the player to move") ||
-        !reader.Read(deal.nTricks[0], 0, FILE_CARDS_PER_HAND, SideName(0) + "'s tricks") ||
-        !reader.Read(deal.nTricks[1], 0, FILE_CARDS_PER_HAND, SideName(1) + "'s tricks"))
+        !reader.Read(deal.nTricks[0], 0, CARDS_PER_HAND, SideName(0) + "'s tricks") ||
+        !reader.Read(deal.nTricks[1], 0, CARDS_PER_HAND, SideName(1) + "'s tricks"))
         return false;
     const int nTricksLine = reader.GetLine();
     CDealtCards dealt;
@@ -130,10 +130,10 @@ bool ReadDeal(CHandFileReader& reader, CFileDeal& deal)
     }
     // Every trick took a card from each hand, so tricks and cards held add up to 13 at most.
     const int nTricks = deal.nTricks[0] + deal.nTricks[1];
-    if (nTricks + deal.LongestHand() > FILE_CARDS_PER_HAND) {
+    if (nTricks + deal.LongestHand() > CARDS_PER_HAND) {
         CString strWhat;
         strWhat.Format("%d tricks taken and %d cards still in a hand make more than %d tricks",
-                       nTricks, deal.LongestHand(), FILE_CARDS_PER_HAND);
+                       nTricks, deal.LongestHand(), CARDS_PER_HAND);
         return reader.Fail(nTricksLine, strWhat);
     }
     deal.bHasContract = true;

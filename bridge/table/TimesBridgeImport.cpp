@@ -13,7 +13,7 @@ constexpr char BRIDGE_FILTER[] = "Times Bridge files (*.bridge)|*.bridge||";
 constexpr size_t HEADER_BYTES = 87;
 constexpr size_t RECORD_BYTES = 8;    // the card byte, then seven unused
 constexpr size_t HAND_SPARE_BYTES = 2; // after the 13 records of each hand
-constexpr size_t HAND_BYTES = FILE_CARDS_PER_HAND * RECORD_BYTES + HAND_SPARE_BYTES;
+constexpr size_t HAND_BYTES = CARDS_PER_HAND * RECORD_BYTES + HAND_SPARE_BYTES;
 constexpr size_t DEAL_BYTES = HEADER_BYTES + SEAT_COUNT * HAND_BYTES;
 // The file's hands in order, as seats: South, West, North, East.
 const int s_nFileSeats[SEAT_COUNT] = {2, 3, 0, 1};
@@ -47,7 +47,7 @@ bool ParseTimesBridge(const std::string& strBytes, CFileDeal& deal, CString& str
     CDealtCards dealt;
     for (int nHand = 0; nHand < SEAT_COUNT; ++nHand) {
         const int nSeat = s_nFileSeats[nHand];
-        for (int nRecord = 0; nRecord < FILE_CARDS_PER_HAND; ++nRecord) {
+        for (int nRecord = 0; nRecord < CARDS_PER_HAND; ++nRecord) {
             const size_t nOffset = HEADER_BYTES + nHand * HAND_BYTES + nRecord * RECORD_BYTES;
             CCard card;
             if (!TimesBridgeCard(static_cast<unsigned char>(strBytes[nOffset]), card)) {

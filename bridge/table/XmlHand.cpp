@@ -252,7 +252,7 @@ bool CXmlHandReader::ReadXmlSuit(CCardPile& hand, int nSeat, int nSuit)
         strWord.Empty();
         if (bLongWord || card.GetRank() == RANK_WILD)
             return Fail(strWhere + " hold a word that is no rank");
-        if (hand.GetCount() >= FILE_CARDS_PER_HAND)
+        if (hand.GetCount() >= CARDS_PER_HAND)
             return Fail(g_strSeatNames[nSeat] + "'s hand holds more than 13 cards");
         if (!m_dealt.Deal(card))
             return Fail(CardName(card) + " is dealt twice");

@@ -107,7 +107,6 @@ TEST_F(TableFileFaultsTest, AMistypedOrUnreadableNameIsReportedAndTheDealStays)
     // Far larger than any hand file: not read into memory at all.
     std::ofstream(FolderFile("huge.brg")) << std::string(2 << 20, '0');
     ExpectRefused(ID_FILE_OPENHAND, "huge.brg", "huge.brg could not be read: File too large");
-    ExpectRefused(ID_IMPORT_XML, "mistyped.xml", "mistyped.xml could not be opened: No such file or directory");
     ExpectRefused(ID_IMPORT_TIMESBRIDGE, "mistyped.bridge",
                   "mistyped.bridge could not be opened: No such file or directory");
     for (int nSeat = 0; nSeat < SEAT_COUNT; nSeat++)
