@@ -45,7 +45,7 @@ struct CFileDeal {
 
     // The number of cards the four hands hold together.
     int CardCount() const;
-    // The cards of the longest hand.
+    // The number of cards in the longest hand.
     int LongestHand() const;
 };
 

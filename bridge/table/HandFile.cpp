@@ -27,7 +27,7 @@ public:
     bool AtEnd();
     // The line of the last number read.
     int GetLine() const { return m_nLine; }
-    // Records a problem found on nLine.
+    // Records the first problem, found on nLine; false.
     bool Fail(int nLine, const CString& strWhat);
     const CString& GetProblem() const { return m_strProblem; }
 
