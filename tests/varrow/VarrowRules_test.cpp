@@ -138,7 +138,7 @@ TEST_F(VarrowRulesTest, EdgeOfTheSecondPayoffCardPicksNothing)
 
     MouseDown(m_pGame, ptEdge);
     RunUntilIdle();
-    EXPECT_FALSE(m_pGame->m_bDragging);
+    EXPECT_FALSE(m_pGame->IsDragging());
     MouseUp(m_pGame, Centre(0));
     RunUntilIdle();
     EXPECT_EQ(2, m_pGame->m_payoff1.GetCount());
@@ -247,12 +247,12 @@ TEST_F(VarrowRulesTest, NewGameWhileCarryingACardDropsTheCard)
     m_pGame->RefreshTable();
     MouseDown(m_pGame, HandCard(0));
     RunUntilIdle();
-    ASSERT_TRUE(m_pGame->m_bDragging);
+    ASSERT_TRUE(m_pGame->IsDragging());
 
     m_pGame->SendMessage(WM_COMMAND, ID_VARROW_NEW_GAME);
     MouseUp(m_pGame, Discard(0));
     RunUntilIdle();
-    EXPECT_FALSE(m_pGame->m_bDragging);
+    EXPECT_FALSE(m_pGame->IsDragging());
     EXPECT_EQ(0, m_pGame->Discard(0, 0).GetCount());
     EXPECT_EQ(108, m_pGame->CountAllCards());
 }
