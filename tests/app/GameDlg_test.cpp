@@ -1,5 +1,7 @@
 #include "cardtable/GameDlg.h"
 
+#include <vector>
+
 #include "cardtable/CardMove.h"
 #include "cardtable/RegSettings.h"
 #include "cardtable/SettingsKeys.h"
@@ -12,6 +14,7 @@
 #include "resources/CardImages.h"
 #include "resources/resource.h"
 #include "tests/app/ShellTestSupport.h"
+#include "tests/support/RandomMouse.h"
 
 namespace {
 
@@ -302,27 +305,15 @@ TEST_F(CGameDlgCarryTest, QuickTapCarriesTheCardUntilTheNextPressPutsItDown)
 
 TEST_F(CGameDlgCarryTest, AnyOrderOfPressesReleasesAndMovesKeepsEveryCardOnce)
 {
-    const CPoint points[] = {Middle(CPoint(20, 20)), Middle(CPoint(200, 20)), CPoint(400, 300)};
+    const std::vector<CPoint> points = {Middle(CPoint(20, 20)), Middle(CPoint(200, 20)),
+                                        CPoint(400, 300)};
     for (const auto timing : {CTwoPileGameDlg::PressTiming::AtOnce,
                               CTwoPileGameDlg::PressTiming::AfterPendingMessages}) {
         CMainDlg dlgMain;
         CTwoPileGameDlg* pGame = OpenTwoPiles(dlgMain);
         ASSERT_NE(nullptr, pGame);
         pGame->SetPressTiming(timing);
-        unsigned nState = 12345;
-        for (int nStep = 0; nStep < 400; nStep++) {
-            nState = nState * 1103515245u + 12345u;
-            const unsigned nPick = nState >> 16;
-            const CPoint point = points[nPick % 3];
-            switch ((nPick / 3) % 4) {
-            case 0: MouseDown(pGame, point); break;
-            case 1: MouseUp(pGame, point); break;
-            case 2: MouseMove(pGame, point); break;
-            default: RunUntilIdle(); ExpectEveryCardOnce(pGame); break;
-            }
-        }
-        RunUntilIdle();
-        ExpectEveryCardOnce(pGame);
+        randommouse::Run(pGame, points, 400, 12345, [pGame] { ExpectEveryCardOnce(pGame); });
     }
 }
 

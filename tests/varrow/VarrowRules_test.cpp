@@ -241,6 +241,24 @@ TEST_F(VarrowRulesTest, StockClickAfterIdleComputerStepsGathersAndDealsAgain)
     EXPECT_EQ(0, m_pGame->m_nIdleSteps);
 }
 
+TEST_F(VarrowRulesTest, PayoffCardCarriedWhenTheWindowClosesGoesBackFaceUp)
+{
+    MouseDown(m_pGame, PayoffTop());
+    RunUntilIdle();
+    ASSERT_TRUE(m_pGame->IsDragging());
+    EXPECT_EQ(PILE_FACE_DOWN, m_pGame->m_payoff1.GetDrawFlags());
+
+    m_pGame->SendMessage(WM_CLOSE);
+    RunUntilIdle();
+    EXPECT_FALSE(m_pGame->IsDragging());
+    ASSERT_EQ(2, m_pGame->m_payoff1.GetCount());
+    EXPECT_EQ(Card(10, SUIT_SPADES), m_pGame->m_payoff1.Top());
+    EXPECT_EQ(PILE_TOP_FACE_UP, m_pGame->m_payoff1.GetDrawFlags());
+    MouseUp(m_pGame, Centre(0));
+    RunUntilIdle();
+    EXPECT_EQ(0, m_pGame->Centre(0).GetCount());
+}
+
 TEST_F(VarrowRulesTest, NewGameWhileCarryingACardDropsTheCard)
 {
     SetCards(m_pGame->m_hand1, {Card(4, 0)});
