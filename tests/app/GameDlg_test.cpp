@@ -229,6 +229,15 @@ protected:
 
     static CPoint Middle(const CPoint& ptPile) { return ptPile + CARD_MIDDLE; }
 
+    // Presses on the source pile's top card and carries it to pt; whether it is carried.
+    static bool CarryFromSource(CTwoPileGameDlg* pGame, CPoint pt)
+    {
+        MouseDown(pGame, Middle(pGame->m_ptSource));
+        MouseMove(pGame, pt);
+        RunUntilIdle();
+        return pGame->IsDragging();
+    }
+
     // Every card is on a pile, or carried, exactly once.
     static void ExpectEveryCardOnce(CTwoPileGameDlg* pGame)
     {
@@ -244,10 +253,7 @@ TEST_F(CGameDlgCarryTest, CardDraggedOntoAPileIsLaidThereAndTheMouseIsFreed)
     CMainDlg dlgMain;
     CTwoPileGameDlg* pGame = OpenTwoPiles(dlgMain);
     ASSERT_NE(nullptr, pGame);
-    MouseDown(pGame, Middle(pGame->m_ptSource));
-    MouseMove(pGame, ptTable);
-    RunUntilIdle();
-    ASSERT_TRUE(pGame->IsDragging());
+    ASSERT_TRUE(CarryFromSource(pGame, ptTable));
     EXPECT_EQ(pGame, CWnd::GetCapture());
     EXPECT_EQ(2, pGame->m_source.GetCount());
     EXPECT_EQ(AceFace(), ClientPixel(pGame, ptTable)) << "the picture follows the mouse";
@@ -338,10 +344,7 @@ TEST_F(CGameDlgCarryTest, CardGoesBackWhenTheWindowLosesTheMouse)
     CTwoPileGameDlg* pGame = OpenTwoPiles(dlgMain);
     ASSERT_NE(nullptr, pGame);
     // A box of another window takes the mouse from the carrying table.
-    MouseDown(pGame, Middle(pGame->m_ptSource));
-    MouseMove(pGame, ptTable);
-    RunUntilIdle();
-    ASSERT_TRUE(pGame->IsDragging());
+    ASSERT_TRUE(CarryFromSource(pGame, ptTable));
     QueueMessageBoxAnswer(IDOK);
     EXPECT_EQ(IDOK, AfxMessageBox("Elsewhere", MB_OKCANCEL));
     EXPECT_FALSE(pGame->IsDragging());
@@ -354,9 +357,7 @@ TEST_F(CGameDlgCarryTest, CardGoesBackWhenTheWindowLosesTheMouse)
     EXPECT_EQ(0, pGame->m_target.GetCount());
 
     // Hiding the window does the same.
-    MouseDown(pGame, Middle(pGame->m_ptSource));
-    RunUntilIdle();
-    ASSERT_TRUE(pGame->IsDragging());
+    ASSERT_TRUE(CarryFromSource(pGame, ptTable));
     pGame->ShowWindow(SW_HIDE);
     EXPECT_FALSE(pGame->IsDragging());
     EXPECT_EQ(2, pGame->m_nCancels);
