@@ -269,21 +269,6 @@ TEST_F(CGameDlgCarryTest, CardDraggedOntoAPileIsLaidThereAndTheMouseIsFreed)
     EXPECT_EQ(0, pGame->m_nReleases);
 }
 
-TEST_F(CGameDlgCarryTest, CardTheGameLaysNowhereGoesBackToItsPlace)
-{
-    CMainDlg dlgMain;
-    CTwoPileGameDlg* pGame = OpenTwoPiles(dlgMain);
-    ASSERT_NE(nullptr, pGame);
-    const CCard bottom = pGame->m_source.m_cards[0];
-    Drag(pGame, Middle(pGame->m_ptSource), ptTable);
-    RunUntilIdle();
-    EXPECT_FALSE(pGame->IsDragging());
-    ASSERT_EQ(CARD_COUNT, pGame->m_source.GetCount());
-    EXPECT_EQ(ACE_OF_HEARTS, pGame->m_source.Top());
-    EXPECT_EQ(bottom, pGame->m_source.m_cards[0]);
-    EXPECT_EQ(AceFace(), ClientPixel(pGame, Middle(pGame->m_ptSource)));
-}
-
 TEST_F(CGameDlgCarryTest, QuickTapCarriesTheCardUntilTheNextPressPutsItDown)
 {
     CMainDlg dlgMain;

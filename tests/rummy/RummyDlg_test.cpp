@@ -335,22 +335,6 @@ TEST_F(CRummyDlgTest, AnyOrderOfPressesReleasesAndMovesKeepsAll52Cards)
     EXPECT_GT(m_pRummy->GetDiscard().GetCount(), 1) << "turns were played";
 }
 
-TEST_F(CRummyDlgTest, EnterPressesTheFocusedButtonAndEscapeLeavesTheWindowOpen)
-{
-    OpenAtPersonsTurn();
-    PressKey(m_pRummy, VK_ESCAPE);
-    RunUntilIdle();
-    EXPECT_TRUE(m_pRummy->IsWindowVisible());
-    EXPECT_TRUE(GetMessageBoxes().empty());
-    // The "Rummy" button holds the focus, so Enter judges the person's hand.
-    PressKey(m_pRummy, VK_RETURN);
-    RunUntilIdle();
-    EXPECT_TRUE(m_pRummy->IsWindowVisible());
-    ASSERT_EQ(1u, GetMessageBoxes().size());
-    EXPECT_EQ("Look again", GetMessageBoxes()[0].strCaption);
-    EXPECT_EQ(m_pRummy, m_pMainDlg->GetGameDlg(0));
-}
-
 // Plays whole deals by mouse and button, the person drawing where the computer would and
 // throwing away what it would, until someone goes out.
 class CRummyGameTest : public CRummyDlgTest {
