@@ -29,6 +29,11 @@ BEGIN_MESSAGE_MAP(CGameDlg, CDialog)
     ON_WM_QUERYDRAGICON()
     ON_WM_SIZE()
     ON_WM_CREATE()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONUP()
+    ON_WM_MOUSEMOVE()
+    ON_MESSAGE(WM_CAPTURECHANGED, &CGameDlg::OnCaptureChanged)
+    ON_MESSAGE(WM_CLOSE, &CGameDlg::OnCloseBox)
 END_MESSAGE_MAP()
 
 CGameDlg::CGameDlg(CMainDlg* pMainDlg, CWnd* pParent)
@@ -319,7 +324,8 @@ void CGameDlg::OnClose()
         GetWindowRect(&rect);
         settings.WriteRect(GetRectValueName(), rect);
     }
-    CDialog::OnClose();
+    // The dialog's default close would reach OnCancel, which a game window ignores.
+    EndDialog(IDCANCEL);
     if (m_pMainDlg != nullptr)
         m_pMainDlg->RemoveGameDlg(this);
 }

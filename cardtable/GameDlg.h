@@ -11,14 +11,24 @@
 // GetGameName (and DrawTable to add text). The base's message map routes create, size,
 // paint, system command and drag-icon to the virtual operations below; a game that wants its
 // window saved and deleted on close routes WM_CLOSE to OnClose in its own map, the others are
-// hidden by the dialog's default close handling.
+// hidden by the close box. Enter and Escape never end a game window (Enter still presses the
+// focused or default button).
+//
+// The base also carries cards with the mouse for every game, so that a card is never lost
+// or doubled whatever order presses, releases and moves arrive in. A game hit-tests its
+// piles in OnTablePress and lifts a card with PickUpCard; the card's picture then follows
+// the mouse until a release (or, when the press was over before the card was lifted, the
+// next press) brings it down: the base lets go of the mouse, erases the picture and calls
+// OnCardDropped, where the game lays the card with PlaceDraggedCard or sends it back with
+// ReturnDraggedCard. A card the game does neither with goes back to its place, and so does
+// one whose window loses the mouse while it is carried (a modal box, the window hidden).
 
+#include "cardtable/CardMove.h"
 #include "platform/base.h"
 #include "platform/gdi.h"
 #include "platform/wnd/CDialog.h"
 #include "platform/wnd/CMenu.h"
 
-class CCardMove;
 class CCardPile;
 class CMainDlg;
 
@@ -86,7 +96,62 @@ public:
     // The most pixels a sliding card moves along each axis per step.
     static constexpr int ANIMATION_STEP = 5;
 
+    // A card is being carried by the mouse.
+    bool IsDragging() const { return m_bDragging; }
+
 protected:
+    // Whether a press first lets the messages already waiting through, as games do whose
+    // click handling pumps before it acts, or acts at once.
+    enum class PressTiming { AtOnce, AfterPendingMessages };
+    // How a carried card shows: its own face, or the card back (a card drawn from a stock).
+    enum class DragFace { Up, Down };
+
+    // While one lives, presses on the table do nothing: a long step that pumps messages (a
+    // computer turn) holds one so that clicks cannot act inside it. The base holds one
+    // around every press it hands on and every drop.
+    class CClickGuard {
+    public:
+        explicit CClickGuard(CGameDlg& dlg) : m_dlg(dlg) { ++m_dlg.m_nClickNesting; }
+        ~CClickGuard() { --m_dlg.m_nClickNesting; }
+        CClickGuard(const CClickGuard&) = delete;
+        CClickGuard& operator=(const CClickGuard&) = delete;
+
+    private:
+        CGameDlg& m_dlg;
+    };
+
+    // Mouse hooks, called by the base's handlers.
+    // A press that puts no carried card down, when no other press or guard is running.
+    virtual void OnTablePress(CPoint point);
+    // A release that brings no card down, when no press or guard is running.
+    virtual void OnTableRelease(CPoint point);
+    // The carried card came down at point; the mouse is free and its picture gone. Lay it
+    // with PlaceDraggedCard or send it back with ReturnDraggedCard; the base returns it
+    // when neither was done, and the base's own handling does nothing else.
+    virtual void OnCardDropped(CPoint point);
+    // The carried card went back to its place without a drop (the window lost the mouse,
+    // or CancelDrag).
+    virtual void OnDragCancelled();
+    // The carried card's picture has moved (a game repaints controls it covered).
+    virtual void OnDraggedCardMoved();
+
+    void SetPressTiming(PressTiming timing) { m_pressTiming = timing; }
+    // Lifts card nIndex of pSource as a move of kind nKind: takes it off the pile, redraws
+    // the pile, shows the picture centred on point and takes the mouse. Nothing while a card
+    // is carried or being dropped, or for an index outside the pile.
+    void PickUpCard(CCardPile* pSource, int nIndex, int nKind, CPoint point,
+                    DragFace face = DragFace::Up);
+    // Inside OnCardDropped: lays the card at nIndex of pTarget (outside the pile: on top)
+    // and redraws that pile. Nothing once the card has been laid or returned.
+    void PlaceDraggedCard(CCardPile* pTarget, int nIndex);
+    // Inside OnCardDropped: puts the card back where it was lifted and redraws that pile.
+    void ReturnDraggedCard();
+    // Sends a carried card back to its place now (before a new deal); nothing when none is.
+    void CancelDrag();
+    // The card carried or just dropped: its kind, source pile and index (and, once laid,
+    // its target).
+    const CCardMove& GetDraggedMove() const { return m_dragMove; }
+
     HICON m_hIcon;
     CMainDlg* m_pMainDlg;
     CMenu m_menu;
@@ -99,6 +164,19 @@ protected:
     CRect m_rectClient;
 
     BOOL OnInitDialog() override;
+    // Enter and Escape reach a dialog as OK and Cancel, which would hide a game window for
+    // good: both do nothing here.
+    void OnOK() override;
+    void OnCancel() override;
+
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    // The mouse went to another window: a carried card goes back to its place.
+    LRESULT OnCaptureChanged(WPARAM wParam, LPARAM lParam);
+    // The close box of a game whose map routes no WM_CLOSE: the window hides and keeps its
+    // object, as a dialog's default close does.
+    LRESULT OnCloseBox(WPARAM wParam, LPARAM lParam);
 
 private:
     // Replaces the back buffer by one of the current client size.
@@ -106,6 +184,27 @@ private:
     void FreeCardBitmaps();
     // The value name of the window's rectangle.
     CString GetRectValueName();
+    // Ends the carry at point: the mouse let go and the picture erased.
+    void EndDrag(CPoint point);
+    // Brings the carried card down at point and lets the game lay it (OnCardDropped).
+    void DropDraggedCard(CPoint point);
+    // The picture the carried card shows.
+    int DragImage() const;
+
+    CPoint m_ptDrag;
+    CCardMove m_dragMove;
+    bool m_bDragging = false;
+    bool m_bDragFaceDown = false;
+    // The press of the carried card was released before the card was lifted, so the next
+    // press, not a release, brings it down.
+    bool m_bDragAwaitsPress = false;
+    // Between a drop and the game laying or returning the card.
+    bool m_bCardInAir = false;
+    // The left button was pressed in this window and not released since.
+    bool m_bButtonDown = false;
+    // Presses being handled and CClickGuards alive.
+    int m_nClickNesting = 0;
+    PressTiming m_pressTiming = PressTiming::AtOnce;
 
     DECLARE_MESSAGE_MAP()
 };

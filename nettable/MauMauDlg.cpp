@@ -4,9 +4,7 @@
 #include "cardtable/CardPainter.h"
 #include "nettable/CardClient.h"
 #include "nettable/MauMauListener.h"
-#include "platform/wnd/CClientDC.h"
 #include "platform/wnd/CMenu.h"
-#include "resources/CardImages.h"
 #include "resources/NetworkMenu.h"
 #include "resources/VarrowResources.h"
 #include "resources/resource.h"
@@ -41,14 +39,9 @@ constexpr int LABEL_HEIGHT = 20;
 constexpr int LABEL_GAP = 4;
 constexpr int EAST_LABEL_GAP = 60;
 
-const CSize HALF_CARD(CARD_WIDTH / 2, CARD_HEIGHT / 2);
-
 } // namespace
 
 BEGIN_MESSAGE_MAP(CMauMauDlg, CGameDlg)
-    ON_WM_LBUTTONDOWN()
-    ON_WM_LBUTTONUP()
-    ON_WM_MOUSEMOVE()
 END_MESSAGE_MAP()
 
 CMauMauDlg::CMauMauDlg(CMainDlg* pMainDlg, CWnd* pParent)
@@ -56,6 +49,8 @@ CMauMauDlg::CMauMauDlg(CMainDlg* pMainDlg, CWnd* pParent)
       m_nServerPort(CARD_SERVER_PORT), m_pListener(std::make_unique<CMauMauListener>(this)),
       m_pClient(std::make_unique<CCardClient>(m_pListener.get()))
 {
+    // The click lets waiting messages through before it looks for a card.
+    SetPressTiming(PressTiming::AfterPendingMessages);
     m_nIDTemplate = IDD_VARROW;
     m_hands.Add(&m_north);
     m_hands.Add(&m_east);
@@ -72,7 +67,6 @@ CMauMauDlg::~CMauMauDlg()
 BOOL CMauMauDlg::OnInitDialog()
 {
     CGameDlg::OnInitDialog();
-    m_bDragging = false;
 
     CMenu* pOldMenu = GetMenu();
     m_menu.LoadMenu(IDR_NETWORK_MENU);
@@ -195,60 +189,14 @@ void CMauMauDlg::DrawCards(CDC* pDC)
     m_hands.Paint(painter);
 }
 
-void CMauMauDlg::OnLButtonDown(UINT, CPoint point)
+void CMauMauDlg::OnTablePress(CPoint point)
 {
-    SetCapture();
-    Default();
-    PumpMessages();
     StartDrag(point);
 }
 
 void CMauMauDlg::StartDrag(CPoint point)
 {
-    // A second press that the pumped messages let through must not lift another card over
-    // the one already lifted, which would then be lost.
-    if (m_bDragging)
-        return;
     int nIndex = -1;
-    if (!m_west.HitTest(point, &nIndex))
-        return;
-    m_ptDrag = point - HALF_CARD;
-    m_bDragging = true;
-    m_drag = CCardMove(m_west.m_cards[nIndex], MOVE_FROM_HAND, nIndex, -1, &m_west, nullptr);
-    m_drag.TakeFromSource();
-    DrawPile(m_west);
-    CClientDC dc(this);
-    DrawCard(&dc, m_ptDrag, m_drag.GetCard().GetImageIndex());
-}
-
-void CMauMauDlg::OnMouseMove(UINT, CPoint point)
-{
-    Default();
-    if (!m_bDragging)
-        return;
-    const CPoint ptNew = point - HALF_CARD;
-    CClientDC dc(this);
-    DrawCardMoving(&dc, m_ptDrag, ptNew, m_drag.GetCard().GetImageIndex());
-    m_ptDrag = ptNew;
-}
-
-void CMauMauDlg::OnLButtonUp(UINT, CPoint point)
-{
-    Default();
-    if (m_bDragging)
-        EndDrag(point);
-    ReleaseCapture();
-}
-
-void CMauMauDlg::EndDrag(CPoint point)
-{
-    const CPoint ptEnd = point - HALF_CARD;
-    {
-        CClientDC dc(this);
-        DrawCardMoving(&dc, m_ptDrag, ptEnd, -1);
-    }
-    m_ptDrag = ptEnd;
-    m_bDragging = false;
-    m_drag.ReturnToSource();
-    DrawPile(*m_drag.GetSourcePile());
+    if (m_west.HitTest(point, &nIndex))
+        PickUpCard(&m_west, nIndex, MOVE_FROM_HAND, point);
 }

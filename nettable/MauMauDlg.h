@@ -6,7 +6,7 @@
 // commands of a new game, each as its own send: "newgame\n", "newhand\n", "shuffle\n",
 // "deal\n", "startplay\n". Text from the server is accepted and not acted on, so the hands
 // stay as they are (empty, unless someone fills them); a card of the West hand can be
-// dragged about and always returns to its place.
+// dragged about (with the base's carry) and always returns to its place.
 //
 // The card server is CARD_SERVER_HOST ("localhost": run the server on this machine, or point
 // the name at it) on port CARD_SERVER_PORT (4000); SetCardServer names another.
@@ -18,7 +18,6 @@
 
 #include <memory>
 
-#include "cardtable/CardMove.h"
 #include "cardtable/CardPile.h"
 #include "cardtable/GameDlg.h"
 #include "cardtable/PileGroup.h"
@@ -68,7 +67,6 @@ public:
     // The server "Connect" connects to (strHost a name or dotted address).
     void SetCardServer(const CString& strHost, UINT nPort);
     bool IsConnected() const { return m_bConnected; }
-    bool IsDragging() const { return m_bDragging; }
     // The hand of nSeat (SEAT_NORTH .. SEAT_WEST).
     CCardPile& GetHand(int nSeat) { return *m_hands.GetAt(nSeat); }
     // Where the name of nSeat is written.
@@ -76,15 +74,12 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
-    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
-    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    // A press lifts the West card under it; wherever it is dropped, the base puts it back.
+    void OnTablePress(CPoint point) override;
 
     // Lifts the West card under point; nothing when no card lies there or one is lifted
     // already.
     void StartDrag(CPoint point);
-    // Lets the lifted card vanish at point and puts it back where it came from.
-    void EndDrag(CPoint point);
 
     CPoint m_ptNorth;
     CPoint m_ptSouth;
@@ -101,10 +96,6 @@ protected:
     CCardPile m_west;
     // The four hands in seat order; not owned (they are the members above).
     CPileGroup m_hands;
-    // The top-left corner of the lifted card's picture.
-    CPoint m_ptDrag;
-    bool m_bDragging = false;
-    CCardMove m_drag;
     // The connection has reported itself usable and not closed since.
     bool m_bConnected = false;
     CString m_strServerHost;

@@ -1,7 +1,6 @@
 #include "rummy/RummyDlg.h"
 
 #include "cardtable/CardPainter.h"
-#include "platform/wnd/CClientDC.h"
 #include "resources/CardImages.h"
 #include "resources/resource.h"
 #include "rummy/RummyRules.h"
@@ -21,7 +20,7 @@ constexpr int MELD_SLOTS = 4;
 constexpr int WIDTH_EIGHTHS = 8;
 // The stock and the discard pile stand at 7/8 of the width, above and below the middle.
 constexpr int PILE_COLUMN_EIGHTHS = 7;
-const CSize HALF_CARD(CARD_WIDTH / 2, CARD_HEIGHT / 2);
+constexpr int HALF_CARD_WIDTH = CARD_WIDTH / 2;
 
 constexpr const char* RUMMY_CAPTION = "Rummy";
 // Cards each player is dealt.
@@ -55,9 +54,6 @@ const OutcomeText& TextOf(RummyOutcome outcome)
 // System command, paint, drag icon, size and create reach CGameDlg's operations through its
 // map; close is left to the dialog's default, which hides the window.
 BEGIN_MESSAGE_MAP(CRummyDlg, CGameDlg)
-    ON_WM_LBUTTONDOWN()
-    ON_WM_LBUTTONUP()
-    ON_WM_MOUSEMOVE()
     ON_BN_CLICKED(IDC_PLAY, &CRummyDlg::OnRummy)
 END_MESSAGE_MAP()
 
@@ -66,13 +62,14 @@ CRummyDlg::CRummyDlg(CMainDlg* pMainDlg, CWnd* pParent) : CGameDlg(pMainDlg, pPa
     m_nIDTemplate = IDD_RUMMY;
     m_handGroup.Add(&m_computerHand);
     m_handGroup.Add(&m_playerHand);
+    // A click lets waiting messages through first, so a second click cannot act inside it.
+    SetPressTiming(PressTiming::AfterPendingMessages);
 }
 
 BOOL CRummyDlg::OnInitDialog()
 {
     CGameDlg::OnInitDialog();
     m_nCurrent = PLAYER_COMPUTER;
-    m_bDragging = false;
     m_nPlayers = PLAYER_COUNT;
     m_nPhase = PHASE_MUST_DRAW;
 
@@ -124,7 +121,7 @@ void CRummyDlg::DrawCards(CDC* pDC)
 
 void CRummyDlg::Layout(int cx, int cy)
 {
-    const int xHand = cx / 2 - HALF_CARD.cx - HAND_CENTRE_STEPS * HAND_STEP.cx;
+    const int xHand = cx / 2 - HALF_CARD_WIDTH - HAND_CENTRE_STEPS * HAND_STEP.cx;
     m_ptComputerHand = CPoint(xHand, TABLE_MARGIN);
     m_ptPlayerHand = CPoint(xHand, cy - CARD_HEIGHT - TABLE_MARGIN);
     m_computerHand.SetLayout(m_ptComputerHand, HAND_STEP, HAND_SLOTS, PILE_FACE_DOWN);
@@ -133,14 +130,14 @@ void CRummyDlg::Layout(int cx, int cy)
     const int yComputerMelds = m_ptComputerHand.y + CARD_HEIGHT + TABLE_MARGIN;
     const int yPersonMelds = m_ptPlayerHand.y - CARD_HEIGHT - TABLE_MARGIN;
     for (int i = 0; i < MELDS_PER_PLAYER; i++) {
-        const int x = (2 * i + 1) * cx / WIDTH_EIGHTHS - HALF_CARD.cx - HAND_STEP.cx;
+        const int x = (2 * i + 1) * cx / WIDTH_EIGHTHS - HALF_CARD_WIDTH - HAND_STEP.cx;
         m_ptMelds[i] = CPoint(x, yComputerMelds);
         m_ptMelds[i + MELDS_PER_PLAYER] = CPoint(x, yPersonMelds);
     }
     for (int i = 0; i < MELD_COUNT; i++)
         m_melds[i].SetLayout(m_ptMelds[i], g_sizeHorzSpread, MELD_SLOTS, PILE_SHOW_SLOTS);
 
-    const int xPiles = PILE_COLUMN_EIGHTHS * cx / WIDTH_EIGHTHS - HALF_CARD.cx;
+    const int xPiles = PILE_COLUMN_EIGHTHS * cx / WIDTH_EIGHTHS - HALF_CARD_WIDTH;
     m_ptStock = CPoint(xPiles, cy / 2 - CARD_HEIGHT - g_sizeVertSpread.cy);
     m_ptDiscard = CPoint(xPiles, cy / 2 + g_sizeVertSpread.cy);
     m_stock.SetLayout(m_ptStock, g_sizeHorzSpread, 1, PILE_FACE_DOWN | PILE_SHOW_EMPTY);
@@ -151,11 +148,8 @@ void CRummyDlg::NewGame()
 {
     m_nCurrent = PLAYER_COMPUTER;
     m_nPhase = PHASE_MUST_DRAW;
-    // A card still held by the mouse belonged to the old deal, which is gone.
-    if (m_bDragging) {
-        m_bDragging = false;
-        ReleaseCapture();
-    }
+    // A card still held by the mouse belongs to the old deal.
+    CancelDrag();
 
     m_handGroup.ClearAll();
     m_discard.Clear();
@@ -172,31 +166,8 @@ void CRummyDlg::NewGame()
     PumpMessages();
 }
 
-int CRummyDlg::Deadwood()
+void CRummyDlg::OnTablePress(CPoint point)
 {
-    return CRummyRules::Deadwood(GetHand(m_nCurrent));
-}
-
-void CRummyDlg::OnLButtonDown(UINT, CPoint point)
-{
-    // Pumping lets earlier input and paints through; a click that arrives meanwhile finds
-    // this one running and is ignored.
-    m_bButtonDown = true;
-    m_nClickNesting++;
-    PumpMessages();
-    if (m_nClickNesting == 1)
-        HandleClick(point);
-    m_nClickNesting--;
-}
-
-void CRummyDlg::HandleClick(CPoint point)
-{
-    // A card picked up after its press was already released rides with the mouse until
-    // this press puts it down.
-    if (m_bDragging) {
-        DropCard(point);
-        return;
-    }
     if (GetHand(m_nCurrent).GetCount() == 0)
         NewGame();
     if (m_bHuman[m_nCurrent])
@@ -210,81 +181,29 @@ void CRummyDlg::PickCard(CPoint point)
     CCardPile& hand = GetHand(m_nCurrent);
     int nIndex = -1;
     if (m_nPhase == PHASE_MUST_DRAW && m_stock.HitTest(point, &nIndex))
-        StartDrag(MOVE_FROM_PAYOFF, &m_stock, nIndex, point);
+        PickUpCard(&m_stock, nIndex, MOVE_FROM_PAYOFF, point, DragFace::Down);
     else if (m_nPhase == PHASE_MUST_DRAW && m_discard.HitTest(point, &nIndex))
-        StartDrag(MOVE_FROM_DISCARD, &m_discard, nIndex, point);
+        PickUpCard(&m_discard, nIndex, MOVE_FROM_DISCARD, point);
     else if (hand.HitTest(point, &nIndex))
-        StartDrag(MOVE_FROM_HAND, &hand, nIndex, point);
+        PickUpCard(&hand, nIndex, MOVE_FROM_HAND, point);
 }
 
-void CRummyDlg::StartDrag(int nKind, CCardPile* pSource, int nIndex, CPoint point)
+void CRummyDlg::OnCardDropped(CPoint point)
 {
-    SetCapture();
-    m_dragPos = point - HALF_CARD;
-    m_bDragging = true;
-    // The pump in OnLButtonDown may have handled this press's release already; the drag
-    // then waits for the next press instead of a release that will not come.
-    m_bDragAwaitsPress = !m_bButtonDown;
-    m_dragMove = CCardMove(pSource->m_cards[nIndex], nKind, nIndex, -1, pSource, nullptr);
-    m_dragMove.TakeFromSource();
-    DrawPile(*pSource);
-    m_bDragFaceDown = nKind == MOVE_FROM_PAYOFF;
-    CClientDC dc(this);
-    DrawCard(&dc, m_dragPos, DragImage());
-}
-
-int CRummyDlg::DragImage() const
-{
-    return m_bDragFaceDown ? static_cast<int>(IMG_BACK) : m_dragMove.GetCard().GetImageIndex();
-}
-
-void CRummyDlg::OnMouseMove(UINT nFlags, CPoint point)
-{
-    CGameDlg::OnMouseMove(nFlags, point);
-    if (!m_bDragging)
-        return;
-    const CPoint ptNew = point - HALF_CARD;
-    CClientDC dc(this);
-    DrawCardMoving(&dc, m_dragPos, ptNew, DragImage());
-    m_dragPos = ptNew;
-}
-
-void CRummyDlg::OnLButtonUp(UINT nFlags, CPoint point)
-{
-    CGameDlg::OnLButtonUp(nFlags, point);
-    m_bButtonDown = false;
-    if (m_bDragging && !m_bDragAwaitsPress)
-        DropCard(point);
-}
-
-void CRummyDlg::DropCard(CPoint point)
-{
-    ReleaseCapture();
-    m_bDragging = false;
-    const CPoint ptRelease = point - HALF_CARD;
-    {
-        CClientDC dc(this);
-        DrawCardMoving(&dc, m_dragPos, ptRelease, -1);
-    }
-    m_dragPos = ptRelease;
-
+    // The deadwood is counted with the card back in its place: in the hand when it came from
+    // there, else the hand without it.
     int nDeadwood = 0;
     if (m_nPhase != PHASE_LAYING_DOWN) {
-        m_dragMove.ReturnToSource();
-        nDeadwood = Deadwood();
-        m_dragMove.TakeFromSource();
+        CCardPile hand = GetHand(m_nCurrent);
+        if (GetDraggedMove().GetSourcePile() == &GetHand(m_nCurrent))
+            hand.AddCard(GetDraggedMove().GetCard());
+        nDeadwood = CRummyRules::Deadwood(hand);
     }
 
     const DropPlace place = FindDropPlace(point, nDeadwood);
-    if (place.pPile == nullptr) {
-        m_dragMove.ReturnToSource();
-        DrawPile(*m_dragMove.GetSourcePile());
+    if (place.pPile == nullptr)
         return;
-    }
-    m_dragMove.SetTargetPile(place.pPile);
-    m_dragMove.SetTargetIndex(place.nIndex);
-    m_dragMove.PutOnTarget();
-    DrawPile(*place.pPile);
+    PlaceDraggedCard(place.pPile, place.nIndex);
     const bool bTurnPasses = place.pPile == &m_discard && m_nPhase == PHASE_HAS_DRAWN;
     m_nPhase = place.nPhase;
     if (bTurnPasses)
@@ -301,7 +220,7 @@ CRummyDlg::DropPlace CRummyDlg::FindDropPlace(CPoint point, int nDeadwood)
     int nIndex = -1;
     if (hand.HitTest(point, &nIndex)) {
         // A card drawn from the stock or the discard pile completes the draw.
-        const int nPhase = m_dragMove.GetKind() == MOVE_FROM_HAND ? m_nPhase : PHASE_HAS_DRAWN;
+        const int nPhase = GetDraggedMove().GetKind() == MOVE_FROM_HAND ? m_nPhase : PHASE_HAS_DRAWN;
         return DropPlace{&hand, nIndex + 1, nPhase};
     }
     if (nDeadwood < CRummyRules::RUMMY_DEADWOOD_LIMIT) {

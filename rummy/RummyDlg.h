@@ -9,7 +9,6 @@
 // The launcher opens it modeless from template IDD_RUMMY. Its map routes no close message:
 // closing hides the window, which keeps its launcher slot and never saves its rectangle.
 
-#include "cardtable/CardMove.h"
 #include "cardtable/CardPile.h"
 #include "cardtable/GameDlg.h"
 #include "cardtable/PileGroup.h"
@@ -61,28 +60,20 @@ public:
     CCardPile& GetMeld(int nMeld) { return m_melds[nMeld]; }
     int GetCurrentPlayer() const { return m_nCurrent; }
     int GetPhase() const { return m_nPhase; }
-    bool IsDragging() const { return m_bDragging; }
 
 protected:
     BOOL OnInitDialog() override;
-    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
-    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
-    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    // A click: a new deal first when the hand to move is empty, then the person picks up a
+    // card or the computer plays its turn.
+    void OnTablePress(CPoint point) override;
+    // Lays the dropped card where the phase lets it go, or leaves it to go back.
+    void OnCardDropped(CPoint point) override;
     // The "Rummy" button: the person goes out, or is told to look again.
     afx_msg void OnRummy();
 
 private:
-    // What one click does once no other click is being handled.
-    void HandleClick(CPoint point);
-    // The deadwood of the hand of the player to move.
-    int Deadwood();
-    // Starts dragging the card under point that the phase lets the person take.
+    // Picks up the card under point that the phase lets the person take.
     void PickCard(CPoint point);
-    void StartDrag(int nKind, CCardPile* pSource, int nIndex, CPoint point);
-    // The picture the dragged card shows.
-    int DragImage() const;
-    // Puts the dragged card where point lets it go, or back where it came from.
-    void DropCard(CPoint point);
     // Where a card dropped at point goes: the pile (nullptr: back where it came from), the
     // index there (-1: on top) and the person's phase afterwards.
     struct DropPlace {
@@ -118,19 +109,6 @@ private:
     int m_nCurrent = PLAYER_COMPUTER;
     bool m_bHuman[PLAYER_COUNT] = {false, true};
     int m_nPhase = PHASE_MUST_DRAW;
-
-    // The dragged card's picture is at m_dragPos; m_dragMove holds the card, its kind and
-    // where it came from, and at the drop where it goes.
-    CPoint m_dragPos;
-    bool m_bDragging = false;
-    bool m_bDragFaceDown = false;
-    CCardMove m_dragMove;
-    // The left button is down: pressed in this window and not yet released.
-    bool m_bButtonDown = false;
-    // The drag started after its press was released, so the next press ends it.
-    bool m_bDragAwaitsPress = false;
-    // How many calls of OnLButtonDown are running; only the outermost one acts.
-    int m_nClickNesting = 0;
 
     DECLARE_MESSAGE_MAP()
 };

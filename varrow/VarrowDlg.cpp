@@ -5,7 +5,6 @@
 
 #include "cardtable/CardGlobals.h"
 #include "cardtable/CardPainter.h"
-#include "platform/wnd/CClientDC.h"
 #include "platform/wnd/CMenu.h"
 #include "resources/CardImages.h"
 #include "resources/VarrowResources.h"
@@ -52,18 +51,6 @@ const char GAME_NAME[] = "Varrow";
 const UINT PLAYER_ITEMS[CVarrowDlg::PLAYER_COUNT] = {ID_VARROW_PLAYER1_HUMAN,
                                                      ID_VARROW_PLAYER2_HUMAN};
 
-// Raises a counter for as long as it lives.
-class CNestingGuard {
-public:
-    explicit CNestingGuard(int& nCounter) : m_nCounter(nCounter) { ++m_nCounter; }
-    ~CNestingGuard() { --m_nCounter; }
-    CNestingGuard(const CNestingGuard&) = delete;
-    CNestingGuard& operator=(const CNestingGuard&) = delete;
-
-private:
-    int& m_nCounter;
-};
-
 // The best score a computer step starts from: a sequence must beat it to be played, which
 // a lone wild card from the hand (-20) never does.
 constexpr int INITIAL_BEST_SCORE = -10;
@@ -86,9 +73,6 @@ bool IsWild(const CCard& card)
 } // namespace
 
 BEGIN_MESSAGE_MAP(CVarrowDlg, CGameDlg)
-    ON_WM_LBUTTONDOWN()
-    ON_WM_LBUTTONUP()
-    ON_WM_MOUSEMOVE()
 END_MESSAGE_MAP()
 
 CVarrowDlg::CVarrowDlg(CMainDlg* pMainDlg, CWnd* pParent)
@@ -108,6 +92,8 @@ CVarrowDlg::CVarrowDlg(CMainDlg* pMainDlg, CWnd* pParent)
     }
     for (int i = 0; i < CENTRE_PILE_COUNT; i++)
         m_centre.Add(new CCardPile(CENTRE_RULES, CENTRE_FIRST_ORDER, CENTRE_LAST_ORDER));
+    // A click lets waiting messages through first, so a second click cannot act inside it.
+    SetPressTiming(PressTiming::AfterPendingMessages);
 }
 
 CVarrowDlg::~CVarrowDlg()
@@ -141,10 +127,7 @@ BOOL CVarrowDlg::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
         if (nID == ID_VARROW_NEW_GAME) {
             // A card carried over the menu would otherwise come down in the new deal as a
             // card too many.
-            if (m_bDragging) {
-                m_bDragging = false;
-                ReleaseCapture();
-            }
+            CancelDrag();
             NewGame();
             RedrawBackBuffer();
             Invalidate(FALSE);
@@ -240,82 +223,56 @@ void CVarrowDlg::DrawCards(CDC* pDC)
         m_centre.GetAt(i)->Paint(painter);
 }
 
-void CVarrowDlg::OnLButtonDown(UINT, CPoint point)
+void CVarrowDlg::OnTablePress(CPoint point)
 {
-    CNestingGuard guard(m_nNesting);
-    PumpMessages();
-    if (m_nNesting != 1)
-        return;
     if (m_bHuman[m_nPlayer] && !m_bTurnOver)
         PickCard(point, Hand(m_nPlayer), Payoff(m_nPlayer), Discards(m_nPlayer));
     if (m_stock.HitTest(point))
         EndTurnAtStock();
 }
 
-void CVarrowDlg::OnMouseMove(UINT, CPoint point)
+void CVarrowDlg::OnCardDropped(CPoint point)
 {
-    Default();
-    if (!m_bDragging)
-        return;
-    const CPoint ptNew = point - CSize(CARD_WIDTH / 2, CARD_HEIGHT / 2);
-    CClientDC dc(this);
-    DrawCardMoving(&dc, m_ptDrag, ptNew, m_dragMove.GetCard().GetImageIndex());
-    m_ptDrag = ptNew;
+    DropCard(point, Hand(m_nPlayer), Payoff(m_nPlayer), Discards(m_nPlayer));
 }
 
-void CVarrowDlg::OnLButtonUp(UINT, CPoint point)
+void CVarrowDlg::OnDragCancelled()
 {
-    if (m_bDragging)
-        DropCard(point, Hand(m_nPlayer), Payoff(m_nPlayer), Discards(m_nPlayer));
+    ShowPayoffTop(Payoff(m_nPlayer));
+}
+
+void CVarrowDlg::ShowPayoffTop(CCardPile& payoff)
+{
+    if (GetDraggedMove().GetKind() != MOVE_FROM_PAYOFF)
+        return;
+    payoff.SetDrawFlags(PILE_TOP_FACE_UP);
+    DrawPile(payoff);
 }
 
 void CVarrowDlg::PickCard(CPoint point, CCardPile& hand, CCardPile& payoff, CPileGroup& discards)
 {
     int nIndex = -1;
-    int nKind = -1;
-    CCardPile* pSource = nullptr;
     if (hand.HitTest(point, &nIndex)) {
-        nKind = MOVE_FROM_HAND;
-        pSource = &hand;
+        PickUpCard(&hand, nIndex, MOVE_FROM_HAND, point);
     } else if (payoff.HitTest(point, &nIndex) && nIndex == payoff.GetCount() - 1) {
-        nKind = MOVE_FROM_PAYOFF;
-        pSource = &payoff;
         // The card beneath stays hidden while the top one is carried.
         payoff.SetDrawFlags(PILE_FACE_DOWN);
+        PickUpCard(&payoff, nIndex, MOVE_FROM_PAYOFF, point);
     } else {
         for (CCardPile* pPile : discards.m_piles) {
             if (pPile->HitTest(point, &nIndex) && nIndex == pPile->GetCount() - 1) {
-                nKind = MOVE_FROM_DISCARD;
-                pSource = pPile;
+                PickUpCard(pPile, nIndex, MOVE_FROM_DISCARD, point);
                 break;
             }
         }
     }
-    if (pSource == nullptr)
-        return;
-
-    SetCapture();
-    m_ptDrag = point - CSize(CARD_WIDTH / 2, CARD_HEIGHT / 2);
-    m_bDragging = true;
-    m_dragMove = CCardMove(pSource->m_cards[nIndex], nKind, nIndex, -1, pSource, nullptr);
-    m_dragMove.TakeFromSource();
-    DrawPile(*pSource);
-    CClientDC dc(this);
-    DrawCard(&dc, m_ptDrag, m_dragMove.GetCard().GetImageIndex());
 }
 
 void CVarrowDlg::DropCard(CPoint point, CCardPile& hand, CCardPile& payoff, CPileGroup& discards)
 {
-    ReleaseCapture();
-    {
-        const CPoint ptNew = point - CSize(CARD_WIDTH / 2, CARD_HEIGHT / 2);
-        CClientDC dc(this);
-        DrawCardMoving(&dc, m_ptDrag, ptNew, -1);
-        m_ptDrag = ptNew;
-    }
-
     // The centre piles in play take any card that fits; only a hand card may be discarded.
-    const CCard card = m_dragMove.GetCard();
+    const CCardMove& move = GetDraggedMove();
+    const CCard card = move.GetCard();
     CCardPile* pTarget = nullptr;
     for (int i = 0; i < m_nCentreVisible && pTarget == nullptr; i++) {
         CCardPile* pPile = m_centre.GetAt(i);
@@ -323,7 +280,7 @@ void CVarrowDlg::DropCard(CPoint point, CCardPile& hand, CCardPile& payoff, CPil
             pTarget = pPile;
     }
     bool bDiscarded = false;
-    if (pTarget == nullptr && m_dragMove.GetKind() == MOVE_FROM_HAND) {
+    if (pTarget == nullptr && move.GetKind() == MOVE_FROM_HAND) {
         for (CCardPile* pPile : discards.m_piles) {
             if (pPile->HitTest(point) && pPile->CanPlace(card)) {
                 pTarget = pPile;
@@ -332,25 +289,16 @@ void CVarrowDlg::DropCard(CPoint point, CCardPile& hand, CCardPile& payoff, CPil
             }
         }
     }
-    m_bDragging = false;
-    if (pTarget != nullptr) {
-        m_dragMove.SetTargetPile(pTarget);
-        m_dragMove.SetTargetIndex(pTarget->GetCount());
-        m_dragMove.PutOnTarget();
-        DrawPile(*pTarget);
-    }
-    if (m_dragMove.GetKind() == MOVE_FROM_PAYOFF) {
-        payoff.SetDrawFlags(PILE_TOP_FACE_UP);
-        DrawPile(payoff);
-    }
-    if (pTarget == nullptr) {
-        m_dragMove.ReturnToSource();
-        DrawPile(*m_dragMove.GetSourcePile());
+    if (pTarget != nullptr)
+        PlaceDraggedCard(pTarget, pTarget->GetCount());
+    else
+        ReturnDraggedCard();
+    ShowPayoffTop(payoff);
+    if (pTarget == nullptr)
         return;
-    }
 
     m_nIdleSteps = 0;
-    if (payoff.GetCount() == 1 && m_dragMove.GetKind() == MOVE_FROM_PAYOFF) {
+    if (payoff.GetCount() == 1 && move.GetKind() == MOVE_FROM_PAYOFF) {
         RedrawBackBuffer();
         Invalidate(FALSE);
     }
@@ -652,7 +600,7 @@ void CVarrowDlg::NextTurn()
 {
     // Clicks that arrive between the steps must wait for the turn to end, also when a
     // discard, not a click, handed the turn over.
-    CNestingGuard guard(m_nNesting);
+    CClickGuard guard(*this);
     while (ComputerStep())
         PumpMessages();
 

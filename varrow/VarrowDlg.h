@@ -18,7 +18,6 @@
 
 #include <cstdint>
 
-#include "cardtable/CardMove.h"
 #include "cardtable/CardPile.h"
 #include "cardtable/GameDlg.h"
 #include "cardtable/MoveList.h"
@@ -58,9 +57,12 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
-    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
-    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    // The person picks up a card of the player to move; a press on the stock ends the turn.
+    void OnTablePress(CPoint point) override;
+    // DropCard with the piles of the player to move.
+    void OnCardDropped(CPoint point) override;
+    // A pay-off card that went back shows its pile's top again.
+    void OnDragCancelled() override;
 
     // The piles of player nPlayer (0 left, 1 right).
     CCardPile& Hand(int nPlayer) { return nPlayer == 0 ? m_hand1 : m_hand2; }
@@ -70,9 +72,11 @@ protected:
 
     // Picks up the card under point: a hand card, the pay-off top or a discard top.
     void PickCard(CPoint point, CCardPile& hand, CCardPile& payoff, CPileGroup& discards);
-    // Lays the carried card on the centre pile (or, from the hand, the discard pile) under
+    // Lays the dropped card on the centre pile (or, from the hand, the discard pile) under
     // point when it fits, else returns it; then the win check and the turn's hand-over.
     void DropCard(CPoint point, CCardPile& hand, CCardPile& payoff, CPileGroup& discards);
+    // After a pay-off card was carried: the pile shows its top face up again.
+    void ShowPayoffTop(CCardPile& payoff);
     // A click on the stock: the player to move ends the turn and the other one moves.
     void EndTurnAtStock();
     // Every centre, discard and hand card back into the stock, shuffled, five to each hand.
@@ -143,12 +147,6 @@ protected:
     bool m_bHuman[PLAYER_COUNT] = {true, false};
     // Two people play and the one to move has discarded: the stock hands the turn on.
     bool m_bTurnOver = false;
-    CPoint m_ptDrag;
-    bool m_bDragging = false;
-    CCardMove m_dragMove;
-    // Button-down handlers and computer turns running; a click that arrives while one runs
-    // does nothing.
-    int m_nNesting = 0;
 
 private:
     // The check mark of a player switch on the menu.

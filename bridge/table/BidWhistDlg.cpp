@@ -23,8 +23,6 @@ constexpr DWORD SPEECH_PAUSE_BASE[SEAT_COUNT] = {400, 0, 250, 250};
 } // namespace
 
 BEGIN_MESSAGE_MAP(CBidWhistDlg, CDummyDlg)
-    ON_WM_LBUTTONDOWN()
-    ON_WM_LBUTTONUP()
     ON_COMMAND(ID_OPTIONS_CONVENTIONS, &CBidWhistDlg::OnConventions)
 END_MESSAGE_MAP()
 
@@ -233,16 +231,16 @@ void CBidWhistDlg::OnReplayHand()
     LowerTrumpsAfterLoad();
 }
 
-void CBidWhistDlg::OnLButtonDown(UINT nFlags, CPoint point)
+void CBidWhistDlg::OnTablePress(CPoint point)
 {
     if (m_nState != STATE_BIDDING)
-        CDummyDlg::OnLButtonDown(nFlags, point);
+        CDummyDlg::OnTablePress(point);
 }
 
-void CBidWhistDlg::OnLButtonUp(UINT nFlags, CPoint point)
+void CBidWhistDlg::OnTableRelease(CPoint point)
 {
     if (m_nState != STATE_BIDDING)
-        CDummyDlg::OnLButtonUp(nFlags, point);
+        CDummyDlg::OnTableRelease(point);
 }
 
 void CBidWhistDlg::OnConventions()

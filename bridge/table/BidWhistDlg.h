@@ -85,8 +85,8 @@ protected:
     bool CheckEditedDeal();
 
     // Clicks reach the table's handlers except while the auction runs.
-    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
-    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    void OnTablePress(CPoint point) override;
+    void OnTableRelease(CPoint point) override;
     // The Conventions command: the conventions box.
     afx_msg void OnConventions();
 

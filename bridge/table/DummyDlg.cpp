@@ -17,10 +17,8 @@ constexpr int FACE_DOWN_VISIBLE = 1;
 
 } // namespace
 
+// The mouse reaches the table through the base's carry (OnTablePress, OnCardDropped, ...).
 BEGIN_MESSAGE_MAP(CDummyDlg, CGameDlg)
-    ON_WM_LBUTTONDOWN()
-    ON_WM_LBUTTONUP()
-    ON_WM_MOUSEMOVE()
     ON_BN_CLICKED(IDC_PLAY, &CDummyDlg::OnPlay)
     ON_WM_SYSCOMMAND()
     ON_WM_PAINT()

@@ -155,9 +155,15 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
-    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
-    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
-    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    // Mouse play (the base carries the card): a press picks a card of the seat to play, or
+    // before play any seat's card to set up the deal; after the last trick it deals anew.
+    void OnTablePress(CPoint point) override;
+    // A release with no card: the computer seats play on.
+    void OnTableRelease(CPoint point) override;
+    // A dragged card comes down on the trick or, before play, on a suit pile; then the
+    // computer seats play on.
+    void OnCardDropped(CPoint point) override;
+    void OnDraggedCardMoved() override;
 
     // The deal.
     // A shuffled deal in the four hands, sorted and displayed, autosaved when on.
@@ -224,14 +230,14 @@ protected:
     void RecordStatistics();
 
     // Mouse play.
+    // Picks up the card under point, or plays it at once with single-click play.
     void PickCard(CPoint point);
+    // Lays the dropped card where point and the rules allow.
     void DropCard(CPoint point);
     // Whether card may go to the trick: follows suit, or the seat cannot.
     bool FollowsSuit(const CCard& card) const;
-    // Single-click play of the picked card, when it follows suit.
-    void PlayPickedCard();
-    // Takes the mouse while a card is dragged.
-    void CaptureWhileDragging();
+    // Single-click play of card nIndex of pPile, when it follows suit.
+    void PlayClickedCard(CCardPile* pPile, int nIndex);
     // Whether the manual mode of dummy's side lets the person set up the deal by hand.
     bool CanEditDeal() const;
 
@@ -342,9 +348,6 @@ protected:
     bool m_bDealEdited = false;
     bool m_bBusy;
     CString m_strNames[SEAT_COUNT];
-    CPoint m_ptDrag;
-    bool m_bDragging = false;
-    CCardMove m_dragMove;
     // Owned; null once the window has closed itself.
     CExplainWhistDlg* m_pExplain;
     // The declarer engine kept for the rest of a trick; owned, null when none.

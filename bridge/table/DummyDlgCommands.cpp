@@ -169,7 +169,6 @@ void CDummyDlg::SaveScores()
 BOOL CDummyDlg::OnInitDialog()
 {
     CGameDlg::OnInitDialog();
-    m_bDragging = false;
     CMenu* pOldMenu = GetMenu();
     m_menu.LoadMenu(IDR_TABLE_MENU);
     SetMenu(&m_menu);

@@ -6,7 +6,6 @@
 #include "bridge/table/DummyDlg.h"
 #include "bridge/table/SeatNames.h"
 #include "cardtable/CardPainter.h"
-#include "platform/wnd/CClientDC.h"
 #include "resources/CardImages.h"
 
 namespace {
@@ -47,8 +46,6 @@ constexpr COLORREF TEXT_COLOR = RGB(0, 0, 0);
 constexpr COLORREF DUMMY_COLOR = RGB(0, 0, 255);
 constexpr COLORREF LEADER_COLOR = RGB(255, 255, 255);
 constexpr UINT TEXT_FORMAT = DT_LEFT | DT_TOP | DT_NOPREFIX;
-
-const CSize HALF_CARD(W / 2, H / 2);
 
 } // namespace
 
@@ -159,9 +156,8 @@ bool CDummyDlg::CanEditDeal() const
     return SideOf(m_nDummy) == 0 ? m_bManualPlayNS : m_bManualPlayEW;
 }
 
-void CDummyDlg::OnLButtonDown(UINT nFlags, CPoint point)
+void CDummyDlg::OnTablePress(CPoint point)
 {
-    CGameDlg::OnLButtonDown(nFlags, point);
     if (m_bBusy)
         return;
     m_bBusy = true;
@@ -169,7 +165,6 @@ void CDummyDlg::OnLButtonDown(UINT nFlags, CPoint point)
         if (Hand(m_nToPlay).GetCount() > 0) {
             if (m_bManual[m_nToPlay])
                 PickCard(point);
-            CaptureWhileDragging();
             if (m_bPlaySingleClick)
                 PlayComputerSeats();
         } else {
@@ -177,58 +172,45 @@ void CDummyDlg::OnLButtonDown(UINT nFlags, CPoint point)
         }
     } else if (m_nState == STATE_BEFORE_PLAY && CanEditDeal()) {
         PickCard(point);
-        CaptureWhileDragging();
     }
     m_bBusy = false;
 }
 
-void CDummyDlg::CaptureWhileDragging()
+void CDummyDlg::OnTableRelease(CPoint)
 {
-    // Only a dragged card needs the mouse: a message box shown by a computer turn (the score
-    // box) must get its clicks.
-    if (m_bDragging)
-        SetCapture();
+    if (m_bBusy)
+        return;
+    m_bBusy = true;
+    PlayComputerSeats();
+    m_bBusy = false;
 }
 
-void CDummyDlg::OnLButtonUp(UINT nFlags, CPoint point)
+void CDummyDlg::OnCardDropped(CPoint point)
 {
-    CGameDlg::OnLButtonUp(nFlags, point);
     if (m_bBusy)
         return;
     m_bBusy = true;
     if (m_nState == STATE_PLAYING) {
-        if (m_bDragging) {
-            const int nSeat = m_nToPlay;
-            if (SideOf(nSeat) == m_nDeclaringSide && m_trick.GetCount() < 2) {
-                // The declaring side's later card of this trick comes from this engine.
-                DropAttackEngine();
-                m_pAttack = new CWhistAttack(nSeat, NextSeat(m_nLeader), m_nTrumps,
-                                             m_nContractLevel, &Hand(nSeat),
-                                             &Hand(PartnerSeat(nSeat)), &m_tricks, &m_trick,
-                                             GetAuction(), m_pExplain);
-            }
-            DropCard(point);
+        const int nSeat = m_nToPlay;
+        if (SideOf(nSeat) == m_nDeclaringSide && m_trick.GetCount() < 2) {
+            // The declaring side's later card of this trick comes from this engine.
+            DropAttackEngine();
+            m_pAttack = new CWhistAttack(nSeat, NextSeat(m_nLeader), m_nTrumps,
+                                         m_nContractLevel, &Hand(nSeat),
+                                         &Hand(PartnerSeat(nSeat)), &m_tricks, &m_trick,
+                                         GetAuction(), m_pExplain);
         }
-        ReleaseCapture();
+        DropCard(point);
         PlayComputerSeats();
-    } else if (m_nState == STATE_BEFORE_PLAY && m_bDragging && CanEditDeal()) {
+    } else if (m_nState == STATE_BEFORE_PLAY && CanEditDeal()) {
         DropCard(point);
     }
-    ReleaseCapture();
     m_bBusy = false;
 }
 
-void CDummyDlg::OnMouseMove(UINT nFlags, CPoint point)
+void CDummyDlg::OnDraggedCardMoved()
 {
-    CGameDlg::OnMouseMove(nFlags, point);
-    if (!m_bDragging)
-        return;
-    const CPoint ptNew = point - HALF_CARD;
-    {
-        CClientDC dc(this);
-        DrawCardMoving(&dc, m_ptDrag, ptNew, m_dragMove.GetCard().GetImageIndex());
-    }
-    m_ptDrag = ptNew;
+    // The Play button lies over the trick: it repaints over a card dragged across it.
     if (m_btnPlay.GetSafeHwnd() != nullptr)
         m_btnPlay.Invalidate(FALSE);
 }
@@ -238,27 +220,20 @@ void CDummyDlg::PickCard(CPoint point)
     const bool bPlaying = m_nState == STATE_PLAYING;
     const int nFirstSeat = bPlaying ? m_nToPlay : 0;
     const int nLastSeat = bPlaying ? m_nToPlay : SEAT_COUNT - 1;
-    for (int nSeat = nFirstSeat; nSeat <= nLastSeat && !m_bDragging; nSeat++) {
+    for (int nSeat = nFirstSeat; nSeat <= nLastSeat; nSeat++) {
         CPileGroup* pSuits = GetSeatPiles(nSeat);
         for (int i = 0; i < SUIT_COUNT; i++) {
             CCardPile* pPile = pSuits->GetAt(i);
             int nIndex = -1;
             if (!pPile->HitTest(point, &nIndex))
                 continue;
-            m_ptDrag = point - HALF_CARD;
-            m_bDragging = true;
-            m_dragMove = CCardMove(pPile->m_cards[nIndex], 0, nIndex, -1, pPile, nullptr);
-            if (!bPlaying || !m_bPlaySingleClick) {
-                m_dragMove.TakeFromSource();
-                DrawPile(*pPile);
-                CClientDC dc(this);
-                DrawCard(&dc, m_ptDrag, m_dragMove.GetCard().GetImageIndex());
-            }
-            break;
+            if (bPlaying && m_bPlaySingleClick)
+                PlayClickedCard(pPile, nIndex);
+            else
+                PickUpCard(pPile, nIndex, MOVE_FROM_HAND, point);
+            return;
         }
     }
-    if (bPlaying && m_bPlaySingleClick && m_bDragging)
-        PlayPickedCard();
 }
 
 bool CDummyDlg::FollowsSuit(const CCard& card) const
@@ -269,58 +244,37 @@ bool CDummyDlg::FollowsSuit(const CCard& card) const
     return card.GetSuit() == led.GetSuit() || Hand(m_nToPlay).CountSuitOf(led) == 0;
 }
 
-void CDummyDlg::PlayPickedCard()
+void CDummyDlg::PlayClickedCard(CCardPile* pPile, int nIndex)
 {
-    m_bDragging = false;
-    const CCard card = m_dragMove.GetCard();
+    const CCard card = pPile->m_cards[nIndex];
     if (!FollowsSuit(card))
         return;
-    m_dragMove.SetTargetPile(&m_trick);
-    m_dragMove.SetTargetIndex(m_trick.GetCount());
-    AnimateMove(&m_dragMove, TRUE);
+    CCardMove move(card, MOVE_FROM_HAND, nIndex, m_trick.GetCount(), pPile, &m_trick);
+    AnimateMove(&move, TRUE);
     Hand(m_nToPlay).RemoveCard(card);
     AdvancePlayer();
 }
 
 void CDummyDlg::DropCard(CPoint point)
 {
-    if (!m_bDragging)
-        return;
-    {
-        CClientDC dc(this);
-        DrawCardMoving(&dc, m_ptDrag, m_ptDrag, -1);
-    }
-    m_ptDrag = point - HALF_CARD;
-    const CCard card = m_dragMove.GetCard();
-    CCardPile* pSource = m_dragMove.GetSourcePile();
-
+    // A card laid nowhere here goes back to its suit pile when the drop is over.
+    const CCard card = GetDraggedMove().GetCard();
     if (m_nState == STATE_PLAYING) {
         if (m_trick.HitTest(point) && FollowsSuit(card)) {
-            m_bDragging = false;
-            m_dragMove.SetTargetPile(&m_trick);
-            m_dragMove.SetTargetIndex(m_trick.GetCount());
-            m_dragMove.PutOnTarget();
+            PlaceDraggedCard(&m_trick, m_trick.GetCount());
             Hand(m_nToPlay).RemoveCard(card);
-            DrawPile(m_trick);
             AdvancePlayer();
-            return;
         }
-        m_dragMove.ReturnToSource();
-        DrawPile(*pSource);
-        m_bDragging = false;
         return;
     }
 
-    m_bDragging = false;
     for (int nSeat = 0; nSeat < SEAT_COUNT; nSeat++) {
         CPileGroup* pSuits = GetSeatPiles(nSeat);
         for (int i = 0; i < SUIT_COUNT; i++) {
             CCardPile* pPile = pSuits->GetAt(i);
             if (!pPile->HitTest(point))
                 continue;
-            m_dragMove.SetTargetPile(pPile);
-            m_dragMove.SetTargetIndex(-1);
-            m_dragMove.PutOnTarget();
+            PlaceDraggedCard(pPile, -1);
             pPile->Sort();
             m_bDealEdited = true;
             if (pPile->GetCount() > pPile->GetVisibleCount()) {
@@ -332,6 +286,4 @@ void CDummyDlg::DropCard(CPoint point)
             return;
         }
     }
-    m_dragMove.ReturnToSource();
-    DrawPile(*pSource);
 }

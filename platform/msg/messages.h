@@ -34,6 +34,9 @@ typedef MSG* LPMSG;
 #define WM_QUIT 0x0012
 #define WM_ERASEBKGND 0x0014
 #define WM_SHOWWINDOW 0x0018
+// Sent to a window that must give up a mode it holds (the mouse capture): it is being
+// disabled, or a modal loop starts.
+#define WM_CANCELMODE 0x001F
 #define WM_ICONERASEBKGND 0x0027
 #define WM_DRAWITEM 0x002B
 #define WM_QUERYDRAGICON 0x0037

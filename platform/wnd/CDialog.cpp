@@ -136,6 +136,9 @@ INT_PTR CDialog::DoModal()
     bool bDisabledOwner = plat::IsLiveWindow(hOwner) && hOwner->m_bEnabled;
     if (bDisabledOwner)
         CWnd::FromHandle(hOwner)->EnableWindow(FALSE);
+    // Whatever window held the mouse (a card being dragged in some other window) lets go:
+    // the dialog's buttons must get their clicks.
+    plat::CancelCapture();
     HWND hFocusBefore = plat::GetFocusWindow();
 
     m_nModalResult = IDCANCEL;

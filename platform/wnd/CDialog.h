@@ -24,7 +24,8 @@ public:
     BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
     BOOL CreateIndirect(const CDialogTemplate* pTemplate, CWnd* pParentWnd = nullptr);
     // Runs the dialog modally: the owner (the parent's top-level window, or the main window
-    // when there is no parent) is disabled meanwhile. Returns EndDialog's result; IDCANCEL
+    // when there is no parent) is disabled meanwhile, and the window holding the mouse
+    // capture, if any, gets WM_CANCELMODE and loses it. Returns EndDialog's result; IDCANCEL
     // when the window was destroyed from outside; -1 when it could not be made.
     virtual INT_PTR DoModal();
     // Makes the next DoModal use pTemplate (kept by the caller) instead of a template id.

@@ -426,6 +426,12 @@ BOOL CWnd::EnableWindow(BOOL bEnable)
     if (m_hWnd == nullptr)
         return FALSE;
     BOOL bWasDisabled = !m_hWnd->m_bEnabled;
+    // A window about to be disabled gives up the mouse first: it could never get the button's
+    // release, and nothing else could be clicked.
+    if (!bEnable && !bWasDisabled)
+        SendMessage(WM_CANCELMODE);
+    if (m_hWnd == nullptr)
+        return bWasDisabled;
     m_hWnd->m_bEnabled = bEnable != FALSE;
     if (bWasDisabled == bEnable) {
         if (!bEnable && plat::IsSelfOrDescendant(m_hWnd, plat::GetFocusWindow()) && !plat::IsTopLevel(m_hWnd))

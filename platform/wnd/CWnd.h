@@ -78,6 +78,8 @@ public:
     BOOL ShowWindow(int nCmdShow);
     BOOL IsWindowVisible() const;
     BOOL IsIconic() const;
+    // Disabling sends WM_CANCELMODE first, whose default releases a capture held by the
+    // window or one of its children. Returns whether the window was disabled before.
     BOOL EnableWindow(BOOL bEnable = TRUE);
     BOOL IsWindowEnabled() const;
     DWORD GetStyle() const;

@@ -130,6 +130,12 @@ LRESULT DefaultWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
             InvalidateWindow(hWnd, nullptr);
         return TRUE;
     }
+    if (message == WM_CANCELMODE) {
+        // A window that gives up its modes lets go of the mouse, its own or a child's.
+        if (IsSelfOrDescendant(hWnd, GetCaptureWindow()))
+            SetCaptureWindow(nullptr);
+        return 0;
+    }
     switch (hWnd->m_kind) {
     case WindowKind::Button:
         return ButtonProc(hWnd, message, wParam, lParam);

@@ -335,6 +335,16 @@ void SetCaptureWindow(HWND hWnd)
         CallWindowProcedure(hOld, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(hWnd));
 }
 
+void CancelCapture()
+{
+    HWND hHolder = s_hCapture;
+    if (!IsLiveWindow(hHolder))
+        return;
+    CallWindowProcedure(hHolder, WM_CANCELMODE, 0, 0);
+    if (s_hCapture == hHolder)
+        SetCaptureWindow(nullptr);
+}
+
 LRESULT CallWindowProcedure(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (hWnd == nullptr || s_liveWindows.count(hWnd) == 0)

@@ -72,6 +72,10 @@ HWND GetFocusWindow();
 void SetFocusWindow(HWND hWnd);
 HWND GetCaptureWindow();
 void SetCaptureWindow(HWND hWnd);
+// Takes the mouse away from whoever holds it: the holder gets WM_CANCELMODE, and the capture
+// is released even when its handler kept it. A modal loop starts with this, so that its
+// window gets the clicks a dragging window would otherwise swallow.
+void CancelCapture();
 
 // The window's message procedure: its object's WindowProc, or the default of its kind.
 LRESULT CallWindowProcedure(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,5 +1,7 @@
 #include "cardtable/GameDlg.h"
 
+#include <vector>
+
 #include "cardtable/CardMove.h"
 #include "cardtable/RegSettings.h"
 #include "cardtable/SettingsKeys.h"
@@ -8,9 +10,11 @@
 #include "platform/testing/driver.h"
 #include "platform/wnd/CClientDC.h"
 #include "platform/wnd/CMenu.h"
+#include "platform/wnd/MessageBox.h"
 #include "resources/CardImages.h"
 #include "resources/resource.h"
 #include "tests/app/ShellTestSupport.h"
+#include "tests/support/RandomMouse.h"
 
 namespace {
 
@@ -200,6 +204,192 @@ TEST_F(CGameDlgTest, PumpMessagesDispatchesPendingMessagesAndStopsWhenWindowClos
     pGame->PostMessage(WM_TEST_PING);
     pGame->PumpMessages();
     EXPECT_EQ(nullptr, dlgMain.GetGameDlg(0));
+}
+
+// The carry of the base, on a game with two piles set apart.
+class CGameDlgCarryTest : public CGameDlgTest {
+protected:
+    static constexpr int CARD_COUNT = 3;
+    const CPoint ptTable{400, 300};
+
+    CTwoPileGameDlg* OpenTwoPiles(CMainDlg& dlgMain)
+    {
+        auto* pGame = static_cast<CTwoPileGameDlg*>(OpenGame(dlgMain, MakeTwoPileGame));
+        if (pGame == nullptr)
+            return nullptr;
+        pGame->m_ptSource = CPoint(20, 20);
+        pGame->m_ptTarget = CPoint(200, 20);
+        pGame->m_source.AddCard(CCard(2, 0, 2, 0));
+        pGame->m_source.AddCard(CCard(3, 1, 3, 0));
+        pGame->m_source.AddCard(ACE_OF_HEARTS);
+        pGame->RefreshTable();
+        RunUntilIdle();
+        return pGame;
+    }
+
+    static CPoint Middle(const CPoint& ptPile) { return ptPile + CARD_MIDDLE; }
+
+    // Presses on the source pile's top card and carries it to pt; whether it is carried.
+    static bool CarryFromSource(CTwoPileGameDlg* pGame, CPoint pt)
+    {
+        MouseDown(pGame, Middle(pGame->m_ptSource));
+        MouseMove(pGame, pt);
+        RunUntilIdle();
+        return pGame->IsDragging();
+    }
+
+    // Every card is on a pile, or carried, exactly once.
+    static void ExpectEveryCardOnce(CTwoPileGameDlg* pGame)
+    {
+        const int nCarried = pGame->IsDragging() ? 1 : 0;
+        EXPECT_EQ(CARD_COUNT, pGame->m_source.GetCount() + pGame->m_target.GetCount() + nCarried);
+        for (const CCard& card : pGame->m_source.m_cards)
+            EXPECT_FALSE(pGame->m_target.Contains(card));
+    }
+};
+
+TEST_F(CGameDlgCarryTest, CardDraggedOntoAPileIsLaidThereAndTheMouseIsFreed)
+{
+    CMainDlg dlgMain;
+    CTwoPileGameDlg* pGame = OpenTwoPiles(dlgMain);
+    ASSERT_NE(nullptr, pGame);
+    ASSERT_TRUE(CarryFromSource(pGame, ptTable));
+    EXPECT_EQ(pGame, CWnd::GetCapture());
+    EXPECT_EQ(2, pGame->m_source.GetCount());
+    EXPECT_EQ(AceFace(), ClientPixel(pGame, ptTable)) << "the picture follows the mouse";
+
+    MouseMove(pGame, Middle(pGame->m_ptTarget));
+    MouseUp(pGame, Middle(pGame->m_ptTarget));
+    RunUntilIdle();
+    EXPECT_FALSE(pGame->IsDragging());
+    EXPECT_EQ(nullptr, CWnd::GetCapture());
+    ASSERT_EQ(1, pGame->m_target.GetCount());
+    EXPECT_EQ(ACE_OF_HEARTS, pGame->m_target.Top());
+    EXPECT_EQ(TABLE_COLOR, ClientPixel(pGame, ptTable)) << "the picture is gone";
+    EXPECT_EQ(0, pGame->m_nReleases);
+}
+
+TEST_F(CGameDlgCarryTest, QuickTapCarriesTheCardUntilTheNextPressPutsItDown)
+{
+    CMainDlg dlgMain;
+    CTwoPileGameDlg* pGame = OpenTwoPiles(dlgMain);
+    ASSERT_NE(nullptr, pGame);
+    pGame->SetPressTiming(CTwoPileGameDlg::PressTiming::AfterPendingMessages);
+    // The tap's release is pumped by its own press, before the press lifts the card.
+    Click(pGame, Middle(pGame->m_ptSource));
+    RunUntilIdle();
+    ASSERT_TRUE(pGame->IsDragging());
+    EXPECT_EQ(pGame, CWnd::GetCapture());
+
+    // A second tap on the same pile would lift a second card over the first: it puts the
+    // first one down instead.
+    MouseDown(pGame, Middle(pGame->m_ptTarget));
+    RunUntilIdle();
+    EXPECT_FALSE(pGame->IsDragging());
+    EXPECT_EQ(1, pGame->m_target.GetCount());
+    MouseUp(pGame, Middle(pGame->m_ptTarget));
+    RunUntilIdle();
+    EXPECT_EQ(1, pGame->m_nReleases);
+    ExpectEveryCardOnce(pGame);
+    EXPECT_EQ(nullptr, CWnd::GetCapture());
+}
+
+TEST_F(CGameDlgCarryTest, AnyOrderOfPressesReleasesAndMovesKeepsEveryCardOnce)
+{
+    const std::vector<CPoint> points = {Middle(CPoint(20, 20)), Middle(CPoint(200, 20)),
+                                        CPoint(400, 300)};
+    for (const auto timing : {CTwoPileGameDlg::PressTiming::AtOnce,
+                              CTwoPileGameDlg::PressTiming::AfterPendingMessages}) {
+        CMainDlg dlgMain;
+        CTwoPileGameDlg* pGame = OpenTwoPiles(dlgMain);
+        ASSERT_NE(nullptr, pGame);
+        pGame->SetPressTiming(timing);
+        randommouse::Run(pGame, points, 400, 12345, [pGame] { ExpectEveryCardOnce(pGame); });
+    }
+}
+
+TEST_F(CGameDlgCarryTest, BoxRaisedByTheDropIsAnsweredByAMouseClick)
+{
+    CMainDlg dlgMain;
+    CTwoPileGameDlg* pGame = OpenTwoPiles(dlgMain);
+    ASSERT_NE(nullptr, pGame);
+    pGame->m_strDropBox = "Laid";
+    QueueMessageBoxAnswer(IDOK);
+    Drag(pGame, Middle(pGame->m_ptSource), Middle(pGame->m_ptTarget));
+    RunUntilIdle();
+    ASSERT_EQ(1u, GetMessageBoxes().size());
+    EXPECT_TRUE(GetMessageBoxes()[0].bAnswered);
+    EXPECT_EQ(1, pGame->m_target.GetCount());
+    EXPECT_EQ(nullptr, CWnd::GetCapture());
+}
+
+TEST_F(CGameDlgCarryTest, CardGoesBackWhenTheWindowLosesTheMouse)
+{
+    CMainDlg dlgMain;
+    CTwoPileGameDlg* pGame = OpenTwoPiles(dlgMain);
+    ASSERT_NE(nullptr, pGame);
+    // A box of another window takes the mouse from the carrying table.
+    ASSERT_TRUE(CarryFromSource(pGame, ptTable));
+    QueueMessageBoxAnswer(IDOK);
+    EXPECT_EQ(IDOK, AfxMessageBox("Elsewhere", MB_OKCANCEL));
+    EXPECT_FALSE(pGame->IsDragging());
+    EXPECT_EQ(1, pGame->m_nCancels);
+    EXPECT_EQ(CARD_COUNT, pGame->m_source.GetCount());
+    EXPECT_EQ(TABLE_COLOR, ClientPixel(pGame, ptTable));
+    // The carry's release comes later and finds nothing to drop.
+    MouseUp(pGame, Middle(pGame->m_ptTarget));
+    RunUntilIdle();
+    EXPECT_EQ(0, pGame->m_target.GetCount());
+
+    // Hiding the window does the same.
+    ASSERT_TRUE(CarryFromSource(pGame, ptTable));
+    pGame->ShowWindow(SW_HIDE);
+    EXPECT_FALSE(pGame->IsDragging());
+    EXPECT_EQ(2, pGame->m_nCancels);
+    EXPECT_EQ(CARD_COUNT, pGame->m_source.GetCount());
+}
+
+TEST_F(CGameDlgCarryTest, PressesWhileAClickGuardLivesDoNothing)
+{
+    CMainDlg dlgMain;
+    CTwoPileGameDlg* pGame = OpenTwoPiles(dlgMain);
+    ASSERT_NE(nullptr, pGame);
+    {
+        CTwoPileGameDlg::CClickGuard guard(*pGame);
+        Click(pGame, Middle(pGame->m_ptSource));
+        Click(pGame, ptTable);
+        RunUntilIdle();
+        EXPECT_FALSE(pGame->IsDragging());
+        EXPECT_EQ(CARD_COUNT, pGame->m_source.GetCount());
+        EXPECT_EQ(0, pGame->m_nReleases);
+    }
+    Click(pGame, ptTable);
+    MouseDown(pGame, Middle(pGame->m_ptSource));
+    RunUntilIdle();
+    EXPECT_EQ(1, pGame->m_nReleases);
+    EXPECT_TRUE(pGame->IsDragging());
+    MouseUp(pGame, Middle(pGame->m_ptSource));
+    RunUntilIdle();
+    EXPECT_EQ(CARD_COUNT, pGame->m_source.GetCount());
+}
+
+TEST_F(CGameDlgTest, EnterAndEscapeLeaveAGameWindowOpenAndItsCloseBoxStillCloses)
+{
+    CMainDlg dlgMain;
+    CGameDlg* pGame = OpenGame(dlgMain, MakePlainGame);
+    ASSERT_NE(nullptr, pGame);
+    const int nAlive = CPlainGameDlg::s_nAlive;
+    for (UINT nKey : {VK_RETURN, VK_ESCAPE}) {
+        PressKey(pGame, nKey);
+        RunUntilIdle();
+        EXPECT_TRUE(pGame->IsWindowVisible()) << nKey;
+        EXPECT_EQ(pGame, dlgMain.GetGameDlg(0));
+    }
+    EXPECT_EQ(nAlive, CPlainGameDlg::s_nAlive);
+    pGame->SendMessage(WM_CLOSE);
+    RunUntilIdle();
+    EXPECT_EQ(nullptr, dlgMain.GetGameDlg(0));
+    EXPECT_EQ(nAlive - 1, CPlainGameDlg::s_nAlive);
 }
 
 TEST_F(CGameDlgTest, WindowNeverShownAnimatesWithoutFailing)

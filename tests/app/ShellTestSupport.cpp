@@ -61,6 +61,39 @@ LRESULT CTwoPileGameDlg::OnTestPing(WPARAM, LPARAM)
     return 0;
 }
 
+void CTwoPileGameDlg::OnTablePress(CPoint point)
+{
+    for (CCardPile* pPile : {&m_source, &m_target}) {
+        int nIndex = -1;
+        if (pPile->HitTest(point, &nIndex)) {
+            PickUpCard(pPile, nIndex, MOVE_FROM_HAND, point);
+            return;
+        }
+    }
+}
+
+void CTwoPileGameDlg::OnTableRelease(CPoint)
+{
+    m_nReleases++;
+}
+
+void CTwoPileGameDlg::OnCardDropped(CPoint point)
+{
+    for (CCardPile* pPile : {&m_source, &m_target}) {
+        if (pPile->HitTest(point)) {
+            PlaceDraggedCard(pPile, -1);
+            break;
+        }
+    }
+    if (!m_strDropBox.IsEmpty())
+        MessageBox(m_strDropBox, "Dropped", MB_OK);
+}
+
+void CTwoPileGameDlg::OnDragCancelled()
+{
+    m_nCancels++;
+}
+
 void ShellTest::SetUpTestSuite()
 {
     RegisterAllResources();

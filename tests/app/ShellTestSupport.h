@@ -22,7 +22,9 @@ public:
     DECLARE_MESSAGE_MAP()
 };
 
-// A game window with two piles of one visible slot each, for card drawing and animation.
+// A game window with two piles of one visible slot each, for card drawing, animation and
+// the carry: a press lifts the top card of the pile under it, a drop on a pile lays the card
+// there (elsewhere the game does nothing with it).
 class CTwoPileGameDlg : public CGameDlg {
 public:
     explicit CTwoPileGameDlg(CMainDlg* pMainDlg);
@@ -33,11 +35,24 @@ public:
     // Counts the messages PumpMessages dispatched to this window.
     LRESULT OnTestPing(WPARAM wParam, LPARAM lParam);
 
+    void OnTablePress(CPoint point) override;
+    void OnTableRelease(CPoint point) override;
+    // Lays the card on the pile under point, then shows m_strDropBox when it is set.
+    void OnCardDropped(CPoint point) override;
+    void OnDragCancelled() override;
+
+    using CGameDlg::CClickGuard;
+    using CGameDlg::PressTiming;
+    using CGameDlg::SetPressTiming;
+
     CCardPile m_source;
     CCardPile m_target;
     CPoint m_ptSource;
     CPoint m_ptTarget;
     int m_nPings = 0;
+    int m_nReleases = 0;
+    int m_nCancels = 0;
+    CString m_strDropBox;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -18,6 +18,7 @@
 #include "platform/reg/registry.h"
 #include "platform/testing/driver.h"
 #include "platform/wnd/CClientDC.h"
+#include "tests/support/RandomMouse.h"
 #include "platform/wnd/CMenu.h"
 #include "resources/NetworkMenu.h"
 #include "resources/Resources.h"
@@ -295,6 +296,24 @@ TEST_F(CMauMauDlgTest, DraggedWestCardAlwaysReturnsToItsPlace)
     RunUntilIdle();
     EXPECT_FALSE(m_pTable->IsDragging());
     EXPECT_EQ(before.m_cards, west.m_cards);
+}
+
+TEST_F(CMauMauDlgTest, AnyOrderOfPressesReleasesAndMovesLeavesWestAsItWas)
+{
+    CCardPile& west = m_pTable->GetHand(CMauMauDlg::SEAT_WEST);
+    for (int nRank = 1; nRank <= 5; nRank++)
+        west.AddCard(Card(nRank, 2));
+    const CCardPile before = west;
+    m_pTable->RefreshTable();
+    RunUntilIdle();
+    const std::vector<CPoint> points = {WestCardPoint(), CPoint(300, 200),
+                                        m_pTable->GetHand(CMauMauDlg::SEAT_EAST).GetPosition()};
+    randommouse::Run(m_pTable, points, 400, 31, [&] {
+        if (m_pTable->IsDragging())
+            ASSERT_EQ(before.GetCount() - 1, west.GetCount());
+        else
+            ASSERT_EQ(before.m_cards, west.m_cards);
+    });
 }
 
 TEST_F(CMauMauDlgTest, TableShowsSeatNamesAndHandsInTheirPlaces)

@@ -1,5 +1,6 @@
-// Input routing: drags with mouse capture, disabled owners, keyboard in lists and combo
-// boxes, double clicks, shifted selection, immediate painting and message ranges.
+// Input routing: drags with mouse capture, capture taken away by modal boxes and disabled
+// windows, disabled owners, keyboard in lists and combo boxes, double clicks, shifted
+// selection, immediate painting and message ranges.
 
 #include <gtest/gtest.h>
 
@@ -16,12 +17,16 @@ using fixture::CEveryControlDlg;
 namespace {
 
 // A card table in miniature: a press takes the mouse, moves are followed, release drops.
+// With m_bBoxOnDrop the release first shows a message box, still holding the mouse.
 class CDragWnd : public CWnd {
 public:
     std::vector<CPoint> m_path;
     CPoint m_ptDropped{-1, -1};
     int m_nPaints = 0;
     BOOL m_bErased = TRUE;
+    bool m_bBoxOnDrop = false;
+    int m_nBoxResult = 0;
+    int m_nCaptureLosses = 0;
 
 protected:
     afx_msg void OnLButtonDown(UINT /*nFlags*/, CPoint point)
@@ -36,6 +41,8 @@ protected:
     }
     afx_msg void OnLButtonUp(UINT /*nFlags*/, CPoint point)
     {
+        if (m_bBoxOnDrop)
+            m_nBoxResult = MessageBox("Dropped", nullptr, MB_OKCANCEL);
         if (GetCapture() == this) {
             ReleaseCapture();
             m_ptDropped = point;
@@ -47,6 +54,11 @@ protected:
         m_bErased = dc.m_ps.fErase;
         ++m_nPaints;
     }
+    LRESULT OnCaptureChanged(WPARAM, LPARAM)
+    {
+        ++m_nCaptureLosses;
+        return 0;
+    }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -55,6 +67,7 @@ BEGIN_MESSAGE_MAP(CDragWnd, CWnd)
     ON_WM_MOUSEMOVE()
     ON_WM_LBUTTONUP()
     ON_WM_PAINT()
+    ON_MESSAGE(WM_CAPTURECHANGED, &CDragWnd::OnCaptureChanged)
 END_MESSAGE_MAP()
 
 BOOL CreateDragWnd(CDragWnd& wnd)
@@ -86,6 +99,58 @@ TEST(CInputRouter, DisabledOwnerOfAModalDialogGetsNoMouse)
     test::Click(&wnd, CPoint(20, 20));
     test::RunUntilIdle();
     EXPECT_TRUE(wnd.m_path.empty());
+}
+
+TEST(CInputRouter, MessageBoxRaisedInsideADragTakesTheMouseAndGetsItsClick)
+{
+    CDragWnd wnd;
+    ASSERT_TRUE(CreateDragWnd(wnd));
+    wnd.m_bBoxOnDrop = true;
+    // The driver answers the box by clicking its Cancel button.
+    test::QueueMessageBoxAnswer(IDCANCEL);
+    test::Drag(&wnd, CPoint(10, 10), CPoint(60, 40), 2);
+    test::RunUntilIdle();
+    ASSERT_EQ(test::GetMessageBoxes().size(), 1u);
+    EXPECT_EQ(wnd.m_nBoxResult, IDCANCEL);
+    EXPECT_EQ(wnd.m_nCaptureLosses, 1);
+    EXPECT_EQ(CWnd::GetCapture(), nullptr);
+    EXPECT_EQ(wnd.m_path.size(), 3u) << "the click on the box never reached the table";
+    EXPECT_TRUE(wnd.IsWindowEnabled());
+}
+
+TEST(CInputRouter, MessageBoxOfAnotherOwnerTakesTheMouseFromAWindowHoldingIt)
+{
+    CDragWnd wnd;
+    ASSERT_TRUE(CreateDragWnd(wnd));
+    test::MouseDown(&wnd, CPoint(10, 10));
+    test::RunUntilIdle();
+    ASSERT_EQ(CWnd::GetCapture(), &wnd);
+    test::QueueMessageBoxAnswer(IDOK);
+    EXPECT_EQ(AfxMessageBox("Elsewhere", MB_OKCANCEL), IDOK);
+    EXPECT_EQ(wnd.m_nCaptureLosses, 1);
+    EXPECT_EQ(CWnd::GetCapture(), nullptr);
+    EXPECT_EQ(wnd.m_path.size(), 1u);
+}
+
+TEST(CInputRouter, DisablingAWindowReleasesOnlyACaptureItOrItsChildHolds)
+{
+    CDragWnd wnd;
+    ASSERT_TRUE(CreateDragWnd(wnd));
+    CDragWnd child;
+    ASSERT_TRUE(child.CreateEx(0, "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 60, 60), &wnd, 1));
+    CDragWnd other;
+    ASSERT_TRUE(CreateDragWnd(other));
+
+    child.SetCapture();
+    wnd.EnableWindow(FALSE);
+    EXPECT_EQ(CWnd::GetCapture(), nullptr);
+    EXPECT_EQ(child.m_nCaptureLosses, 1);
+
+    wnd.EnableWindow(TRUE);
+    other.SetCapture();
+    wnd.EnableWindow(FALSE);
+    EXPECT_EQ(CWnd::GetCapture(), &other);
+    ReleaseCapture();
 }
 
 TEST(CInputRouter, InvalidateWithoutEraseAndUpdateWindowPaintsAtOnce)

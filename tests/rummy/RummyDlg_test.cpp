@@ -1,11 +1,14 @@
 #include "rummy/RummyDlg.h"
 
+#include <vector>
+
 #include "cardtable/RegSettings.h"
 #include "cardtable/SettingsKeys.h"
 #include "platform/testing/driver.h"
 #include "resources/resource.h"
 #include "rummy/RummyRules.h"
 #include "tests/rummy/RummyTestSupport.h"
+#include "tests/support/RandomMouse.h"
 
 namespace {
 
@@ -312,6 +315,24 @@ TEST_F(CRummyDlgTest, CardPickedUpByAQuickClickIsPutDownByTheNextPress)
     EXPECT_FALSE(m_pRummy->IsDragging());
     EXPECT_EQ(cardDrawn, PersonsHand().m_cards[10]);
     EXPECT_EQ(52, CountAllCards());
+}
+
+TEST_F(CRummyDlgTest, AnyOrderOfPressesReleasesAndMovesKeepsAll52Cards)
+{
+    OpenAtPersonsTurn();
+    std::vector<CPoint> points = {TopCardPoint(m_pRummy->GetStock()),
+                                  TopCardPoint(m_pRummy->GetDiscard()), EmptyTablePoint(),
+                                  TopCardPoint(ComputersHand())};
+    for (int i = 0; i <= 10; i++)
+        points.push_back(HandCardPoint(PersonsHand(), i));
+    for (int i = CRummyDlg::MELDS_PER_PLAYER; i < CRummyDlg::MELD_COUNT; i++)
+        points.push_back(TopCardPoint(m_pRummy->GetMeld(i)));
+
+    randommouse::Run(m_pRummy, points, 2000, 77, [this] {
+        const int nCarried = m_pRummy->IsDragging() ? 1 : 0;
+        ASSERT_EQ(52, CountAllCards() + nCarried);
+    });
+    EXPECT_GT(m_pRummy->GetDiscard().GetCount(), 1) << "turns were played";
 }
 
 // Plays whole deals by mouse and button, the person drawing where the computer would and

@@ -1,10 +1,12 @@
 #include "varrow/VarrowDlg.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "platform/testing/driver.h"
 #include "resources/CardImages.h"
 #include "resources/VarrowResources.h"
+#include "tests/support/RandomMouse.h"
 #include "tests/varrow/VarrowTestSupport.h"
 
 namespace {
@@ -30,6 +32,44 @@ TEST_F(VarrowGameTest, PersonsDiscardHandsTheTurnToTheComputerAndBack)
     EXPECT_EQ(5, m_pGame->m_hand2.GetCount());
     EXPECT_EQ(IMG_BACK, m_pGame->m_stock.GetBackImage());
     EXPECT_EQ(108, m_pGame->CountAllCards());
+}
+
+TEST_F(VarrowGameTest, CardLiftedByAQuickTapIsPlayedByTheNextPress)
+{
+    // A touchpad tap: press and release arrive together, and the press lets its own release
+    // through before it lifts the king of clubs.
+    const CPoint ptHandCard = m_pGame->m_hand1.GetSlotPosition(4) + CSize(35, 48);
+    ClickAt(ptHandCard);
+    ASSERT_TRUE(m_pGame->IsDragging());
+    EXPECT_EQ(107, m_pGame->CountAllCards());
+
+    // The next press lays it down rather than lifting a second card over it.
+    ClickAt(SlotMiddle(m_pGame->Discard(0, 0), 0));
+    EXPECT_FALSE(m_pGame->IsDragging());
+    EXPECT_EQ(1, m_pGame->Discard(0, 0).GetCount());
+    EXPECT_EQ(0, m_pGame->m_nPlayer) << "the computer has had its turn";
+    EXPECT_EQ(108, m_pGame->CountAllCards());
+}
+
+TEST_F(VarrowGameTest, AnyOrderOfPressesReleasesAndMovesKeepsAll108Cards)
+{
+    std::vector<CPoint> points;
+    for (int i = 0; i < CVarrowDlg::HAND_SIZE; i++)
+        points.push_back(m_pGame->m_hand1.GetSlotPosition(i) + CSize(7, CARD_HEIGHT / 2));
+    points.push_back(SlotMiddle(m_pGame->m_payoff1, 1));
+    for (int i = 0; i < CVarrowDlg::DISCARD_PILES_PER_PLAYER; i++)
+        points.push_back(SlotMiddle(m_pGame->Discard(0, i), 0));
+    for (int i = 0; i < m_pGame->m_nCentreVisible; i++)
+        points.push_back(SlotMiddle(m_pGame->Centre(i), 0));
+    points.push_back(SlotMiddle(m_pGame->m_stock, 0));
+    points.push_back(CPoint(320, 400));
+
+    randommouse::Run(m_pGame, points, 600, 2024, [this] {
+        const int nCarried = m_pGame->IsDragging() ? 1 : 0;
+        ASSERT_EQ(108, m_pGame->CountAllCards() + nCarried);
+    });
+    EXPECT_GT(m_pGame->m_centre.GetCardCount() + m_pGame->m_discards1.GetCardCount(), 0)
+        << "cards were played";
 }
 
 TEST_F(VarrowGameTest, TwoComputersPlayAGameToItsEnd)

@@ -138,7 +138,7 @@ TEST_F(VarrowRulesTest, EdgeOfTheSecondPayoffCardPicksNothing)
 
     MouseDown(m_pGame, ptEdge);
     RunUntilIdle();
-    EXPECT_FALSE(m_pGame->m_bDragging);
+    EXPECT_FALSE(m_pGame->IsDragging());
     MouseUp(m_pGame, Centre(0));
     RunUntilIdle();
     EXPECT_EQ(2, m_pGame->m_payoff1.GetCount());
@@ -241,18 +241,36 @@ TEST_F(VarrowRulesTest, StockClickAfterIdleComputerStepsGathersAndDealsAgain)
     EXPECT_EQ(0, m_pGame->m_nIdleSteps);
 }
 
+TEST_F(VarrowRulesTest, PayoffCardCarriedWhenTheWindowClosesGoesBackFaceUp)
+{
+    MouseDown(m_pGame, PayoffTop());
+    RunUntilIdle();
+    ASSERT_TRUE(m_pGame->IsDragging());
+    EXPECT_EQ(PILE_FACE_DOWN, m_pGame->m_payoff1.GetDrawFlags());
+
+    m_pGame->SendMessage(WM_CLOSE);
+    RunUntilIdle();
+    EXPECT_FALSE(m_pGame->IsDragging());
+    ASSERT_EQ(2, m_pGame->m_payoff1.GetCount());
+    EXPECT_EQ(Card(10, SUIT_SPADES), m_pGame->m_payoff1.Top());
+    EXPECT_EQ(PILE_TOP_FACE_UP, m_pGame->m_payoff1.GetDrawFlags());
+    MouseUp(m_pGame, Centre(0));
+    RunUntilIdle();
+    EXPECT_EQ(0, m_pGame->Centre(0).GetCount());
+}
+
 TEST_F(VarrowRulesTest, NewGameWhileCarryingACardDropsTheCard)
 {
     SetCards(m_pGame->m_hand1, {Card(4, 0)});
     m_pGame->RefreshTable();
     MouseDown(m_pGame, HandCard(0));
     RunUntilIdle();
-    ASSERT_TRUE(m_pGame->m_bDragging);
+    ASSERT_TRUE(m_pGame->IsDragging());
 
     m_pGame->SendMessage(WM_COMMAND, ID_VARROW_NEW_GAME);
     MouseUp(m_pGame, Discard(0));
     RunUntilIdle();
-    EXPECT_FALSE(m_pGame->m_bDragging);
+    EXPECT_FALSE(m_pGame->IsDragging());
     EXPECT_EQ(0, m_pGame->Discard(0, 0).GetCount());
     EXPECT_EQ(108, m_pGame->CountAllCards());
 }

@@ -25,7 +25,6 @@ public:
     using CVarrowDlg::SequenceScore;
     using CVarrowDlg::VarrowComputerTurn;
 
-    using CVarrowDlg::m_bDragging;
     using CVarrowDlg::m_bestMoves;
     using CVarrowDlg::m_bHuman;
     using CVarrowDlg::m_bTurnOver;

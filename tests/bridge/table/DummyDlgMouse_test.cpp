@@ -1,10 +1,15 @@
-// Mouse play at the bridge table: dragging and single-click play, setting up a deal by hand
+// Mouse play at the bridge table: dragging and single-click play, the score box after
+// South's own card, any order of mouse input, Enter and Escape, setting up a deal by hand
 // with the 13-card check, and the look of the table in the middle of play.
+
+#include <algorithm>
+#include <vector>
 
 #include "bridge/play/PlayConstants.h"
 #include "platform/testing/driver.h"
 #include "resources/resource.h"
 #include "tests/bridge/table/TableTestSupport.h"
+#include "tests/support/RandomMouse.h"
 
 namespace tabletest {
 
@@ -39,7 +44,103 @@ bool FindSouthCard(CTestDummyDlg& table, bool bFollows, const CCardPile** ppPile
     return false;
 }
 
+// Drags the first card of South's that may go to the trick onto it; false when there is
+// none.
+bool DragAllowedSouthCard(CTestDummyDlg& table)
+{
+    const CCardPile* pPile = nullptr;
+    int nIndex = -1;
+    if (!FindSouthCard(table, true, &pPile, &nIndex))
+        return false;
+    plat::test::Drag(&table, CardPoint(*pPile, nIndex), TopCardPoint(table.m_trick));
+    plat::test::RunUntilIdle();
+    return true;
+}
+
+// Every card of the deal lies in a hand, on the trick or among the played cards, once.
+void ExpectDealWhole(CTestDummyDlg& table)
+{
+    std::vector<int> indexes = CardIndexes(table.m_trick);
+    for (const CCard& card : table.m_playedCards.m_cards)
+        indexes.push_back(card.GetImageIndex());
+    for (int nSeat = 0; nSeat < 4; nSeat++) {
+        const std::vector<int> hand = CardIndexes(table.Hand(nSeat));
+        indexes.insert(indexes.end(), hand.begin(), hand.end());
+    }
+    std::sort(indexes.begin(), indexes.end());
+    ASSERT_EQ(52u, indexes.size());
+    EXPECT_EQ(indexes.end(), std::adjacent_find(indexes.begin(), indexes.end()));
+}
+
 } // namespace
+
+TEST_F(TableTest, ScoreBoxAfterSouthsDraggedCardEndsTheDealTakesAMouseClick)
+{
+    // In this deal South plays the last card of the last trick.
+    ASSERT_NE(OpenTable(4), nullptr);
+    ASSERT_TRUE(plat::test::ClickControl(m_pTable, IDC_PLAY));
+    plat::test::RunUntilIdle();
+    while (m_pTable->Hand(SOUTH).GetCount() > 1)
+        ASSERT_TRUE(DragAllowedSouthCard(*m_pTable));
+    ASSERT_EQ(m_pTable->m_nToPlay, SOUTH);
+    ASSERT_EQ(m_pTable->m_trick.GetCount(), 3);
+    ASSERT_TRUE(plat::test::GetMessageBoxes().empty());
+
+    // The box is answered by a click on its OK button, which the table must not swallow.
+    plat::test::QueueMessageBoxAnswer(IDOK);
+    ASSERT_TRUE(DragAllowedSouthCard(*m_pTable));
+    ASSERT_EQ(plat::test::GetMessageBoxes().size(), 1u);
+    EXPECT_EQ(plat::test::GetMessageBoxes()[0].strCaption, CString("Score"));
+    EXPECT_TRUE(plat::test::GetMessageBoxes()[0].bAnswered);
+    EXPECT_EQ(m_pTable->m_tricks.GetCount(), 13);
+    EXPECT_EQ(CWnd::GetCapture(), nullptr);
+    EXPECT_TRUE(m_pTable->IsWindowEnabled());
+    plat::test::Click(m_pTable, CPoint(2, 2));
+    plat::test::RunUntilIdle();
+    EXPECT_EQ(m_pTable->m_nState, STATE_BEFORE_PLAY);
+    ExpectFullDeal();
+}
+
+TEST_F(TableTest, AnyOrderOfMouseInputKeepsTheDealWhole)
+{
+    ASSERT_NE(OpenTable(3003), nullptr);
+    ASSERT_TRUE(plat::test::ClickControl(m_pTable, IDC_PLAY));
+    plat::test::RunUntilIdle();
+    std::vector<CPoint> points = {TopCardPoint(m_pTable->m_trick), CPoint(2, 2)};
+    for (int i = 0; i < 4; i++) {
+        const CCardPile& pile = *m_pTable->GetSeatPiles(SOUTH)->GetAt(i);
+        for (int j = 0; j < pile.GetCount(); j += 2)
+            points.push_back(CardPoint(pile, j));
+    }
+    randommouse::Run(m_pTable, points, 1500, 99, [this] {
+        ExpectDealWhole(*m_pTable);
+        int nSouthShown = m_pTable->IsDragging() ? 1 : 0;
+        for (int i = 0; i < 4; i++)
+            nSouthShown += m_pTable->GetSeatPiles(SOUTH)->GetAt(i)->GetCount();
+        ASSERT_EQ(m_pTable->Hand(SOUTH).GetCount(), nSouthShown);
+    });
+    EXPECT_FALSE(plat::test::GetMessageBoxes().empty()) << "a deal was played to its end";
+}
+
+TEST_F(TableTest, EnterPressesPlayAndEscapeLeavesTheTableOpen)
+{
+    ASSERT_NE(OpenTable(3003), nullptr);
+    plat::test::PressKey(m_pTable, VK_ESCAPE);
+    plat::test::RunUntilIdle();
+    EXPECT_TRUE(m_pTable->IsWindowVisible());
+    EXPECT_EQ(m_pMainDlg->GetGameDlg(0), m_pTable);
+    EXPECT_EQ(m_pTable->m_nState, STATE_BEFORE_PLAY);
+    // The Play button has the focus: Enter presses it.
+    plat::test::PressKey(m_pTable, VK_RETURN);
+    plat::test::RunUntilIdle();
+    EXPECT_TRUE(m_pTable->IsWindowVisible());
+    EXPECT_EQ(m_pTable->m_nState, STATE_PLAYING);
+    // With the button hidden, Enter has nothing to press and the table stays.
+    plat::test::PressKey(m_pTable, VK_RETURN);
+    plat::test::RunUntilIdle();
+    EXPECT_TRUE(m_pTable->IsWindowVisible());
+    EXPECT_EQ(m_pMainDlg->GetGameDlg(0), m_pTable);
+}
 
 TEST_F(TableTest, PersonPlaysSouthByDraggingAndTheComputerFollows)
 {
