@@ -102,7 +102,8 @@ CBid CBridgeBidder::LaterBid() const
 }
 
 // A cue bid when the shape allows one, else Blackwood, else a cue bid on a side ace, else the
-// level of the fit in nFitSuit. nCueSuit is the agreed suit the cue bids serve (-1: none).
+// level of the fit in nFitSuit. nCueSuit is the agreed suit the cue bids serve (-1: none); the
+// search for a cue starts after nFitSuit, the suit the decision names before any slam try.
 void CBridgeBidder::SlamTryOrFit(SDecision& decision, const SBidValues& v, int nCueSuit, bool bCueShape,
                                  bool bBlackwood, int nSupport, int nFitSuit) const
 {
@@ -112,7 +113,7 @@ void CBridgeBidder::SlamTryOrFit(SDecision& decision, const SBidValues& v, int n
         && nSupport >= nSlam;
     const bool bAsk = bBlackwood && g_bBlackwood && nSupport >= nSlam;
     if (bCueRoom && ((bCueShape && hand.CanCueBid(nCueSuit)) || (!bAsk && hand.HasSideFirstRoundControl(nCueSuit)))) {
-        decision.m_nSuit = nCueSuit;
+        decision.m_nSuit = nFitSuit;
         ChooseCueBid(v.Own(), v.Partner(), nCueSuit, hand, decision.m_nSuit, decision.m_nLevel, decision.m_strText);
     } else if (bAsk) {
         AskBlackwood(decision.m_nSuit, decision.m_nLevel, decision.m_strText);

@@ -205,11 +205,15 @@ void CBridgeBidder::RebidAfterNoTrumpResponse(SDecision& decision, const SBidVal
         Decide(decision, m_auction.GetLowestLevel(nMinor) + 1, nMinor, "Jump bid pts >= 16 in good 3 card minor");
     } else if (v.m_mine.IsMajor() && hand.IsLongSuit(nMine, v.Own().m_nSuitBid[nMine])) {
         DecideLowest(decision, m_auction, nMine, "Rebiddable major when partner bid NT");
+    } else if (nNew == STRAIN_HEARTS || nNew == STRAIN_SPADES) {
+        // A new major of any length is shown before no trump is considered.
+        ShowAlternativeSuit(decision, m_auction, v);
     } else if (nNew == NO_SUIT || v.Length(nNew) < SIX_CARDS) {
         decision.m_nSuit = STRAIN_NOTRUMP;
         NoTrumpContinuation(v.Own(), v.Partner(), v.m_partnerCall, v.m_nHighTotal, decision.m_nLevel,
                             decision.m_strText);
     } else {
+        // Only a minor of six cards or more is worth showing over partner's no trump.
         ShowAlternativeSuit(decision, m_auction, v);
     }
 }

@@ -24,9 +24,22 @@ const SBidCase s_rebids[] = {
     {"1H P 3H P", "A2.AKQ54.KQ32.K2", &g_bBlackwood, BID_3S, "Cue bid indicates first round control in suit"},
     // A preempt has said everything.
     {"3H P 3NT P", "A2.AKQJ432.32.32", nullptr, BID_NOBID, ""},
-    // After partner's 1NT: six spades are rebid; 18 points and a new heart suit jump.
-    {"1S P 1NT P", "AKJ543.K32.32.32", nullptr, BID_2S, "Rebiddable major when partner bid NT"},
+    // After partner's 1NT (6-9): 18 points and a new heart suit jump.
     {"1S P 1NT P", "AKJ54.AQ32.K2.32", nullptr, BID_3H, "Jump bid pts >= 16 in alternative suit"},
+    // Otherwise the rows in turn: (a) 18 points, no new suit and good diamonds jump in them
+    // before the spades are rebid;
+    {"1S P 1NT P", "AKJ54.A2.KQ3.432", nullptr, BID_3D, "Jump bid pts >= 16 in good 3 card minor"},
+    // (b) six spades are rebid;
+    {"1S P 1NT P", "AKJ543.K32.32.32", nullptr, BID_2S, "Rebiddable major when partner bid NT"},
+    // (c) a new major of five or even four cards is shown, not no trump;
+    {"1C P 1NT P", "AQ432.32.2.KJ432", nullptr, BID_2S, "Alternative suit"},
+    {"1D P 1NT P", "KQ32.Q32.AJ432.2", nullptr, BID_2S, "Alternative suit"},
+    // (d) without a new suit, no trump: 17 + 6 reach 2NT, whose text stays empty; a five-card
+    // minor is no reason to leave no trump, and 12 + 6 name the 1NT already bid: a pass;
+    {"1D P 1NT P", "A32.KQ2.AKJ32.32", nullptr, BID_2NT, ""},
+    {"1H P 1NT P", "32.AQ32.KJ432.Q2", nullptr, BID_NOBID, ""},
+    // (e) a six-card minor is shown.
+    {"1H P 1NT P", "2.AQ32.KJ5432.32", nullptr, BID_2D, "Alternative suit"},
     // Partner's positive 3C over my strong two spades: show hearts, or rebid spades.
     {"2S P 3C P", "AKQJ54.AKJ4.32.2", nullptr, BID_3H, "Alternative suit, looking for match"},
     {"2S P 3C P", "AKQJ543.AK3.32.2", nullptr, BID_3S, "Rebid"},
@@ -39,6 +52,10 @@ const SBidCase s_rebids[] = {
     // Three suits bid by the partnership: no trump with the fourth stopped, else the fourth.
     {"1S P 2C P 3D P", "K32.Q32.32.Q5432", nullptr, BID_3NT, "We've bid 3 suits and I stop the 4th"},
     {"1S P 2C P 3D P", "K32.432.Q2.Q5432", nullptr, BID_3H, "We've bid 3 suits can you stop the 4th for NT?"},
+    // 1C, 1S (7), 2C (five clubs), 3C (10-12, three clubs): clubs fit in the summaries, spades
+    // with my four. 23 support points and partner's 10 try for slam: the cue search starts
+    // after partner's clubs, so the heart ace is shown before the club ace.
+    {"1C P 1S P 2C P 3C P", "KQ32.A.32.AKQ432", nullptr, BID_3H, "Cue bid indicates first round control in suit"},
     // Responder after opener's 1NT rebid: four hearts make a fit with 22 together.
     {"1H P 1S P 1NT P", "AJ432.K432.32.32", nullptr, BID_2H, "Match major suit, total length > 7, points 19-22"},
     // Partner's second suit: four spades make the longer fit with partner's first suit.
