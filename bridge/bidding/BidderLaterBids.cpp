@@ -111,17 +111,16 @@ void CBridgeBidder::SlamTryOrFit(SDecision& decision, const SBidValues& v, int n
     const int nSlam = m_pThresholds->m_nCombined[COMBINED_NEW_SUIT][LEVEL_SIX];
     const bool bCueRoom = nCueSuit != NO_SUIT && v.m_partnerCall.GetLevel() < LEVEL_FIVE && g_bCueBid
         && nSupport >= nSlam;
-    const bool bAsk = bBlackwood && g_bBlackwood && nSupport >= nSlam;
-    if (bCueRoom && ((bCueShape && hand.CanCueBid(nCueSuit)) || (!bAsk && hand.HasSideFirstRoundControl(nCueSuit)))) {
-        decision.m_nSuit = nFitSuit;
+    decision.m_nSuit = nFitSuit;
+    if (bCueRoom && bCueShape && hand.CanCueBid(nCueSuit))
         ChooseCueBid(v.Own(), v.Partner(), nCueSuit, hand, decision.m_nSuit, decision.m_nLevel, decision.m_strText);
-    } else if (bAsk) {
+    else if (bBlackwood && g_bBlackwood && nSupport >= nSlam)
         AskBlackwood(decision.m_nSuit, decision.m_nLevel, decision.m_strText);
-    } else {
-        decision.m_nSuit = nFitSuit;
+    else if (bCueRoom && hand.HasSideFirstRoundControl(nCueSuit))
+        ChooseCueBid(v.Own(), v.Partner(), nCueSuit, hand, decision.m_nSuit, decision.m_nLevel, decision.m_strText);
+    else
         FitLevel(nSupport, v.m_nHighTotal, v.m_partnerCall.GetSuit(), nFitSuit, decision.m_nLevel,
                  decision.m_strText);
-    }
 }
 
 bool CBridgeBidder::LaterBidWithFit(SDecision& decision, const SBidValues& v) const

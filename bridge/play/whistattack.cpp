@@ -902,11 +902,12 @@ CCard CWhistAttack::PlayThird()
         return PlayToTrick(false, false);
     }
     const bool bOtherWinners = SumWinners(m_hand, g) > 0;
-    const bool bUnblockSide = g != m_nTrumps && OwnLength(g) == 1
-        && ((!bOtherWinners && PartnerLength(g) > 1) || m_partnerHand.topCards[g] >= 2);
-    const bool bUnblockTrumps = g == m_nTrumps && OwnLength(g) == 1
-        && m_partnerHand.topCards[g] >= RoundsToDraw(g);
-    if (bUnblockSide || bUnblockTrumps) {
+    if (g != m_nTrumps && OwnLength(g) == 1
+        && ((!bOtherWinners && PartnerLength(g) > 1) || m_partnerHand.topCards[g] >= 2)) {
+        Explain("3rd, overtake partner to unblock");
+        return PlayToTrick(true, false);
+    }
+    if (g == m_nTrumps && OwnLength(g) == 1 && m_partnerHand.topCards[g] >= RoundsToDraw(g)) {
         Explain("3rd, overtake partner to unblock");
         return PlayToTrick(true, false);
     }
