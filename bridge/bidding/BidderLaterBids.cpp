@@ -65,11 +65,6 @@ void FillLaterSuits(CBridgeBidder::SBidValues& v)
     v.m_nPartnerJoint = LongestJointSuit(v, true, v.m_nPartnerJointLength);
 }
 
-bool SameStrain(const CBid& first, const CBid& second)
-{
-    return !first.IsPassOrDouble() && !second.IsPassOrDouble() && first.GetSuit() == second.GetSuit();
-}
-
 } // namespace
 
 CBid CBridgeBidder::LaterBid() const

@@ -9,8 +9,6 @@ namespace {
 
 // IndexOf's answer for a card the pile does not hold.
 constexpr int NOT_FOUND = -1;
-// Tricks a contract needs beyond its level counted from 0 (one-level: seven tricks).
-constexpr int BOOK_TRICKS = 7;
 // CountEarlyLosers takes a hand that wins no round of a suit as winning only after the last.
 constexpr int NO_FIRST_WINNER_ROUND = 14;
 
