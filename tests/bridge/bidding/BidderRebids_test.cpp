@@ -53,6 +53,9 @@ const SBidCase s_rebids[] = {
     {"1S P 2C P", "AKJ543.K32.Q2.2", nullptr, BID_2S, "Rebiddable major when partner bidding minor suit"},
     // A two-level overcall, partner's game-forcing new suit: 23 points show spades at two.
     {"1H 2C P 2D P", "AKQ5.2.K32.AKQJ3", nullptr, BID_2S, "Alternative biddable suit"},
+    // An overcall a round late: nothing is read for East-West, so partner's new suit does not
+    // force to game and 24 distribution points jump in spades, the higher of two new suits.
+    {"1H P 1NT P P 2C P 2D P", "AKQ54.2.K3.AKQJ3", nullptr, BID_3S, "Alternative biddable suit, jump bid points > 15"},
     // 15 points, no fit, no new suit: six diamonds are rebid.
     {"1D P 1S P", "32.K2.AKJ543.Q32", nullptr, BID_2D, "Rebiddable suit"},
     // 18 points, five weak spades, no new suit: the better minor at the three level.
