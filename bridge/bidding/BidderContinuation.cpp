@@ -494,7 +494,7 @@ int KingsShown(const CBid& answer)
 void ContinueAfterKings(SContinuation& c)
 {
     const int nSuit = c.K();
-    if (c.hand.GetKings() + KingsShown(c.partnerCall) >= ALL_KINGS) {
+    if (c.hand.GetKings() + KingsShown(c.partnerCall) == ALL_KINGS) {
         Decide(c.decision, LEVEL_SEVEN, c.nAgreed, "We've got all the kings, let's go slamming");
         return;
     }

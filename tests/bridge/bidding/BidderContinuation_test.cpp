@@ -104,6 +104,10 @@ const SBidCase s_continuations[] = {
     {"1S P 3S P 4NT P 5H P 5NT P 6D P", "AKQ54.A2.KQ2.K32", nullptr, BID_7S, "We've got all the kings, let's go slamming"},
     {"1S P 3S P 4NT P 5H P 5NT P 6D P", "AKQ54.A2.Q32.K32", nullptr, BID_6S,
      "Missing a king, revert to our suit at lowest level"},
+    // Partner's 6NT counts four kings: with three here the count is not four, and no trump
+    // ranks above spades.
+    {"1S P 3S P 4NT P 5H P 5NT P 6NT P", "AKQ54.A2.KQ2.K32", nullptr, BID_7NT,
+     "Missing a king, revert to our suit at lowest level"},
     // 23: partner's five diamonds after my ace answer.
     {"1H P 3H P 4NT P 5C P 5D P", "A32.K432.K32.432", nullptr, BID_5NT, "You wanted to duck out of slam into 5NT"},
     // 25: Gerber over one no trump with three aces.
