@@ -105,6 +105,10 @@ const SummaryCase s_cases[] = {
     // Its answer: four spades, 4 points, or 10 after a jump.
     {"1H X P 1S", WEST, 4, 40, MEANING_TAKEOUT_ANSWER, {0, 0, 0, 4}, -1, false, false, false},
     {"1H X P 2S", WEST, 10, 40, MEANING_TAKEOUT_ANSWER, {0, 0, 0, 4}, -1, false, false, false},
+    // 1NT instead shows 21 - 13 and a balanced hand; the doubler's 2S over one spade shows
+    // 22 - 4 and five spades.
+    {"1H X P 1NT", WEST, 8, 40, MEANING_TAKEOUT_ANSWER, {2, 2, 2, 2}, -1, false, false, false},
+    {"1H X P 1S P 2S", EAST, 18, 40, 0, {3, 3, 0, 5}, -1, false, false, true},
     // 2NT over a weak no trump: 23 - 12, one point of range.
     {"1NT P 2NT", SOUTH, 11, 12, 0, {0, 0, 0, 0}, -1, false, false, false},
     // Stayman over a weak no trump: 26 - 12; the answer shows four hearts.
