@@ -1,7 +1,12 @@
 # Thin wrapper over CMake: `make run` and `make test` install what is missing, build and go.
+# WERROR=ON makes compiler warnings errors, as CI and developers build (export it to keep
+# every make call on one configuration); BUILD_TYPE picks CMake's build type (default
+# RelWithDebInfo).
 BUILD ?= build
 SANITIZE ?= OFF
 BENCH ?= ON
+WERROR ?= OFF
+BUILD_TYPE ?=
 JOBS ?= $(shell nproc)
 
 .PHONY: all deps configure build run test clean
@@ -12,7 +17,8 @@ deps:
 	@scripts/install-deps
 
 configure: deps
-	@cmake -S . -B $(BUILD) -DORVEL_SANITIZE=$(SANITIZE) -DORVEL_BENCH=$(BENCH) > /dev/null
+	@cmake -S . -B $(BUILD) -DORVEL_SANITIZE=$(SANITIZE) -DORVEL_BENCH=$(BENCH) -DORVEL_WERROR=$(WERROR) \
+		$(if $(BUILD_TYPE),-DCMAKE_BUILD_TYPE=$(BUILD_TYPE)) > /dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)

@@ -46,13 +46,19 @@ void CAuction::AddDouble(const CBidThresholds* pThresholds, const CString& strEx
     m_calls.push_back(bid);
 }
 
-const CBid* CAuction::GetLastAction() const
+int CAuction::GetLastActionIndex() const
 {
     for (int i = GetSize() - 1; i >= 0; --i) {
         if (!m_calls[i].IsNoBid())
-            return &m_calls[i];
+            return i;
     }
-    return nullptr;
+    return -1;
+}
+
+const CBid* CAuction::GetLastAction() const
+{
+    const int nLast = GetLastActionIndex();
+    return nLast >= 0 ? &m_calls[nLast] : nullptr;
 }
 
 CBid CAuction::GetHighestBid() const

@@ -51,6 +51,8 @@ public:
     CBid GetNthCall(int n, int nSeat) const;
     // The n-th (1-based) call other than a pass by nSeat, counted back from the last call.
     CBid GetNthLastCall(int n, int nSeat) const;
+    // Index of the last call other than a pass, or -1.
+    int GetLastActionIndex() const;
     // The last call other than a pass is a double / a redouble.
     BOOL IsDoubled() const;
     BOOL IsRedoubled() const;

@@ -43,6 +43,10 @@ constexpr int LEVEL_FIVE = 4;
 constexpr int LEVEL_SIX = 5;
 constexpr int LEVEL_SEVEN = 6;
 
+// A contract at 0-based level L needs L + BOOK_TRICKS tricks: the six of the book and one
+// for the one level.
+constexpr int BOOK_TRICKS = 7;
+
 // CBid: a value type compared by its code alone. No operation validates the code, and every
 // reader answers sensibly for codes outside -2..35 ("Strange", an empty suit text).
 // Level = (code - 1) / 5 and strain = (code - 1) % 5 with truncating division, so pass,
@@ -156,3 +160,9 @@ extern const CBid g_bid2NT;
 extern const CBid g_bid3NT;
 extern const CBid g_bid4NT;
 extern const CBid g_bid5NT;
+
+// Both are contract bids in the same strain (passes, doubles and redoubles never are).
+inline bool SameStrain(const CBid& first, const CBid& second)
+{
+    return !first.IsPassOrDouble() && !second.IsPassOrDouble() && first.GetSuit() == second.GetSuit();
+}

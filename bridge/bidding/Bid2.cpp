@@ -92,7 +92,7 @@ BOOL CBid2::IsLegalCall(const CBid& bid) const
         return FALSE;
     // Only the other side's last action can be doubled or redoubled: a double needs their
     // bid, a redouble their double of ours.
-    const int nLast = LastActionIndex();
+    const int nLast = m_auction.GetLastActionIndex();
     if (nLast < 0)
         return FALSE;
     const int nSideToCall = m_auction.GetNextSeat() & 1;
@@ -100,15 +100,6 @@ BOOL CBid2::IsLegalCall(const CBid& bid) const
         return FALSE;
     const CBid& last = m_auction.m_calls[nLast];
     return bid.IsDouble() ? !last.IsPassOrDouble() : last.IsDouble();
-}
-
-int CBid2::LastActionIndex() const
-{
-    for (int i = m_auction.GetSize() - 1; i >= 0; --i) {
-        if (!m_auction.m_calls[i].IsNoBid())
-            return i;
-    }
-    return -1;
 }
 
 void CBid2::FocusOK()

@@ -76,8 +76,6 @@ protected:
     // Takes a legal call as the pick (shown in the current cell); in single-click mode, or in
     // review-only mode with single-click on, continues as OK.
     void SelectBid(const CBid& bid);
-    // Index of the last call other than a pass, or -1.
-    int LastActionIndex() const;
     // Gives OK the focus, so that Enter confirms the pick whatever was clicked last.
     void FocusOK();
     // The history cell (0..27) that shows grid position nPosition, or -1 when it is out of view.

@@ -90,7 +90,7 @@ void ReplyTo2CResponse(const SReply& r)
     if (r.partnerLast.GetCode() != BID_2D) {
         if (call.IsNoTrump()) {
             infer.SetAllLengths(BALANCED_LENGTH);
-        } else if (CInference::SameStrain(call, r.partnerLast)) {
+        } else if (SameStrain(call, r.partnerLast)) {
             infer.SetLength(s, THREE_CARD_SUPPORT);
         } else if (call.IsSuitBid()) {
             infer.SetLength(s, FIVE_CARD_SUIT);
@@ -128,7 +128,7 @@ void ReplyTo2CRebid(const SReply& r)
         if (call.IsNoTrump()) {
             if (!r.partnerLast.IsNoTrump())
                 infer.AllLengthsAtLeast(BALANCED_LENGTH);
-        } else if (CInference::SameStrain(call, r.partnerLast)) {
+        } else if (SameStrain(call, r.partnerLast)) {
             infer.Support(infer.Strain());
         } else if (call.IsSuitBid()) {
             infer.SetLength(infer.Strain(), FIVE_CARD_SUIT);
@@ -179,7 +179,7 @@ void ReplyToStrongTwo(const SReply& r)
         return;
     }
     own.m_dQuickTricks = STRONG_TWO_ANSWER_TRICKS;
-    if (CInference::SameStrain(call, r.partnerLast)) {
+    if (SameStrain(call, r.partnerLast)) {
         infer.SetLength(s, THREE_CARD_SUPPORT);
         if (infer.Level() == LEVEL_THREE) {
             own.m_nAces = 1;
@@ -205,12 +205,12 @@ void ReplyToStrongTwoResponse(const SReply& r)
     const CBid& Q = r.partnerLast;
     const int s = r.infer.Strain();
     if (call.GetCode() == BID_4NT) {
-        const bool bRaisedToThree = Q.GetLevel() == LEVEL_THREE && CInference::SameStrain(Q, F);
+        const bool bRaisedToThree = Q.GetLevel() == LEVEL_THREE && SameStrain(Q, F);
         AskAcesInStrongTwo(r, bRaisedToThree ? MEANING_KING_ASK : MEANING_BLACKWOOD);
         return;
     }
     const bool bNewSuit = call.IsSuitBid() && s != F.GetSuit();
-    if (F.IsSuitBid() && CInference::SameStrain(F, Q) && bNewSuit) {
+    if (F.IsSuitBid() && SameStrain(F, Q) && bNewSuit) {
         r.Mean(MEANING_CUE_BID);
         return;
     }
@@ -251,7 +251,7 @@ void ReplyToAskAnswer(const SReply& r, bool bMarkDiamonds)
     const int s = r.infer.Strain();
     if (!r.Call().IsNoTrump()) {
         r.infer.SetLength(s, FOUR_CARD_SUIT);
-        if ((bMarkDiamonds && s == STRAIN_DIAMONDS) || !CInference::SameStrain(r.Call(), r.partnerLast))
+        if ((bMarkDiamonds && s == STRAIN_DIAMONDS) || !SameStrain(r.Call(), r.partnerLast))
             r.infer.MarkBid(s);
     } else {
         r.infer.SetAllLengths(BALANCED_LENGTH);
@@ -403,7 +403,7 @@ void ReplyToTakeoutAnswer(const SReply& r)
     infer.AtLeast(infer.NewSuitValue());
     if (!r.Call().IsSuitBid())
         return;
-    if (CInference::SameStrain(r.Call(), r.ownPrevious)) {
+    if (SameStrain(r.Call(), r.ownPrevious)) {
         infer.SetLength(s, FIT_LENGTH - infer.m_partner.m_nMinLength[s]);
     } else {
         infer.BidAgain(s);

@@ -36,9 +36,6 @@ constexpr int BALANCING_ALLOWANCE = 3;
 constexpr int PREEMPT_THREE_TRICKS = 6;
 constexpr int PREEMPT_FOUR_TRICKS = 7;
 
-// The tricks a contract needs are its 0-based level plus seven.
-constexpr int BOOK_TRICKS = 7;
-
 void InferPreempt(CInference& infer)
 {
     CBidSummary& own = infer.m_own;
@@ -126,7 +123,7 @@ void InferResponseToSuit(CInference& infer, const CBid& partnerCall, const CBid&
         infer.Shows(infer.NewSuitValue());
         infer.MaxAtMost(own.m_nMinPoints + SWISS_SPAN);
         own.m_nAces = call.GetCode() == BID_4D ? SWISS_ACES_4D : SWISS_ACES_4C;
-    } else if (CInference::SameStrain(call, partnerCall)) {
+    } else if (SameStrain(call, partnerCall)) {
         infer.SetLength(infer.Strain(), FOUR_CARD_SUIT);
         infer.Shows(infer.RaiseValue());
         infer.AtMost(infer.RaiseMaxValue());
@@ -226,7 +223,7 @@ void InferRebidOverNoTrump(CInference& infer, const CBid& ownFirst, const CBid& 
     if (call.IsNoTrump()) {
         infer.AtLeast(infer.NewSuitValue());
         infer.AllLengthsAtLeast(BALANCED_LENGTH);
-    } else if (CInference::SameStrain(call, ownFirst)) {
+    } else if (SameStrain(call, ownFirst)) {
         infer.LengthPlusOne(s);
         infer.BidAgain(s);
     } else {
@@ -260,7 +257,7 @@ void InferRebidAfterRaise(CInference& infer, const CBid& ownFirst, const CBid& p
     }
     if (InferCueBid(infer, nAgreed) || call.IsNoTrump())
         return;
-    if (CInference::SameStrain(call, ownFirst)) {
+    if (SameStrain(call, ownFirst)) {
         if (infer.NotForced(partnerResponse, intervening)) {
             infer.AtLeast(infer.RaiseValue());
             infer.AtMost(infer.RaiseMaxValue());
@@ -293,11 +290,11 @@ void InferRebidOverNewSuit(CInference& infer, const CBid& ownFirst, const CBid& 
             infer.AtLeast(infer.NewSuitValue());
             infer.MaxAtMost(own.m_nMinPoints + NO_TRUMP_RESPONSE_SPAN);
         }
-    } else if (CInference::SameStrain(call, ownFirst)) {
+    } else if (SameStrain(call, ownFirst)) {
         if (ownFirst.GetLevel() == LEVEL_ONE)
             infer.LengthPlusOne(s);
         infer.BidAgain(s);
-    } else if (CInference::SameStrain(call, partnerResponse)) {
+    } else if (SameStrain(call, partnerResponse)) {
         infer.AtLeast(infer.RaiseValue());
         infer.AtMost(infer.RaiseMaxValue());
         infer.Support(s);
@@ -330,7 +327,7 @@ void InferNoTrumpOpenerRebid(CInference& infer, const CBid& ownFirst, const CBid
     const int s = infer.Strain();
     const bool bNotForced = infer.NotForced(partnerResponse, intervening);
     if (!partnerResponse.IsNoTrump() && !call.IsNoTrump()) {
-        if (CInference::SameStrain(call, partnerResponse)) {
+        if (SameStrain(call, partnerResponse)) {
             if (bNotForced)
                 infer.Shows(infer.NewSuitValue());
             infer.Support(s);
@@ -408,15 +405,15 @@ void InferNaturalLaterBid(CInference& infer, const CBid& partnerFirst, const CBi
             infer.AllLengthsAtLeast(BALANCED_LENGTH);
     } else if (partnerFirst.IsSuitBid() && partnerLast.IsSuitBid()
                && partnerFirst.GetSuit() != partnerLast.GetSuit()
-               && CInference::SameStrain(call, partnerFirst) && infer.Level() == partnerLast.GetLevel()) {
+               && SameStrain(call, partnerFirst) && infer.Level() == partnerLast.GetLevel()) {
         return;
-    } else if (CInference::SameStrain(call, partnerFirst) || CInference::SameStrain(call, partnerLast)) {
+    } else if (SameStrain(call, partnerFirst) || SameStrain(call, partnerLast)) {
         if (bNotForced) {
             infer.AtLeast(infer.RaiseValue());
             infer.AtMost(infer.RaiseMaxValue());
             infer.Support(s);
         }
-    } else if (CInference::SameStrain(call, ownFirst)) {
+    } else if (SameStrain(call, ownFirst)) {
         if (bNotForced) {
             infer.AtLeast(infer.NewSuitValue());
             infer.LengthPlusOne(s);
@@ -487,7 +484,7 @@ void CBid::InferResponse(int /*nFlag*/, CBidSummary& own, const CBidSummary& par
     } else if (partnerCall.IsSuitBid() && nPartnerLevel <= LEVEL_TWO) {
         InferResponseToSuit(infer, partnerCall, intervening);
     } else if (partnerCall.IsSuitBid() && m_nCode > BID_NOBID) {
-        if (CInference::SameStrain(*this, partnerCall))
+        if (SameStrain(*this, partnerCall))
             own.m_dQuickTricks = infer.Level() + BOOK_TRICKS - partner.m_dQuickTricks;
         else
             InferSlamAsk(infer, partnerCall, false, COMBINED_NEW_SUIT);
@@ -510,7 +507,7 @@ void CBid::InferOpenerRebid(CBidSummary& own, const CBidSummary& partner, const 
         own.m_nMeaning = MEANING_NATURAL;
         if (partnerResponse.IsNoTrump())
             InferRebidOverNoTrump(infer, ownFirst, partnerResponse, intervening);
-        else if (CInference::SameStrain(partnerResponse, ownFirst))
+        else if (SameStrain(partnerResponse, ownFirst))
             InferRebidAfterRaise(infer, ownFirst, partnerResponse, intervening, nAgreed);
         else if (partnerResponse.IsSuitBid())
             InferRebidOverNewSuit(infer, ownFirst, partnerResponse, intervening);

@@ -47,6 +47,10 @@ constexpr int GRAND_SECOND_CONTROLS = 3;
 // Calls back to partner's call of the round before.
 constexpr int PARTNER_EARLIER_FROM_END = 6;
 
+// The answers to Blackwood and to Gerber name the aces with the same words, one step each
+// from none (or all four) up to three.
+const char* const s_szAceAnswers[] = {"Zero or four aces", "One ace", "Two aces", "Three aces"};
+
 // Everything one answer reads and the decision it fills.
 struct SContinuation {
     const CBridgeBidder& bidder;
@@ -321,11 +325,6 @@ void RebidStrongTwo(SContinuation& c)
     }
 }
 
-bool SameStrain(const CBid& first, const CBid& second)
-{
-    return !first.IsPassOrDouble() && !second.IsPassOrDouble() && first.GetSuit() == second.GetSuit();
-}
-
 void AnswerStrongTwoRebid(SContinuation& c)
 {
     const CBid earlier = c.auction.GetSize() >= PARTNER_EARLIER_FROM_END
@@ -447,19 +446,18 @@ void AnswerKingAsk(SContinuation& c)
 void AnswerBlackwood(SContinuation& c)
 {
     // One step per ace from clubs, none and four sharing the first.
-    static const char* const s_szAces[] = {"Zero or four aces", "One ace", "Two aces", "Three aces"};
     const int nStep = c.hand.GetAces() % ALL_ACES;
     if (c.rightCall.IsPassOrDouble()) {
-        Decide(c.decision, LEVEL_FIVE, STRAIN_CLUBS + nStep, s_szAces[nStep]);
+        Decide(c.decision, LEVEL_FIVE, STRAIN_CLUBS + nStep, s_szAceAnswers[nStep]);
         return;
     }
     // Over the opponents' bid none or four aces double, one passes, and two or three name the
     // first or second strain above their call.
     if (nStep == 0) {
         c.decision.m_bDouble = true;
-        c.decision.m_strText = s_szAces[nStep];
+        c.decision.m_strText = s_szAceAnswers[nStep];
     } else if (nStep > 1) {
-        Lowest(c, (c.rightCall.GetSuit() + nStep - 1) % STRAIN_COUNT, s_szAces[nStep]);
+        Lowest(c, (c.rightCall.GetSuit() + nStep - 1) % STRAIN_COUNT, s_szAceAnswers[nStep]);
     }
 }
 
@@ -496,7 +494,7 @@ int KingsShown(const CBid& answer)
 void ContinueAfterKings(SContinuation& c)
 {
     const int nSuit = c.K();
-    if (c.hand.GetKings() + KingsShown(c.partnerCall) >= ALL_KINGS) {
+    if (c.hand.GetKings() + KingsShown(c.partnerCall) == ALL_KINGS) {
         Decide(c.decision, LEVEL_SEVEN, c.nAgreed, "We've got all the kings, let's go slamming");
         return;
     }
@@ -521,8 +519,7 @@ void AnswerGerberStep(SContinuation& c, int nLevel, int nCount, const char* cons
 
 void AnswerGerber(SContinuation& c)
 {
-    static const char* const s_szAces[] = {"Zero or four aces", "One ace", "Two aces", "Three aces"};
-    AnswerGerberStep(c, LEVEL_FOUR, c.hand.GetAces(), s_szAces);
+    AnswerGerberStep(c, LEVEL_FOUR, c.hand.GetAces(), s_szAceAnswers);
 }
 
 // Aces or kings shown by a Gerber answer: hearts 1, spades 2, no trump 3, otherwise none.

@@ -65,11 +65,6 @@ void FillLaterSuits(CBridgeBidder::SBidValues& v)
     v.m_nPartnerJoint = LongestJointSuit(v, true, v.m_nPartnerJointLength);
 }
 
-bool SameStrain(const CBid& first, const CBid& second)
-{
-    return !first.IsPassOrDouble() && !second.IsPassOrDouble() && first.GetSuit() == second.GetSuit();
-}
-
 } // namespace
 
 CBid CBridgeBidder::LaterBid() const
@@ -102,7 +97,8 @@ CBid CBridgeBidder::LaterBid() const
 }
 
 // A cue bid when the shape allows one, else Blackwood, else a cue bid on a side ace, else the
-// level of the fit in nFitSuit. nCueSuit is the agreed suit the cue bids serve (-1: none).
+// level of the fit in nFitSuit. nCueSuit is the agreed suit the cue bids serve (-1: none); the
+// search for a cue starts after nFitSuit, the suit the decision names before any slam try.
 void CBridgeBidder::SlamTryOrFit(SDecision& decision, const SBidValues& v, int nCueSuit, bool bCueShape,
                                  bool bBlackwood, int nSupport, int nFitSuit) const
 {
@@ -110,17 +106,16 @@ void CBridgeBidder::SlamTryOrFit(SDecision& decision, const SBidValues& v, int n
     const int nSlam = m_pThresholds->m_nCombined[COMBINED_NEW_SUIT][LEVEL_SIX];
     const bool bCueRoom = nCueSuit != NO_SUIT && v.m_partnerCall.GetLevel() < LEVEL_FIVE && g_bCueBid
         && nSupport >= nSlam;
-    const bool bAsk = bBlackwood && g_bBlackwood && nSupport >= nSlam;
-    if (bCueRoom && ((bCueShape && hand.CanCueBid(nCueSuit)) || (!bAsk && hand.HasSideFirstRoundControl(nCueSuit)))) {
-        decision.m_nSuit = nCueSuit;
+    decision.m_nSuit = nFitSuit;
+    if (bCueRoom && bCueShape && hand.CanCueBid(nCueSuit))
         ChooseCueBid(v.Own(), v.Partner(), nCueSuit, hand, decision.m_nSuit, decision.m_nLevel, decision.m_strText);
-    } else if (bAsk) {
+    else if (bBlackwood && g_bBlackwood && nSupport >= nSlam)
         AskBlackwood(decision.m_nSuit, decision.m_nLevel, decision.m_strText);
-    } else {
-        decision.m_nSuit = nFitSuit;
+    else if (bCueRoom && hand.HasSideFirstRoundControl(nCueSuit))
+        ChooseCueBid(v.Own(), v.Partner(), nCueSuit, hand, decision.m_nSuit, decision.m_nLevel, decision.m_strText);
+    else
         FitLevel(nSupport, v.m_nHighTotal, v.m_partnerCall.GetSuit(), nFitSuit, decision.m_nLevel,
                  decision.m_strText);
-    }
 }
 
 bool CBridgeBidder::LaterBidWithFit(SDecision& decision, const SBidValues& v) const

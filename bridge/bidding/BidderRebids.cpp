@@ -156,20 +156,22 @@ void CBridgeBidder::RebidAfterRaise(SDecision& decision, const SBidValues& v) co
     const int nFit = v.m_nAgreed;
     const int nSupport = hand.FitPoints(nSuit) + v.PartnerMin();
     const int nSlam = m_pThresholds->m_nCombined[COMBINED_NEW_SUIT][LEVEL_SIX];
-    // Slam tries: a cue bid when the shape allows one, else Blackwood without a void, else a
-    // cue bid on a side ace.
+    // Slam tries, in turn: a cue bid when the shape allows one, Blackwood without a void, a cue
+    // bid on a side ace. The cue search starts after partner's suit.
     const bool bCueRoom = partnerCall.GetLevel() < LEVEL_FIVE && g_bCueBid && nSupport >= nSlam && nFit != NO_SUIT;
-    const bool bBlackwood = g_bBlackwood && nSupport >= nSlam && nFit != NO_SUIT && !hand.HasVoid();
-    if (bCueRoom && (hand.CanCueBid(nFit) || (!bBlackwood && hand.HasSideFirstRoundControl(nFit)))) {
-        decision.m_nSuit = nSuit;
+    decision.m_nSuit = nSuit;
+    if (bCueRoom && hand.CanCueBid(nFit)) {
         ChooseCueBid(v.Own(), v.Partner(), nFit, hand, decision.m_nSuit, decision.m_nLevel, decision.m_strText);
         return;
     }
-    if (bBlackwood) {
+    if (g_bBlackwood && nSupport >= nSlam && nFit != NO_SUIT && !hand.HasVoid()) {
         AskBlackwood(decision.m_nSuit, decision.m_nLevel, decision.m_strText);
         return;
     }
-    decision.m_nSuit = nSuit;
+    if (bCueRoom && hand.HasSideFirstRoundControl(nFit)) {
+        ChooseCueBid(v.Own(), v.Partner(), nFit, hand, decision.m_nSuit, decision.m_nLevel, decision.m_strText);
+        return;
+    }
     FitLevel(nSupport, v.m_nHighTotal, nSuit, nSuit, decision.m_nLevel, decision.m_strText);
     if (g_bTrialBid && partnerCall.IsMajor() && partnerCall.GetLevel() == LEVEL_TWO
         && decision.m_nLevel == LEVEL_THREE) {
@@ -205,11 +207,15 @@ void CBridgeBidder::RebidAfterNoTrumpResponse(SDecision& decision, const SBidVal
         Decide(decision, m_auction.GetLowestLevel(nMinor) + 1, nMinor, "Jump bid pts >= 16 in good 3 card minor");
     } else if (v.m_mine.IsMajor() && hand.IsLongSuit(nMine, v.Own().m_nSuitBid[nMine])) {
         DecideLowest(decision, m_auction, nMine, "Rebiddable major when partner bid NT");
+    } else if (nNew == STRAIN_HEARTS || nNew == STRAIN_SPADES) {
+        // A new major of any length is shown before no trump is considered.
+        ShowAlternativeSuit(decision, m_auction, v);
     } else if (nNew == NO_SUIT || v.Length(nNew) < SIX_CARDS) {
         decision.m_nSuit = STRAIN_NOTRUMP;
         NoTrumpContinuation(v.Own(), v.Partner(), v.m_partnerCall, v.m_nHighTotal, decision.m_nLevel,
                             decision.m_strText);
     } else {
+        // Only a minor of six cards or more is worth showing over partner's no trump.
         ShowAlternativeSuit(decision, m_auction, v);
     }
 }

@@ -189,9 +189,3 @@ bool CInference::NotForced(const CBid& partnerLast, const CBid& intervening) con
 {
     return !PartnerForcing() || m_call.IsJump(partnerLast, intervening);
 }
-
-bool CInference::SameStrain(const CBid& first, const CBid& second)
-{
-    return first.GetCode() > BID_NOBID && second.GetCode() > BID_NOBID
-        && first.GetSuit() == second.GetSuit();
-}

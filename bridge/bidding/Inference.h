@@ -80,8 +80,6 @@ public:
     bool PartnerForcing() const { return m_partner.m_bForcing || m_partner.m_bGameForcing; }
     // Partner is not forcing, or the call jumps over partnerLast / intervening.
     bool NotForced(const CBid& partnerLast, const CBid& intervening) const;
-    // Both are contract bids in the same strain.
-    static bool SameStrain(const CBid& first, const CBid& second);
 
     const CBid& m_call;
     CBidSummary& m_own;

@@ -9,8 +9,6 @@ namespace {
 
 // IndexOf's answer for a card the pile does not hold.
 constexpr int NOT_FOUND = -1;
-// Tricks a contract needs beyond its level counted from 0 (one-level: seven tricks).
-constexpr int BOOK_TRICKS = 7;
 // CountEarlyLosers takes a hand that wins no round of a suit as winning only after the last.
 constexpr int NO_FIRST_WINNER_ROUND = 14;
 
@@ -902,11 +900,12 @@ CCard CWhistAttack::PlayThird()
         return PlayToTrick(false, false);
     }
     const bool bOtherWinners = SumWinners(m_hand, g) > 0;
-    const bool bUnblockSide = g != m_nTrumps && OwnLength(g) == 1
-        && ((!bOtherWinners && PartnerLength(g) > 1) || m_partnerHand.topCards[g] >= 2);
-    const bool bUnblockTrumps = g == m_nTrumps && OwnLength(g) == 1
-        && m_partnerHand.topCards[g] >= RoundsToDraw(g);
-    if (bUnblockSide || bUnblockTrumps) {
+    if (g != m_nTrumps && OwnLength(g) == 1
+        && ((!bOtherWinners && PartnerLength(g) > 1) || m_partnerHand.topCards[g] >= 2)) {
+        Explain("3rd, overtake partner to unblock");
+        return PlayToTrick(true, false);
+    }
+    if (g == m_nTrumps && OwnLength(g) == 1 && m_partnerHand.topCards[g] >= RoundsToDraw(g)) {
         Explain("3rd, overtake partner to unblock");
         return PlayToTrick(true, false);
     }

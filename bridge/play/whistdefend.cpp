@@ -867,21 +867,15 @@ CCard CWhistDefend::SecondBeforeDummy()
     const int nSuit = led.GetSuit();
     const CCard r = DummyBest(nSuit);
     if (Length(nSuit) == 0) {
-        if (!HoldsTrump()) {
-            Explain("2nd - discard");
+        if (!HoldsTrump())
             return ChooseDiscard();
-        }
         return SecondHighBeforeDummy();
     }
     const CCard top = HighestInSuit(nSuit);
-    if (top < led) {
-        Explain("2nd - my high card is lower than card led, play low");
+    if (top < led)
         return LowCard(nSuit);
-    }
-    if (led > r && top > led) {
-        Explain("2nd - win it with lowest card possible");
+    if (led > r && top > led)
         return LowestWinner(led, m_hand.Suit(nSuit));
-    }
     if (top > r)
         return SecondHighBeforeDummy();
     return SequenceAroundDummy(nSuit);
@@ -984,18 +978,14 @@ CCard CWhistDefend::SecondAfterDummy()
     const int nSuit = led.GetSuit();
     if (Length(nSuit) > 0) {
         const CCard top = HighestInSuit(nSuit);
-        if (top < led) {
-            Explain("2nd - my high card is lower than card led, play low");
+        if (top < led)
             return LowestInSuit(nSuit);
-        }
         if (OnlyMineOrDummyAbove(top))
             return SecondHighAfterDummy();
         return SecondNotMaster();
     }
-    if (!HoldsTrump()) {
-        Explain("2nd - discard");
+    if (!HoldsTrump())
         return ChooseDiscard();
-    }
     return SecondHighAfterDummy();
 }
 

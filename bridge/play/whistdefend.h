@@ -4,7 +4,9 @@
 // Analyse and ChooseCard, plays the card and drops the engine; it keeps no state between
 // cards. It chooses the opening lead (by suit and by the lead tables of LeadRule), the later
 // leads (reading partner's signals from the tricks), and the second-, third- and fourth-hand
-// plays, and writes one explanation line for every card it chooses. Every card it returns
+// plays, and writes one explanation line for every card it chooses, except for the second-hand
+// cards that need no comment: a low card under a higher card led, the cheapest winner over a
+// lead dummy cannot beat, and a discard without a trump to ruff with. Every card it returns
 // is one the hand holds and follows suit when the hand can.
 
 #include "bridge/play/WhistBase.h"

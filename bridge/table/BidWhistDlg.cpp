@@ -4,7 +4,6 @@
 #include "bridge/bidding/ConventionDlg.h"
 #include "bridge/bidding/Conventions.h"
 #include "bridge/play/PlayConstants.h"
-#include "bridge/table/SeatNames.h"
 #include "platform/msg/loop.h"
 #include "resources/resource.h"
 
@@ -73,20 +72,6 @@ void CBidWhistDlg::NextDeal()
     ResetDeal();
     DealCards();
     RefreshTable();
-}
-
-bool CBidWhistDlg::CheckEditedDeal()
-{
-    for (int nSeat = 0; nSeat < SEAT_COUNT; nSeat++) {
-        if (GetSeatPiles(nSeat)->GetCardCount() != CARDS_PER_HAND) {
-            MessageBox(g_strSeatNames[nSeat] + " does not have 13 cards");
-            return false;
-        }
-    }
-    SpreadHands();
-    m_bDealEdited = false;
-    RefreshTable();
-    return true;
 }
 
 void CBidWhistDlg::OnPlay()

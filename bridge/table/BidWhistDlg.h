@@ -80,9 +80,6 @@ protected:
     // After a load (Open Hand, the imports, Replay Hand): the trumps lowered for the next
     // auction, unless the load left a deal in play untouched.
     void LowerTrumpsAfterLoad();
-    // Rebuilds each hand from its seat's suit piles after a hand-made deal; false (after the
-    // message) when a seat does not hold 13 cards.
-    bool CheckEditedDeal();
 
     // Clicks reach the table's handlers except while the auction runs.
     void OnTablePress(CPoint point) override;

@@ -4,8 +4,6 @@
 
 namespace {
 
-// Tricks the declaring side needs on top of the level index.
-constexpr int BOOK_TRICKS = 7;
 // Points of a game, below the line.
 constexpr int GAME_POINTS = 100;
 // Level indexes of the slams.

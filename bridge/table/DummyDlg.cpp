@@ -124,6 +124,20 @@ void CDummyDlg::SpreadHands()
     UpdateSuitPileCounts();
 }
 
+bool CDummyDlg::CheckEditedDeal()
+{
+    for (int nSeat = 0; nSeat < SEAT_COUNT; nSeat++) {
+        if (GetSeatPiles(nSeat)->GetCardCount() != CARDS_PER_HAND) {
+            MessageBox(g_strSeatNames[nSeat] + " does not have 13 cards");
+            return false;
+        }
+    }
+    SpreadHands();
+    m_bDealEdited = false;
+    RefreshTable();
+    return true;
+}
+
 bool CDummyDlg::TrumpsRaised() const
 {
     for (int nSeat = 0; nSeat < SEAT_COUNT; nSeat++) {
@@ -211,17 +225,8 @@ void CDummyDlg::OnPlay()
 {
     if (m_bBusy)
         return;
-    if (m_bDealEdited) {
-        for (int nSeat = 0; nSeat < SEAT_COUNT; nSeat++) {
-            if (GetSeatPiles(nSeat)->GetCardCount() != CARDS_PER_HAND) {
-                MessageBox(g_strSeatNames[nSeat] + " does not have 13 cards");
-                return;
-            }
-        }
-        SpreadHands();
-        m_bDealEdited = false;
-        RefreshTable();
-    }
+    if (m_bDealEdited && !CheckEditedDeal())
+        return;
     SaveOriginalDeal();
     m_menu.EnableMenuItem(ID_FILE_REPLAYHAND, MF_BYCOMMAND | MF_ENABLED);
     m_nState = STATE_PLAYING;

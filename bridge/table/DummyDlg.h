@@ -184,6 +184,9 @@ protected:
     void UpdateSuitPileCounts();
     // Each hand rebuilt from its seat's suit piles, sorted.
     void SpreadHands();
+    // Rebuilds each hand from its seat's suit piles after a hand-made deal; false (after the
+    // message) when a seat does not hold 13 cards.
+    bool CheckEditedDeal();
     // Keeps hands, contract, seats and side scores as play begins, for Replay Hand.
     void SaveOriginalDeal();
     // Applies the show-hands and manual switches again with their current values.

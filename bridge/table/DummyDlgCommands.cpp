@@ -33,17 +33,16 @@ constexpr int TRICK_SLOTS = 4;
 constexpr const char* SIDE_WORDS[SIDE_SCORE_COUNT] = {"Rubbers", "Games", "Above", "Below"};
 constexpr char DEALER_WORD[] = "Dealer";
 
+// The players' names with their defaults, in the order they are read.
 struct NameValue {
     int nSeat;
-    const char* szName;
     const char* szDefault;
 };
-// In the order they are read.
 constexpr NameValue NAME_VALUES[] = {
-    {CDummyDlg::SEAT_WEST, "WestName", "Ulo"},
-    {CDummyDlg::SEAT_NORTH, "NorthName", "Mirel"},
-    {CDummyDlg::SEAT_EAST, "EastName", "Tav"},
-    {CDummyDlg::SEAT_SOUTH, "SouthName", "Arno"},
+    {CDummyDlg::SEAT_WEST, "Ulo"},
+    {CDummyDlg::SEAT_NORTH, "Mirel"},
+    {CDummyDlg::SEAT_EAST, "Tav"},
+    {CDummyDlg::SEAT_SOUTH, "Arno"},
 };
 
 constexpr char AUTO_SAVE_MODE[] = "autoSaveMode";
@@ -150,7 +149,7 @@ void CDummyDlg::LoadScores()
         }
     }
     for (const NameValue& name : NAME_VALUES)
-        m_strNames[name.nSeat] = settings.ReadString(name.szName, name.szDefault);
+        m_strNames[name.nSeat] = settings.ReadString(g_szPlayerNameValues[name.nSeat], name.szDefault);
     m_nDealer = settings.ReadInt(GetGameName() + DEALER_WORD, DEFAULT_DEALER);
 }
 

@@ -5,8 +5,6 @@
 
 namespace {
 
-// Tricks the declaring side needs on top of the level index (0 for the one-level).
-constexpr int BOOK_TRICKS = 7;
 // Points below the line per level bid.
 constexpr int POINTS_PER_LEVEL = 2;
 

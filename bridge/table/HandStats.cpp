@@ -6,9 +6,6 @@
 
 namespace {
 
-// The tricks above the level index that a contract needs: a one-level contract needs 7.
-constexpr int BOOK_TRICKS = 7;
-
 constexpr char STATS_EXTENSION[] = "csv";
 constexpr char STATS_FILTER[] = "Bridge/Dummy statistics files (*.csv)|*.csv||";
 

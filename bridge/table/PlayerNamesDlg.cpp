@@ -1,5 +1,6 @@
 #include "bridge/table/PlayerNamesDlg.h"
 
+#include "bridge/table/SeatNames.h"
 #include "cardtable/RegSettings.h"
 #include "cardtable/SettingsKeys.h"
 #include "platform/base/runtime.h"
@@ -14,12 +15,9 @@ constexpr int FOLDER_BUFFER_SIZE = 1024;
 constexpr int BRACKET_LENGTH = 1;
 constexpr char PARENT_FOLDER[] = "..";
 
-// The settings values of the names, written in this order.
-constexpr char WEST_NAME[] = "WestName";
-constexpr char NORTH_NAME[] = "NorthName";
-constexpr char EAST_NAME[] = "EastName";
-constexpr char SOUTH_NAME[] = "SouthName";
 enum { NORTH_SEAT, EAST_SEAT, SOUTH_SEAT, WEST_SEAT };
+// The names are written in this order.
+constexpr int WRITE_ORDER[] = {WEST_SEAT, NORTH_SEAT, EAST_SEAT, SOUTH_SEAT};
 
 } // namespace
 
@@ -100,8 +98,6 @@ void CPlayerNamesDlg::EditNames(CWnd* pParent, CString strNames[SEAT_COUNT])
     strNames[WEST_SEAT] = dlg.m_strWest;
     CRegSettings settings(settings_keys::ROOT_KEY, settings_keys::MAKER_KEY,
                           settings_keys::SUITE_KEY);
-    settings.WriteString(WEST_NAME, strNames[WEST_SEAT]);
-    settings.WriteString(NORTH_NAME, strNames[NORTH_SEAT]);
-    settings.WriteString(EAST_NAME, strNames[EAST_SEAT]);
-    settings.WriteString(SOUTH_NAME, strNames[SOUTH_SEAT]);
+    for (int nSeat : WRITE_ORDER)
+        settings.WriteString(g_szPlayerNameValues[nSeat], strNames[nSeat]);
 }

@@ -7,3 +7,6 @@
 #include "platform/base/CString.h"
 
 extern const CString g_strSeatNames[SEAT_COUNT];
+// The settings value of each seat's player name, in seat order: "NorthName", "EastName",
+// "SouthName", "WestName".
+extern const char* const g_szPlayerNameValues[SEAT_COUNT];

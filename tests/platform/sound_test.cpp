@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
-#include <vector>
 
 #include <unistd.h>
 
@@ -16,22 +15,19 @@ namespace {
 const int SAMPLE_RATE = 8000;
 const int BYTES_PER_SAMPLE = 2;
 
-void PutLittleEndian(std::vector<char>& bytes, uint32_t nValue, int nBytes)
+void PutLittleEndian(std::string& bytes, uint32_t nValue, int nBytes)
 {
     for (int i = 0; i < nBytes; ++i)
         bytes.push_back(static_cast<char>((nValue >> (8 * i)) & 0xFF));
 }
 
-// A mono 16-bit PCM file of nMilliseconds of silence.
-std::vector<char> SilentWave(int nMilliseconds)
+// A mono 16-bit PCM file of nMilliseconds of silence, its bytes held in a string.
+std::string SilentWave(int nMilliseconds)
 {
     const uint32_t nDataBytes = SAMPLE_RATE * nMilliseconds / 1000 * BYTES_PER_SAMPLE;
-    std::vector<char> bytes;
-    const std::string strRiff = "RIFF";
-    bytes.insert(bytes.end(), strRiff.begin(), strRiff.end());
+    std::string bytes = "RIFF";
     PutLittleEndian(bytes, 36 + nDataBytes, 4);
-    const std::string strFormat = "WAVEfmt ";
-    bytes.insert(bytes.end(), strFormat.begin(), strFormat.end());
+    bytes += "WAVEfmt ";
     PutLittleEndian(bytes, 16, 4);                                   // format chunk size
     PutLittleEndian(bytes, 1, 2);                                    // PCM
     PutLittleEndian(bytes, 1, 2);                                    // channels
@@ -39,10 +35,9 @@ std::vector<char> SilentWave(int nMilliseconds)
     PutLittleEndian(bytes, SAMPLE_RATE * BYTES_PER_SAMPLE, 4);       // bytes per second
     PutLittleEndian(bytes, BYTES_PER_SAMPLE, 2);                     // block align
     PutLittleEndian(bytes, 8 * BYTES_PER_SAMPLE, 2);                 // bits per sample
-    const std::string strData = "data";
-    bytes.insert(bytes.end(), strData.begin(), strData.end());
+    bytes += "data";
     PutLittleEndian(bytes, nDataBytes, 4);
-    bytes.insert(bytes.end(), nDataBytes, '\0');
+    bytes.append(nDataBytes, '\0');
     return bytes;
 }
 
@@ -70,7 +65,7 @@ protected:
             ::unsetenv("SDL_AUDIODRIVER");
     }
 
-    std::string Write(const std::string& strName, const std::vector<char>& bytes) const
+    std::string Write(const std::string& strName, const std::string& bytes) const
     {
         const std::string strPath = m_strFolder + "/" + strName;
         std::ofstream(strPath, std::ios::binary).write(bytes.data(),
@@ -96,8 +91,8 @@ protected:
 
 TEST_F(PlaySound, MissingEmptyOrUnreadableFilesReturnFalseAtOnce)
 {
-    const std::string strGarbage = Write("Arno17", std::vector<char>(100, 'x'));
-    std::vector<char> truncated = SilentWave(10);
+    const std::string strGarbage = Write("Arno17", std::string(100, 'x'));
+    std::string truncated = SilentWave(10);
     truncated.resize(20);
     const std::string strTruncated = Write("short", truncated);
     const double dSeconds = Timed([&] {

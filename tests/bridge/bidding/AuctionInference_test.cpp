@@ -72,8 +72,19 @@ const SummaryCase s_cases[] = {
     {"1H P 3H", SOUTH, 10, 12, 0, {0, 0, 4, 0}, -1, false, false, false},
     // Jump shift: 29 - 13, four spades, game forcing.
     {"1H P 2S", SOUTH, 16, 40, 0, {0, 0, 0, 4}, STRAIN_SPADES, false, true, false},
-    // New suit at the one level: 20 - 13, forcing one round.
+    // New suit at the one level: 20 - 13, forcing one round; at the two level 22 - 13 and five cards.
     {"1H P 1S P 2C", SOUTH, 7, 40, 0, {0, 0, 0, 4}, STRAIN_SPADES, true, false, false},
+    {"1S P 2C", SOUTH, 9, 40, 0, {5, 0, 0, 0}, STRAIN_CLUBS, true, false, false},
+    // Responder's next call after 1H, 1S, 2C (opener at least 15): hearts at the level of
+    // clubs is a simple preference that shows nothing; spades again show 22 - 15 and five;
+    // 2NT 23 - 15 up to one more, and two cards in each suit.
+    {"1H P 1S P 2C P 2H", SOUTH, 7, 40, 0, {0, 0, 0, 4}, STRAIN_SPADES, false, false, false},
+    {"1H P 1S P 2C P 2S", SOUTH, 7, 40, 0, {0, 0, 0, 5}, STRAIN_SPADES, false, false, false},
+    {"1H P 1S P 2C P 2NT", SOUTH, 8, 9, 0, {2, 2, 2, 4}, STRAIN_SPADES, false, false, false},
+    // Gerber over opener's 1NT rebid: at least 31 - 13.
+    {"1H P 1S P 1NT P 4C", SOUTH, 18, 40, MEANING_GERBER, {0, 0, 0, 4}, STRAIN_SPADES, false, false, false},
+    // Partner forced to game by the jump shift: a new suit of opener's promises three cards.
+    {"1H P 2S P 2NT P 3S P 4C", NORTH, 13, 21, 0, {3, 2, 4, 2}, STRAIN_HEARTS, false, false, false},
     // Opener's new suit at a higher level: at least 22 - 7.
     {"1H P 1S P 2C", NORTH, 15, 21, 0, {4, 0, 4, 0}, STRAIN_HEARTS, false, false, false},
     // A reverse over one diamond (not a jump over the one spade overcall): at least 16, the
@@ -94,6 +105,12 @@ const SummaryCase s_cases[] = {
     // Its answer: four spades, 4 points, or 10 after a jump.
     {"1H X P 1S", WEST, 4, 40, MEANING_TAKEOUT_ANSWER, {0, 0, 0, 4}, -1, false, false, false},
     {"1H X P 2S", WEST, 10, 40, MEANING_TAKEOUT_ANSWER, {0, 0, 0, 4}, -1, false, false, false},
+    // 1NT instead shows 21 - 13 and a balanced hand; the doubler's 2S over one spade shows
+    // 22 - 4 and five spades.
+    {"1H X P 1NT", WEST, 8, 40, MEANING_TAKEOUT_ANSWER, {2, 2, 2, 2}, -1, false, false, false},
+    {"1H X P 1S P 2S", EAST, 18, 40, 0, {3, 3, 0, 5}, -1, false, false, true},
+    // 2NT over a weak no trump: 23 - 12, one point of range.
+    {"1NT P 2NT", SOUTH, 11, 12, 0, {0, 0, 0, 0}, -1, false, false, false},
     // Stayman over a weak no trump: 26 - 12; the answer shows four hearts.
     {"1NT P 2C P 2H", SOUTH, 14, 40, MEANING_STAYMAN, {0, 0, 0, 0}, -1, false, false, false},
     {"1NT P 2C P 2H", NORTH, 12, 14, MEANING_STAYMAN_ANSWER, {2, 2, 4, 2}, -1, false, false, false},
@@ -102,6 +119,11 @@ const SummaryCase s_cases[] = {
     // Blackwood after a limit raise: at least 31 - 10, held to opener's 21.
     {"1S P 3S P 4NT", NORTH, 21, 21, MEANING_BLACKWOOD, {0, 0, 0, 4}, STRAIN_SPADES, false, false, false},
     {"1S P 3S P 4NT P 5H", SOUTH, 10, 12, MEANING_BLACKWOOD_ANSWER, {0, 0, 0, 4}, -1, false, false, false},
+    // After the answer: the agreed suit signs off; six of another suit is Josephine's ask.
+    {"1S P 3S P 4NT P 5H P 5S", NORTH, 21, 21, MEANING_SLAM_SIGN_OFF, {0, 0, 0, 4}, STRAIN_SPADES, false, false,
+     false},
+    {"1S P 3S P 4NT P 5H P 6H", NORTH, 21, 21, MEANING_GRAND_SLAM_FORCE, {0, 0, 0, 4}, STRAIN_SPADES, false,
+     false, false},
     // Two clubs and the negative: 23-40 forcing; 0-4 forcing.
     {"2C P 2D", NORTH, 23, 40, MEANING_2C_OPENING, {0, 0, 0, 0}, -1, true, false, false},
     {"2C P 2D", SOUTH, 0, 4, MEANING_2C_RESPONSE, {0, 0, 0, 0}, -1, true, false, false},
@@ -109,6 +131,8 @@ const SummaryCase s_cases[] = {
     {"2C P 2D P 2NT", NORTH, 23, 25, MEANING_2C_REBID, {0, 0, 0, 0}, -1, false, false, false},
     // Swiss: 26 - 13 up to two more, four spades.
     {"1S P 4D", SOUTH, 13, 15, MEANING_SWISS, {0, 0, 0, 4}, -1, false, false, false},
+    // Its king ask: at least 31 - 13.
+    {"1S P 4D P 4NT", NORTH, 18, 21, MEANING_KING_ASK, {0, 0, 0, 4}, STRAIN_SPADES, false, false, false},
     // Gerber over one no trump: at least 31 - 12.
     {"1NT P 4C", SOUTH, 19, 40, MEANING_GERBER, {0, 0, 0, 0}, -1, false, false, false},
     // Two no trump opening, Baron and a transfer showing the next suit up.
@@ -116,7 +140,11 @@ const SummaryCase s_cases[] = {
     {"2NT P 3C", SOUTH, 0, 40, MEANING_BARON, {0, 0, 0, 0}, -1, false, false, false},
     {"2NT P 3D", SOUTH, 0, 40, MEANING_TRANSFER, {0, 0, 5, 0}, -1, false, false, false},
     {"2NT P 3D P 3H", NORTH, 20, 22, MEANING_TRANSFER_COMPLETED, {2, 2, 2, 2}, -1, false, false, false},
-    // Baron's answer shows four hearts; a no trump reply to it is balanced, a raise shows four.
+    // A suit after the completed transfer shows five cards.
+    {"2NT P 3D P 3H P 3S", SOUTH, 0, 40, 0, {0, 0, 5, 5}, -1, false, false, false},
+    // Baron's answer in no trump shows four clubs, in hearts four hearts; a no trump reply to
+    // that is balanced, a raise shows four.
+    {"2NT P 3C P 3NT", NORTH, 20, 22, MEANING_BARON_ANSWER, {4, 2, 2, 2}, -1, false, false, false},
     {"2NT P 3C P 3H", NORTH, 20, 22, MEANING_BARON_ANSWER, {2, 2, 4, 2}, -1, false, false, false},
     {"2NT P 3C P 3H P 3NT", SOUTH, 0, 40, 0, {2, 2, 2, 2}, -1, false, false, false},
     {"2NT P 3C P 3H P 4H", SOUTH, 0, 40, 0, {0, 0, 4, 0}, -1, false, false, false},
@@ -125,6 +153,8 @@ const SummaryCase s_cases[] = {
     {"2H P 3H", SOUTH, 0, 40, MEANING_STRONG_TWO_RESPONSE, {0, 0, 3, 0}, STRAIN_HEARTS, false, true, false},
     {"2H P 4H", SOUTH, 9, 10, MEANING_STRONG_TWO_RESPONSE, {0, 0, 3, 0}, STRAIN_HEARTS, false, true, false},
     {"2H P 3H P 4NT", NORTH, 13, 40, MEANING_KING_ASK, {0, 0, 5, 0}, STRAIN_HEARTS, false, false, false},
+    // Another suit over that raise is a cue bid.
+    {"2H P 3H P 3S", NORTH, 13, 40, MEANING_CUE_BID, {0, 0, 5, 0}, STRAIN_HEARTS, false, false, false},
     // The fourth suit: clubs, hearts and spades already bid, two diamonds forces.
     {"1C P 1H P 1S P 2D", NORTH, 13, 21, 0, {4, 0, 0, 4}, STRAIN_CLUBS, false, false, false},
     {"1C P 1H P 1S P 2D", SOUTH, 7, 40, MEANING_FOURTH_SUIT, {0, 0, 4, 0}, STRAIN_HEARTS, true, false, false},
@@ -224,6 +254,11 @@ TEST_F(ConventionsOn, SlamAnswersCountKingsAndGerberAces)
     EXPECT_EQ(1, m_summaries[NORTH].m_nAces);
     EXPECT_EQ(MEANING_GERBER_ANSWER, m_summaries[NORTH].m_nMeaning);
 
+    // Gerber's king answer: five spades, two.
+    Summarise(NORTH, "1NT P 4C P 4H P 5C P 5S");
+    EXPECT_EQ(2, m_summaries[NORTH].m_nKings);
+    EXPECT_EQ(MEANING_GERBER_KING_ANSWER, m_summaries[NORTH].m_nMeaning);
+
     Summarise(NORTH, "1S P 3S P 4NT P 5D P 5NT P 6H");
     EXPECT_EQ(1, m_summaries[SOUTH].m_nAces);
     EXPECT_EQ(MEANING_BLACKWOOD_KING_ASK, m_summaries[NORTH].m_nMeaning);
@@ -261,7 +296,7 @@ TEST_F(ConventionsOn, OpeningMarksTricksAndBids)
     EXPECT_DOUBLE_EQ(10.0, m_summaries[SOUTH].m_dQuickTricks);
 }
 
-TEST_F(ConventionsOn, SwissAndCueMarksAreRecorded)
+TEST_F(ConventionsOn, ConventionMarksAreRecorded)
 {
     Summarise(NORTH, "1S P 4D");
     EXPECT_EQ(3, m_summaries[SOUTH].m_nAces);
@@ -275,10 +310,25 @@ TEST_F(ConventionsOn, SwissAndCueMarksAreRecorded)
     EXPECT_TRUE(m_summaries[SOUTH].m_bControl[STRAIN_DIAMONDS]);
     EXPECT_FALSE(m_summaries[SOUTH].m_bSecondCue[STRAIN_DIAMONDS]);
 
+    // A second cue in the same suit.
+    Summarise(NORTH, "1H P 3H P 4C P 4D P 5C");
+    EXPECT_TRUE(m_summaries[NORTH].m_bSecondCue[STRAIN_CLUBS]);
+    EXPECT_FALSE(m_summaries[NORTH].m_bThirdCue[STRAIN_CLUBS]);
+
     Summarise(NORTH, "1H P 2H P 3C");
     EXPECT_TRUE(m_summaries[NORTH].m_bTrialSuit[STRAIN_CLUBS]);
     Summarise(NORTH, "1C P 1H P 1S P 2D");
     EXPECT_TRUE(m_summaries[SOUTH].m_bTrialSuit[TRIAL_FOURTH_SUIT]);
+    // No trump over the fourth suit marks it stopped.
+    Summarise(NORTH, "1C P 1H P 1S P 2D P 2NT");
+    EXPECT_TRUE(m_summaries[NORTH].m_bControl[STRAIN_DIAMONDS]);
+
+    // Over the Stayman answer a suit is marked bid when it is diamonds or not the answer's.
+    Summarise(NORTH, "1NT P 2C P 2D P 3D");
+    EXPECT_EQ(1, m_summaries[SOUTH].m_nSuitBid[STRAIN_DIAMONDS]);
+    Summarise(NORTH, "1NT P 2C P 2H P 3H");
+    EXPECT_EQ(0, m_summaries[SOUTH].m_nSuitBid[STRAIN_HEARTS]);
+    EXPECT_EQ(4, m_summaries[SOUTH].m_nMinLength[STRAIN_HEARTS]);
 }
 
 TEST_F(ConventionsOn, SwitchedOffConventionsReadNaturally)

@@ -15,6 +15,9 @@ const SBidCase s_responses[] = {
     {"1NT P", "K32.AJ54.K32.Q32", nullptr, BID_2C, "Stayman, looking for four card majors, points >= 26"},
     // Without Stayman, 25 points reach the 3NT row; that level keeps the text it had: none.
     {"1NT P", "K32.AJ54.K32.Q32", &g_bStayman, BID_3NT, ""},
+    // Five good spades and 11 points: 23 together reach the new-suit limit of the two level;
+    // the range follows the text without a blank.
+    {"1NT P", "KQJ32.A32.32.432", nullptr, BID_3S, "Alternative suit of 5 or greater lengthpoints 23-25"},
     // 6 HCP and five spades over 2NT: a transfer through hearts.
     {"2NT P", "KJ432.32.Q32.432", nullptr, BID_3H, "Transfer bid, one below suit wanted"},
     // Five clubs and 27 together: three diamonds, not three clubs.

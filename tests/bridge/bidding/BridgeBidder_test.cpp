@@ -98,6 +98,8 @@ const SOpeningCase s_openings[] = {
     {"KQJT982.2.432.32", VULNERABLE, true, BID_NOBID, ""},
     {"KQJT9832.32.43.2", NOT_VULNERABLE, true, BID_4S, "Not vulnerable, Long suit > 6 + 7 quick tricks"},
     {"KQJT9832.32.43.2", VULNERABLE, true, BID_3S, "Vulnerable, Long suit > 6 + 6 quick tricks"},
+    // With the ace on top the eight spades make eight playing tricks.
+    {"AKJT9832.32.43.2", VULNERABLE, true, BID_4S, "Vulnerable, Long suit > 6 + 7 quick tricks"},
     {"AQJ982.K32.32.32", NOT_VULNERABLE, true, BID_1S, "Typical light opener, hand has a rebid, points >= 11"},
     {"J432.Q432.K32.A2", NOT_VULNERABLE, true, BID_NOBID, ""},
     {"T432.T432.AKQ.AK", NOT_VULNERABLE, true, BID_1D, "No biddable suit, points >= 14"},

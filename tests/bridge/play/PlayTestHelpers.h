@@ -23,6 +23,39 @@ inline std::string LastExplainLine(CExplainWhistDlg& explain)
     return strText.str();
 }
 
+// The highest card of nSuit in the pile, the empty card when it holds none.
+inline CCard HighestOfSuit(const CCardPile& pile, int nSuit)
+{
+    CCard highest;
+    for (const CCard& card : pile.m_cards) {
+        if (card.GetSuit() == nSuit && card > highest)
+            highest = card;
+    }
+    return highest;
+}
+
+// Whether a defender in second hand plays without an explanation line: void in the led suit
+// with no trump to ruff, or with two or more cards of it either all below the card led or,
+// when dummy plays next, able to beat a card led above dummy's best (dummy's top card of the
+// suit, else its top trump). dummySeen is dummy's hand as the engine sees it.
+inline bool IsQuietSecondHand(const CCardPile& hand, const CCardPile& dummySeen, bool bDummyNext,
+                              const CCard& led, int nTrumps)
+{
+    const int nSuit = led.GetSuit();
+    const int nLength = hand.CountSuit(nSuit);
+    if (nLength == 0)
+        return nTrumps == NO_TRUMPS || hand.CountSuit(nTrumps) == 0;
+    if (nLength == 1)
+        return false;
+    const CCard top = HighestOfSuit(hand, nSuit);
+    if (top < led)
+        return true;
+    CCard dummyBest = HighestOfSuit(dummySeen, nSuit);
+    if (dummySeen.CountSuit(nSuit) == 0 && nTrumps != NO_TRUMPS)
+        dummyBest = HighestOfSuit(dummySeen, nTrumps);
+    return bDummyNext && led > dummyBest && top > led;
+}
+
 // A play engine whose plays say which position was asked and which sees its own hand and,
 // when given, one more hand (as the declarer sees dummy).
 class CProbeEngine : public CWhistBase {

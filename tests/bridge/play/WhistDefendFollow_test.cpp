@@ -96,25 +96,40 @@ TEST_F(CWhistDefendFollow, SecondHandUsesSequenceSurroundingDummy)
     EXPECT_EQ("2nd - I have a sequence surrounded by dummy", Line());
 }
 
-TEST_F(CWhistDefendFollow, SecondHandBelowTheLedCardPlaysLowWithOneLine)
-{
-    Contract(NO_TRUMPS);
-    Current(SOUTH, "KS");
-    Hand(WEST, "JS 4S 8H");
-    Hand(NORTH, "AS 3S KH");
-    EXPECT_EQ("4S", Play(WEST));
-    EXPECT_EQ(1, Lines());
-}
+// Second-hand plays that write no explanation line, before and after dummy (North).
+struct SQuietSecondHand {
+    const char* szCase;
+    int nTrumps;
+    int nLeader;
+    const char* szLed;
+    int nSeat;
+    const char* szHand;
+    const char* szDummy;
+    const char* szCard;
+};
 
-TEST_F(CWhistDefendFollow, SecondHandVoidAgainstNoTrumpDiscardsFromTheSpareSuit)
-{
+const SQuietSecondHand s_quietSecondHands[] = {
+    {"below the card led, before dummy", NO_TRUMPS, SOUTH, "KS", WEST, "JS 4S 8H", "AS 3S KH", "4S"},
+    {"cheapest winner over a lead dummy cannot beat", NO_TRUMPS, SOUTH, "QS", WEST, "AS KS 4S 8H",
+     "3S 2S KH", "KS"},
     // Spades are all top winners and hearts guard against dummy's three: the diamond goes.
-    Contract(NO_TRUMPS);
-    Current(SOUTH, "5C");
-    Hand(WEST, "AS KS QS 7H 5H 4H 9D 8D 6D");
-    Hand(NORTH, "JS 2S QH JH 2H KD 2D AC KC");
-    EXPECT_EQ("6D", Play(WEST));
-    EXPECT_EQ(1, Lines());
+    {"void without a trump, before dummy", NO_TRUMPS, SOUTH, "5C", WEST, "AS KS QS 7H 5H 4H 9D 8D 6D",
+     "JS 2S QH JH 2H KD 2D AC KC", "6D"},
+    {"below the card led by dummy", NO_TRUMPS, NORTH, "KS", EAST, "JS 4S 8H", "3S KH", "4S"},
+    {"void without a trump after dummy", HEARTS, NORTH, "5C", EAST, "9D 6D 4D", "2S KD", "4D"},
+};
+
+TEST_F(CWhistDefendFollow, SecondHandWritesNoLineWhereThePlayNeedsNoComment)
+{
+    for (const SQuietSecondHand& c : s_quietSecondHands) {
+        SCOPED_TRACE(c.szCase);
+        Contract(c.nTrumps);
+        Current(c.nLeader, c.szLed);
+        Hand(c.nSeat, c.szHand);
+        Hand(NORTH, c.szDummy);
+        EXPECT_EQ(c.szCard, Play(c.nSeat));
+        EXPECT_EQ(0, Lines());
+    }
 }
 
 TEST_F(CWhistDefendFollow, ThirdHandUnblocksUnderPartnersQueen)

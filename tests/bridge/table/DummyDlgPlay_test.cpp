@@ -3,8 +3,10 @@
 #include <stdexcept>
 
 #include "bridge/play/PlayConstants.h"
+#include "bridge/play/whistattack.h"
 #include "platform/testing/driver.h"
 #include "resources/resource.h"
+#include "tests/bridge/play/PlayTestHelpers.h"
 #include "tests/bridge/table/TableTestSupport.h"
 
 namespace tabletest {
@@ -286,6 +288,77 @@ TEST_F(TableTest, RotationIsRefusedOncePlayHasStarted)
               CString("Rotating lead only allowed before plays starts"));
     EXPECT_EQ(m_pTable->m_nLeader, EAST);
     EXPECT_EQ(m_pTable->Hand(NORTH).m_cards, dealt[NORTH].m_cards);
+}
+
+TEST_F(TableTest, DeclaringSidesLaterCardOfATrickComesFromTheKeptEngine)
+{
+    ASSERT_NE(OpenTable(31), nullptr);
+    m_pTable->m_nState = STATE_PLAYING;
+    // North leads for the defence; dummy East plays second, from a new declarer engine.
+    m_pTable->ComputerPlay();
+    EXPECT_EQ(m_pTable->m_pAttack, nullptr);
+    m_pTable->ComputerPlay();
+    const CWhistAttack* pKept = m_pTable->m_pAttack;
+    ASSERT_NE(pKept, nullptr);
+    // South's defender card leaves that engine as it was, unanalysed since: it still knows
+    // of North's lead alone.
+    m_pTable->ComputerPlay();
+    ASSERT_EQ(m_pTable->m_pAttack, pKept);
+    EXPECT_EQ(pKept->GetEstimate(NORTH).GetCardsLeft(), 12);
+    EXPECT_EQ(pKept->GetEstimate(SOUTH).GetCardsLeft(), 13);
+    // Declarer's fourth card comes from it, in the declarer's words; the trick's end drops it.
+    m_pTable->ComputerPlay();
+    EXPECT_EQ(playtest::LastExplainLine(*m_pTable->m_pExplain).rfind("4th, ", 0), 0u);
+    EXPECT_EQ(m_pTable->m_pAttack, nullptr);
+    EXPECT_EQ(m_pTable->m_tricks.GetCount(), 1);
+}
+
+TEST_F(TableTest, AutoPlayDecidesOnlyThePersonsForcedCards)
+{
+    ASSERT_NE(OpenTable(101), nullptr);
+    CTestDummyDlg& table = *m_pTable;
+    // North leads, dummy East follows, and play waits for South, who holds one card of the
+    // suit led: Auto Play plays it and play goes on.
+    table.OnPlay();
+    ASSERT_EQ(table.m_nToPlay, SOUTH);
+    ASSERT_EQ(table.m_trick.GetCount(), 2);
+    const CCard led = table.m_trick.m_cards[0];
+    ASSERT_EQ(table.Hand(SOUTH).CountSuitOf(led), 1);
+    EXPECT_FALSE(table.IsComputerToPlay());
+    table.m_bAutoPlay = true;
+    EXPECT_TRUE(table.IsComputerToPlay());
+    table.PlayComputerSeats();
+    ASSERT_GE(table.m_tricks.GetCount(), 1);
+    EXPECT_EQ(table.m_tricks.GetAt(0)->m_cards[2].GetSuit(), led.GetSuit());
+
+    // With two cards of the suit led the choice stays South's.
+    ASSERT_NE(OpenTable(102), nullptr);
+    m_pTable->m_bAutoPlay = true;
+    m_pTable->OnPlay();
+    ASSERT_EQ(m_pTable->m_nToPlay, SOUTH);
+    ASSERT_EQ(m_pTable->Hand(SOUTH).CountSuitOf(m_pTable->m_trick.m_cards[0]), 2);
+    EXPECT_FALSE(m_pTable->IsComputerToPlay());
+    EXPECT_EQ(m_pTable->m_trick.GetCount(), 2);
+
+    // A seat the person plays: its last card, when it is South, or its only card of the suit
+    // led; a seat without cards is nobody's.
+    m_pTable->m_trick.Clear();
+    m_pTable->Hand(SOUTH).Clear();
+    m_pTable->Hand(SOUTH).AddCard(led);
+    EXPECT_TRUE(m_pTable->IsComputerToPlay());
+    m_pTable->m_nToPlay = NORTH;
+    m_pTable->m_bManual[NORTH] = true;
+    m_pTable->Hand(NORTH).Clear();
+    m_pTable->Hand(NORTH).AddCard(led);
+    EXPECT_FALSE(m_pTable->IsComputerToPlay());
+    m_pTable->m_trick.AddCard(led);
+    EXPECT_TRUE(m_pTable->IsComputerToPlay());
+    m_pTable->m_bAutoPlay = false;
+    EXPECT_FALSE(m_pTable->IsComputerToPlay());
+    m_pTable->m_bManual[NORTH] = false;
+    EXPECT_TRUE(m_pTable->IsComputerToPlay());
+    m_pTable->Hand(NORTH).Clear();
+    EXPECT_FALSE(m_pTable->IsComputerToPlay());
 }
 
 } // namespace tabletest

@@ -52,7 +52,9 @@ public:
     using CDummyDlg::m_origNorth;
     using CDummyDlg::m_origSouth;
     using CDummyDlg::m_origWest;
+    using CDummyDlg::m_pAttack;
     using CDummyDlg::m_pExplain;
+    using CDummyDlg::m_bAutoPlay;
     using CDummyDlg::m_bAutoSave;
     using CDummyDlg::m_bOpenDummy;
     using CDummyDlg::m_bShowHands;
