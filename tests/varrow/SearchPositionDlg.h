@@ -1,0 +1,53 @@
+#pragma once
+// CSearchPositionDlg: the Varrow and Malice game object without a window, for the tools and
+// tests that feed the computer's search one position after another. A position is one line
+// of text, the format of the pinned search corpus (search_corpus.txt):
+//
+//   <centre> <discards> <hand> <pay-off> <opponent> <score> <moves>
+//
+// Cards are written by their order, one character each: "*A23456789TJQK" (wild, ace ..
+// king); suits play no part in the search and are not kept. The centre piles run up from
+// the ace, so <centre> gives one character for each pile in play: the card its count
+// reaches ("-" for an empty pile); then, when wild cards lie in them, ":" and for each such
+// pile its index and the indexes of its wild cards, bottom 0, piles separated by ",".
+// <discards> lists the four discard piles of the player to move, bottom first, separated by
+// ","; "-" stands for an empty pile or hand. <pay-off> is the top card followed by the
+// pile's count, <opponent> the opponent's pay-off top ("-" when empty). <score> is the best
+// score of one step's search and <moves> its sequence ("-" when empty), three characters a
+// move: the kind ("h" hand, "d" discard, "p" pay-off), the hand index or discard pile ("-"
+// for the pay-off pile) and the centre pile, indexes in base 36.
+
+#include <string>
+
+#include "varrow/VarrowDlg.h"
+
+class CSearchPositionDlg : public CVarrowDlg {
+public:
+    // The position and result fields of a corpus line.
+    static constexpr int POSITION_FIELDS = 5;
+    static constexpr int LINE_FIELDS = 7;
+
+    CSearchPositionDlg();
+
+    // The position of nPlayer to move, as the first POSITION_FIELDS fields of a line.
+    std::string WritePosition(int nPlayer);
+    // Lays out the position of a line's first fields, the right to move, in place of
+    // whatever was on the table; false when the text is no position.
+    bool ReadPosition(const std::string& strLine);
+    // One step's search from the position laid out, as a step starts it.
+    void Search();
+    // The best score and sequence the last search of nPlayer found, as the last two fields.
+    std::string WriteResult(int nPlayer);
+    // Whether nPlayer to move has any card that some centre pile in play takes.
+    bool HasCentreMove(int nPlayer);
+
+    using CVarrowDlg::m_bestMoves;
+    using CVarrowDlg::m_nBestScore;
+    using CVarrowDlg::m_nCentreVisible;
+
+private:
+    // The pile a move's pointer names, as its corpus character; '?' for none of them.
+    char SourceCode(int nPlayer, const CCardMove& move);
+    char CentreCode(const CCardPile* pPile);
+    void ClearTable();
+};
