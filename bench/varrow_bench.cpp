@@ -11,11 +11,19 @@
 
 namespace {
 
-// A run of one suit from rank nFrom to nTo, upwards or downwards, bottom first.
+// A run from rank nFrom to nTo, upwards or downwards, bottom first; nFrom 0 leaves the pile
+// empty.
 struct SRun {
     int nFrom;
     int nTo;
 };
+
+constexpr SRun EMPTY_PILE = {0, 0};
+
+// How the cards of a position get their suits: the table's piles clubs, the hand diamonds,
+// the pay-off cards hearts and spades; or as a real deal would, the copies of one rank taking
+// the suits in turn, so that positions equal but for suits arise as they do in play.
+enum ESuits { SUITS_BY_PILE, SUITS_DEALT };
 
 // The window object, never shown, with its search in reach; the right is to move.
 class CVarrowBenchDlg : public CVarrowDlg {
@@ -24,12 +32,13 @@ public:
     {
         Layout(GAME_CLIENT_CX, GAME_CLIENT_CY - MENU_BAR_HEIGHT);
         m_nPlayer = 1;
-        m_payoff1.AddCard(CCard(13, 3, 13, 0));
     }
 
     void SetPosition(std::initializer_list<SRun> centre, std::initializer_list<SRun> discards,
-                     std::initializer_list<int> hand, int nPayoffRank)
+                     std::initializer_list<int> hand, int nPayoffRank, ESuits nSuits = SUITS_BY_PILE,
+                     int nOpponentRank = RANK_KING)
     {
+        m_nSuits = nSuits;
         int i = 0;
         for (const SRun& run : centre)
             Build(*m_centre.GetAt(i++), run);
@@ -37,8 +46,10 @@ public:
         for (const SRun& run : discards)
             Build(*m_discards2.GetAt(i++), run);
         for (int nRank : hand)
-            m_hand2.AddCard(CCard(nRank, 1, nRank, 0));
-        m_payoff2.AddCard(CCard(nPayoffRank, 2, nPayoffRank, 0));
+            m_hand2.AddCard(NextCard(nRank, SUIT_DIAMONDS));
+        m_payoff2.AddCard(NextCard(nPayoffRank, SUIT_HEARTS));
+        m_payoff1.Clear();
+        m_payoff1.AddCard(NextCard(nOpponentRank, SUIT_SPADES));
     }
 
     // One step's search; returns the best score found.
@@ -47,34 +58,52 @@ public:
         CMoveList moves;
         m_bestMoves = CMoveList();
         m_nBestScore = -10;
-        m_searched.Clear();
         SearchMoves(moves, m_hand2, m_payoff2, m_discards2);
         return m_nBestScore;
     }
 
-    int GetPositionCount() const { return m_searched.GetCount(); }
+    const CVarrowSearch& GetSearch() const { return m_search; }
 
 private:
     // The start size's client area lies below the menu bar.
     static constexpr int MENU_BAR_HEIGHT = 20;
 
-    static void Build(CCardPile& pile, const SRun& run)
+    CCard NextCard(int nRank, int nPileSuit)
     {
+        const int nDealtSuit = m_nCopies[nRank]++ % SUIT_COUNT;
+        const int nSuit = m_nSuits == SUITS_DEALT ? nDealtSuit : nPileSuit;
+        return CCard(nRank, nRank == RANK_WILD ? 0 : nSuit, nRank, 0);
+    }
+
+    void Build(CCardPile& pile, const SRun& run)
+    {
+        if (run.nFrom == 0)
+            return;
         const int nStep = run.nFrom <= run.nTo ? 1 : -1;
         for (int nRank = run.nFrom;; nRank += nStep) {
-            pile.AddCard(CCard(nRank, 0, nRank, 0));
+            pile.AddCard(NextCard(nRank, SUIT_CLUBS));
             if (nRank == run.nTo)
                 break;
         }
     }
+
+    ESuits m_nSuits = SUITS_BY_PILE;
+    // The cards of each rank laid out so far.
+    int m_nCopies[RANK_KING + 1] = {};
 };
+
+constexpr double BYTES_PER_MB = 1024.0 * 1024.0;
 
 void RunSearch(benchmark::State& state, CVarrowBenchDlg& dlg)
 {
     for (auto _ : state)
         benchmark::DoNotOptimize(dlg.Search());
     state.counters["score"] = dlg.Search();
-    state.counters["positions"] = dlg.GetPositionCount();
+    const CVarrowSearch& search = dlg.GetSearch();
+    state.counters["positions"] = search.GetPositionsVisited();
+    state.counters["stored"] = search.GetPositionsStored();
+    state.counters["table_MB"] = static_cast<double>(search.GetPeakTableBytes()) / BYTES_PER_MB;
+    state.counters["stopped"] = search.WasStopped() ? 1 : 0;
 }
 
 void SearchMiddleGame(benchmark::State& state)
@@ -94,5 +123,27 @@ void SearchFourRunsReady(benchmark::State& state)
     RunSearch(state, dlg);
 }
 BENCHMARK(SearchFourRunsReady)->Unit(benchmark::kMillisecond);
+
+// Long discard runs that reach the king on the pay-off pile in many orders.
+void SearchLongRunsToTheKing(benchmark::State& state)
+{
+    CVarrowBenchDlg dlg;
+    dlg.SetPosition({{1, 3}, {1, 5}, {1, 6}, {1, 8}, {1, 2}, {1, 4}, {1, 1}, {1, 7}},
+                    {{9, 4}, {10, 6}, {12, 9}, {8, 3}}, {13, 0, 12, 12, 11}, 13, SUITS_DEALT, RANK_ACE);
+    RunSearch(state, dlg);
+}
+BENCHMARK(SearchLongRunsToTheKing)->Unit(benchmark::kMillisecond);
+
+// Four discard runs down to the ace and six empty centre piles, the pay-off queen out of
+// reach: every way of building the runs is tried.
+void SearchRunsFromTheAce(benchmark::State& state)
+{
+    CVarrowBenchDlg dlg;
+    dlg.SetPosition({EMPTY_PILE, EMPTY_PILE, EMPTY_PILE, EMPTY_PILE, {1, 4}, {1, 5}, EMPTY_PILE,
+                     EMPTY_PILE},
+                    {{4, 1}, {6, 1}, {7, 1}, {5, 1}}, {13, 13, 12, 12, 11}, 12, SUITS_DEALT);
+    RunSearch(state, dlg);
+}
+BENCHMARK(SearchRunsFromTheAce)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -9,7 +9,7 @@ constexpr uint64_t EMPTY_SLOT = 0;
 
 } // namespace
 
-CPositionSet::CPositionSet() : m_slots(INITIAL_SLOTS, EMPTY_SLOT)
+CPositionSet::CPositionSet() : m_slots(INITIAL_SLOTS, EMPTY_SLOT), m_nPeakBytes(INITIAL_SLOTS * sizeof(uint64_t))
 {
 }
 
@@ -38,17 +38,20 @@ bool CPositionSet::Insert(uint64_t nKey)
 
 void CPositionSet::Clear()
 {
-    if (m_nCount == 0)
-        return;
-    std::fill(m_slots.begin(), m_slots.end(), EMPTY_SLOT);
+    if (m_slots.size() > INITIAL_SLOTS)
+        std::vector<uint64_t>(INITIAL_SLOTS, EMPTY_SLOT).swap(m_slots);
+    else if (m_nCount > 0)
+        std::fill(m_slots.begin(), m_slots.end(), EMPTY_SLOT);
     m_nCount = 0;
     m_bHasEmptyKey = false;
+    m_nPeakBytes = m_slots.size() * sizeof(uint64_t);
 }
 
 void CPositionSet::Grow()
 {
     std::vector<uint64_t> oldSlots(m_slots.size() * 2, EMPTY_SLOT);
     oldSlots.swap(m_slots);
+    m_nPeakBytes = std::max(m_nPeakBytes, (oldSlots.size() + m_slots.size()) * sizeof(uint64_t));
     m_nCount = m_bHasEmptyKey ? 1 : 0;
     for (const uint64_t nKey : oldSlots) {
         if (nKey != EMPTY_SLOT)

@@ -234,13 +234,22 @@ bool CSearchPositionDlg::ReadPosition(const std::string& strLine)
     return ReadCards(strOpponent, m_payoff1) && m_payoff1.GetCount() <= 1;
 }
 
+void CSearchPositionDlg::ResetBest()
+{
+    m_bestMoves = CMoveList();
+    m_nBestScore = INITIAL_BEST_SCORE;
+}
+
 void CSearchPositionDlg::Search()
 {
     CMoveList moves;
-    m_bestMoves = CMoveList();
-    m_nBestScore = -10;
-    m_searched.Clear();
+    ResetBest();
     SearchMoves(moves, m_hand2, m_payoff2, m_discards2);
+}
+
+CVarrowSearch::SPiles CSearchPositionDlg::GetPiles()
+{
+    return {&m_hand2, &m_payoff2, &m_discards2, &m_centre, m_nCentreVisible, m_payoff1.Top()};
 }
 
 char CSearchPositionDlg::SourceCode(int nPlayer, const CCardMove& move)

@@ -36,14 +36,25 @@ public:
     bool ReadPosition(const std::string& strLine);
     // One step's search from the position laid out, as a step starts it.
     void Search();
+    // No best sequence yet, and the score a step starts from.
+    void ResetBest();
+    // The piles of the position laid out, for a search of the right.
+    CVarrowSearch::SPiles GetPiles();
     // The best score and sequence the last search of nPlayer found, as the last two fields.
     std::string WriteResult(int nPlayer);
     // Whether nPlayer to move has any card that some centre pile in play takes.
     bool HasCentreMove(int nPlayer);
 
+    using CVarrowDlg::Discards;
+    using CVarrowDlg::Payoff;
     using CVarrowDlg::m_bestMoves;
+    using CVarrowDlg::m_centre;
+    using CVarrowDlg::m_hand2;
     using CVarrowDlg::m_nBestScore;
     using CVarrowDlg::m_nCentreVisible;
+    using CVarrowDlg::m_search;
+    using CVarrowDlg::SearchMoves;
+    using CVarrowDlg::SequenceScore;
 
 private:
     // The pile a move's pointer names, as its corpus character; '?' for none of them.
