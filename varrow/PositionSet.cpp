@@ -6,6 +6,8 @@ namespace {
 
 constexpr size_t INITIAL_SLOTS = 4096;
 constexpr uint64_t EMPTY_SLOT = 0;
+// A table at least this fraction full (1 / divisor) keeps its room when emptied.
+constexpr size_t KEEP_FILL_DIVISOR = 8;
 
 } // namespace
 
@@ -38,7 +40,9 @@ bool CPositionSet::Insert(uint64_t nKey)
 
 void CPositionSet::Clear()
 {
-    if (m_slots.size() > INITIAL_SLOTS)
+    // A table the last search filled well is likely needed again by the next one, and
+    // emptying it costs less than growing a new one; else the room goes back.
+    if (m_slots.size() > INITIAL_SLOTS && static_cast<size_t>(m_nCount) * KEEP_FILL_DIVISOR < m_slots.size())
         std::vector<uint64_t>(INITIAL_SLOTS, EMPTY_SLOT).swap(m_slots);
     else if (m_nCount > 0)
         std::fill(m_slots.begin(), m_slots.end(), EMPTY_SLOT);

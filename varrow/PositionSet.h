@@ -1,8 +1,9 @@
 #pragma once
 // CPositionSet: the positions one search of the computer player has reached, by their 64-bit
 // keys. An open-addressing table that grows by doubling while a search runs (so inserting
-// costs no allocation per position) and falls back to its first size when emptied for the
-// next search, so that one large search does not keep its memory for the rest of the game.
+// costs no allocation per position). Emptied for the next search it keeps its room only
+// when the last search filled it well, so that a large search does not hold its memory for
+// the rest of the game.
 
 #include <cstddef>
 #include <cstdint>
@@ -14,7 +15,8 @@ public:
 
     // Adds nKey; false when it was there already.
     bool Insert(uint64_t nKey);
-    // Forgets every key and gives back the room beyond the first size.
+    // Forgets every key; gives back the room beyond the first size unless the table was
+    // at least an eighth full.
     void Clear();
     int GetCount() const { return m_nCount; }
     // The most bytes the table's slots took since the last Clear, counting both tables while

@@ -88,19 +88,22 @@ void CVarrowSearch::Load(const CMoveList& moves, const SPiles& piles, int nBestS
 {
     m_piles = piles;
     m_nKey = 0;
-    m_nGainLeft = 0;
+    std::fill(std::begin(m_nLeft), std::end(m_nLeft), 0);
 
     ASSERT(piles.nCentrePiles <= MAX_CENTRE_PILES);
     m_piles.nCentrePiles = std::min(piles.nCentrePiles, MAX_CENTRE_PILES);
     std::fill(std::begin(m_nPilesAt), std::end(m_nPilesAt), 0u);
+    std::fill(std::begin(m_nPileCount), std::end(m_nPileCount), 0);
     for (int c = 0; c < m_piles.nCentrePiles; c++) {
         const CCardPile& pile = *piles.pCentre->GetAt(c);
         const int nTop = pile.GetCount() > 0 ? pile.EffectiveTop().GetOrder() : 0;
         ASSERT(nTop >= 0 && nTop <= CENTRE_COMPLETE_ORDER);
         m_nCentreTop[c] = std::clamp(nTop, 0, CENTRE_COMPLETE_ORDER);
         m_nPilesAt[m_nCentreTop[c]] |= 1u << c;
-        m_nKey ^= m_nCentreKeys[c][m_nCentreTop[c]];
+        m_nPileCount[m_nCentreTop[c]]++;
     }
+    for (int nTop = 0; nTop < ORDER_VALUES; nTop++)
+        m_nKey ^= m_nCentreKeys[nTop][m_nPileCount[nTop]];
 
     const CCardPile& hand = *piles.pHand;
     ASSERT(hand.GetCount() <= MAX_HAND);
@@ -110,7 +113,7 @@ void CVarrowSearch::Load(const CMoveList& moves, const SPiles& piles, int nBestS
         m_nHandOrder[i] = hand.m_cards[i].GetOrder();
         m_nHandScore[i] = MoveScore(hand.m_cards[i], MOVE_FROM_HAND);
         m_bInHand[i] = true;
-        m_nGainLeft += std::max(0, m_nHandScore[i]);
+        CountLeft(m_nHandOrder[i], 1);
     }
 
     ASSERT(piles.pDiscards->GetCount() <= MAX_DISCARD_PILES);
@@ -121,7 +124,7 @@ void CVarrowSearch::Load(const CMoveList& moves, const SPiles& piles, int nBestS
         for (int i = 0; i < m_nDiscardCount[p]; i++) {
             m_nDiscardOrder[p][i] = pile.m_cards[i].GetOrder();
             m_nDiscardScore[p][i] = MoveScore(pile.m_cards[i], MOVE_FROM_DISCARD);
-            m_nGainLeft += std::max(0, m_nDiscardScore[p][i]);
+            CountLeft(m_nDiscardOrder[p][i], 1);
         }
         m_nKey ^= m_nDiscardKeys[p][m_nDiscardCount[p]];
     }
@@ -149,9 +152,6 @@ void CVarrowSearch::Visit()
         return;
     }
     m_nVisited++;
-    if (!m_table.Insert(m_nKey) || !CanImprove())
-        return;
-
     // Where the pay-off card fits, nothing else is worth looking at.
     if (m_bPayoff) {
         const uint32_t nAccepting = AcceptingPiles(m_nPayoffOrder);
@@ -160,36 +160,57 @@ void CVarrowSearch::Visit()
             return;
         }
     }
-    if (m_nHandLeft == 0)
+    // A position without a move is not worth a place in the table.
+    if (!HasMove() || !m_table.Insert(m_nKey) || !CanImprove())
         return;
 
-    // Each card value of the hand once; a plain card on the first centre pile that takes it,
-    // a wild card on every one.
+    // Each card value of the hand once, then each discard top.
     bool bTried[ORDER_VALUES] = {};
     for (int i = 0; i < m_nHandCount && !m_bStopped; i++) {
         const int nValue = m_nHandOrder[i] % ORDER_VALUES;
         if (!m_bInHand[i] || bTried[nValue])
             continue;
         bTried[nValue] = true;
-        for (uint32_t nPiles = AcceptingPiles(m_nHandOrder[i]); nPiles != 0 && !m_bStopped;
-             nPiles &= nPiles - 1) {
+        for (uint32_t nPiles = TargetPiles(m_nHandOrder[i]); nPiles != 0 && !m_bStopped; nPiles &= nPiles - 1)
             TryHandCard(i, LowestPile(nPiles));
-            if (!IsWildOrder(m_nHandOrder[i]))
-                break;
-        }
     }
-
     for (int p = 0; p < m_nDiscardPiles && !m_bStopped; p++) {
         if (m_nDiscardCount[p] == 0)
             continue;
         const int nOrder = m_nDiscardOrder[p][m_nDiscardCount[p] - 1];
-        for (uint32_t nPiles = AcceptingPiles(nOrder); nPiles != 0 && !m_bStopped;
-             nPiles &= nPiles - 1) {
+        for (uint32_t nPiles = TargetPiles(nOrder); nPiles != 0 && !m_bStopped; nPiles &= nPiles - 1)
             TryDiscard(p, LowestPile(nPiles));
-            if (!IsWildOrder(nOrder))
-                break;
-        }
     }
+}
+
+bool CVarrowSearch::HasMove() const
+{
+    if (m_nHandLeft == 0)
+        return false;
+    for (int i = 0; i < m_nHandCount; i++) {
+        if (m_bInHand[i] && AcceptingPiles(m_nHandOrder[i]) != 0)
+            return true;
+    }
+    for (int p = 0; p < m_nDiscardPiles; p++) {
+        if (m_nDiscardCount[p] > 0 && AcceptingPiles(m_nDiscardOrder[p][m_nDiscardCount[p] - 1]) != 0)
+            return true;
+    }
+    return false;
+}
+
+uint32_t CVarrowSearch::TargetPiles(int nOrder) const
+{
+    // A plain card goes on the first centre pile that takes it.
+    const uint32_t nAccepting = AcceptingPiles(nOrder);
+    if (!IsWildOrder(nOrder))
+        return nAccepting & (~nAccepting + 1);
+    // A wild card goes on every one; but on a pile whose top stands for the same order as an
+    // earlier one's it makes the same position but for the order of the piles, met already,
+    // so only the first pile of each top is tried.
+    uint32_t nTargets = 0;
+    for (int nTop = 0; nTop < CENTRE_COMPLETE_ORDER; nTop++)
+        nTargets |= m_nPilesAt[nTop] & (~m_nPilesAt[nTop] + 1);
+    return nTargets;
 }
 
 uint32_t CVarrowSearch::AcceptingPiles(int nOrder) const
@@ -202,20 +223,74 @@ uint32_t CVarrowSearch::AcceptingPiles(int nOrder) const
     return nOrder >= 1 && nOrder <= CENTRE_COMPLETE_ORDER ? m_nPilesAt[nOrder - 1] : 0u;
 }
 
+void CVarrowSearch::CountLeft(int nOrder, int nDelta)
+{
+    ASSERT(nOrder >= 0 && nOrder < ORDER_VALUES);
+    if (nOrder >= 0 && nOrder < ORDER_VALUES)
+        m_nLeft[nOrder] += nDelta;
+}
+
+void CVarrowSearch::FindReachable(bool bReachable[], int nNearestBelow[]) const
+{
+    // A value can still reach a centre pile only when some pile lies below it and the values
+    // between of which no card is left are no more than the wild cards left; the nearest
+    // such pile below it needs fewest moves. As cards go, no value that cannot be reached
+    // becomes reachable.
+    int nValuesMissing[ORDER_VALUES] = {};
+    const uint32_t nInPlay = (1u << m_piles.nCentrePiles) - 1;
+    bReachable[0] = (nInPlay & ~m_nPilesAt[CENTRE_COMPLETE_ORDER]) != 0;
+    nNearestBelow[0] = -1;
+    int nNearest = -1;
+    for (int nOrder = 1; nOrder < ORDER_VALUES; nOrder++) {
+        nValuesMissing[nOrder] = nValuesMissing[nOrder - 1] + (m_nLeft[nOrder] == 0 ? 1 : 0);
+        if (m_nPilesAt[nOrder - 1] != 0)
+            nNearest = nOrder - 1;
+        nNearestBelow[nOrder] = nNearest;
+        bReachable[nOrder] =
+            nNearest >= 0 && nValuesMissing[nOrder - 1] - nValuesMissing[nNearest] <= m_nLeft[0];
+    }
+}
+
 bool CVarrowSearch::CanImprove() const
 {
-    int nGain = m_nGainLeft;
-    // The pay-off card can still come while a pile in play is below it (or it is wild).
-    bool bPayoffReachable = false;
-    for (int nTop = 0; m_bPayoff && nTop < CENTRE_COMPLETE_ORDER && !bPayoffReachable; nTop++) {
-        bPayoffReachable = m_nPilesAt[nTop] != 0 &&
-                           (IsWildOrder(m_nPayoffOrder) || nTop < m_nPayoffOrder);
+    bool bReachable[ORDER_VALUES];
+    int nNearestBelow[ORDER_VALUES];
+    FindReachable(bReachable, nNearestBelow);
+
+    // What the cards can add at most: every hand card that can still go, every discard card
+    // down to the first that cannot.
+    SGains hand;
+    SGains discards;
+    for (int i = 0; i < m_nHandCount; i++) {
+        if (m_bInHand[i] && bReachable[m_nHandOrder[i]])
+            hand.Add(m_nHandScore[i]);
     }
-    if (bPayoffReachable) {
-        nGain += std::max(0, m_nPayoffScore) +
-                 CMoveList::PAYOFF_SEQUENCE_BONUS / (m_nPrefixCount + m_nDepth + 1);
+    for (int p = 0; p < m_nDiscardPiles; p++) {
+        for (int i = m_nDiscardCount[p] - 1; i >= 0 && bReachable[m_nDiscardOrder[p][i]]; i--)
+            discards.Add(m_nDiscardScore[p][i]);
     }
-    return m_nScore + nGain > m_nBestScore;
+    int nBound = hand.nTotal + discards.nTotal;
+
+    // A sequence that ends on the pay-off card: the best cards for the moves before it, and
+    // the bonus of its length; it needs at least the moves that lift the nearest pile below
+    // the pay-off card to it. Between the points where the cards' worth changes, the bonus
+    // falls convexly, so the most lies at one of those points.
+    if (m_bPayoff && bReachable[m_nPayoffOrder]) {
+        const int nLeast = IsWildOrder(m_nPayoffOrder) ? 0 : m_nPayoffOrder - 1 - nNearestBelow[m_nPayoffOrder];
+        const SGains& first = hand.nEach >= discards.nEach ? hand : discards;
+        const SGains& second = hand.nEach >= discards.nEach ? discards : hand;
+        const int nBefore = m_nPrefixCount + m_nDepth + 1;
+        for (int nMoves : {nLeast, first.nCount, first.nCount + second.nCount}) {
+            if (nMoves < nLeast)
+                continue;
+            const int nCards = std::min(nMoves, first.nCount) * first.nEach +
+                               std::clamp(nMoves - first.nCount, 0, second.nCount) * second.nEach;
+            const int nLength = nBefore + nMoves;
+            const int nBonus = (CMoveList::PAYOFF_SEQUENCE_BONUS + nLength - 1) / nLength;
+            nBound = std::max(nBound, nCards + std::max(0, m_nPayoffScore) + nBonus);
+        }
+    }
+    return m_nScore + nBound > m_nBestScore;
 }
 
 void CVarrowSearch::Push(int nKind, int nSourceIndex, CCardPile* pSource, int nCentre, int nOrder,
@@ -260,13 +335,13 @@ void CVarrowSearch::TryHandCard(int nCard, int nCentre)
 
     m_bInHand[nCard] = false;
     m_nHandLeft--;
-    m_nGainLeft -= std::max(0, nScore);
+    CountLeft(m_nHandOrder[nCard], -1);
     m_nKey ^= m_nHandKeys[nCard];
     PlaceOnCentre(nCentre);
     Visit();
     TakeFromCentre(nCentre);
     m_nKey ^= m_nHandKeys[nCard];
-    m_nGainLeft += std::max(0, nScore);
+    CountLeft(m_nHandOrder[nCard], 1);
     m_nHandLeft++;
     m_bInHand[nCard] = true;
 
@@ -281,13 +356,13 @@ void CVarrowSearch::TryDiscard(int nPile, int nCentre)
          m_nDiscardOrder[nPile][nCount - 1], nScore);
 
     m_nDiscardCount[nPile] = nCount - 1;
-    m_nGainLeft -= std::max(0, nScore);
+    CountLeft(m_nDiscardOrder[nPile][nCount - 1], -1);
     m_nKey ^= m_nDiscardKeys[nPile][nCount] ^ m_nDiscardKeys[nPile][nCount - 1];
     PlaceOnCentre(nCentre);
     Visit();
     TakeFromCentre(nCentre);
     m_nKey ^= m_nDiscardKeys[nPile][nCount] ^ m_nDiscardKeys[nPile][nCount - 1];
-    m_nGainLeft += std::max(0, nScore);
+    CountLeft(m_nDiscardOrder[nPile][nCount - 1], 1);
     m_nDiscardCount[nPile] = nCount;
 
     Pop(nScore);
@@ -295,23 +370,26 @@ void CVarrowSearch::TryDiscard(int nPile, int nCentre)
 
 void CVarrowSearch::PlaceOnCentre(int nCentre)
 {
-    // A plain card is the next order, and a wild card stands for it.
-    const int nTop = m_nCentreTop[nCentre];
-    const uint32_t nBit = 1u << nCentre;
-    m_nPilesAt[nTop] &= ~nBit;
-    m_nPilesAt[nTop + 1] |= nBit;
-    m_nKey ^= m_nCentreKeys[nCentre][nTop] ^ m_nCentreKeys[nCentre][nTop + 1];
-    m_nCentreTop[nCentre] = nTop + 1;
+    // A plain card is the next value, and a wild card stands for it.
+    MovePileTop(nCentre, m_nCentreTop[nCentre] + 1);
 }
 
 void CVarrowSearch::TakeFromCentre(int nCentre)
 {
-    const int nTop = m_nCentreTop[nCentre];
+    MovePileTop(nCentre, m_nCentreTop[nCentre] - 1);
+}
+
+void CVarrowSearch::MovePileTop(int nCentre, int nTop)
+{
+    const int nFrom = m_nCentreTop[nCentre];
     const uint32_t nBit = 1u << nCentre;
-    m_nPilesAt[nTop] &= ~nBit;
-    m_nPilesAt[nTop - 1] |= nBit;
-    m_nKey ^= m_nCentreKeys[nCentre][nTop] ^ m_nCentreKeys[nCentre][nTop - 1];
-    m_nCentreTop[nCentre] = nTop - 1;
+    m_nKey ^= m_nCentreKeys[nFrom][m_nPileCount[nFrom]] ^ m_nCentreKeys[nTop][m_nPileCount[nTop]];
+    m_nPilesAt[nFrom] &= ~nBit;
+    m_nPilesAt[nTop] |= nBit;
+    m_nPileCount[nFrom]--;
+    m_nPileCount[nTop]++;
+    m_nKey ^= m_nCentreKeys[nFrom][m_nPileCount[nFrom]] ^ m_nCentreKeys[nTop][m_nPileCount[nTop]];
+    m_nCentreTop[nCentre] = nTop;
 }
 
 void CVarrowSearch::BuildBest(CMoveList& moves, CMoveList& bestMoves) const

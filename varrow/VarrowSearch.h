@@ -8,14 +8,20 @@
 // first one found stays.
 //
 // The search runs on a copy of the position held in small arrays: each centre pile by the
-// order its top stands for (wild cards included) and its count, each discard pile by its
-// count, the hand by the cards still in it. Moves change these in place and are taken back
-// after the deeper search; the position's key is updated with each move (Zobrist hashing),
-// and a position reached a second time is not searched again: whatever order of moves led to
-// it, the same cards have left the same piles, so every sequence through it scores as it did
-// the first time, never strictly more. Suits play no part in any rule or score and are not
-// looked at. A part of the tree that cannot score more than the best sequence found so far,
-// even if every card left went and the pay-off card came next, is not searched either.
+// order its top stands for (wild cards included), each discard pile by its count, the hand by
+// the cards still in it. Moves change these in place and are taken back after the deeper
+// search. What stays the same whatever the rest of the tree holds is left out:
+// - A position reached a second time is not searched again: whatever order of moves led to
+//   it, the same cards have left the same piles, so every sequence through it scores as it
+//   did the first time, never strictly more. Positions are known by a 64-bit key updated with
+//   each move (Zobrist hashing) from the cards left and how many centre piles stand at each
+//   order; which pile is which does not count, since piles at the same order make the same
+//   sequences but for the piles they name. Suits play no part in any rule or score.
+// - For the same reason a wild card is tried only on the first pile of each order.
+// - A part of the tree is not searched when even its best case cannot score more than the
+//   best sequence found so far: every card that can still reach the centre played, and the
+//   pay-off card after the fewest moves that can bring it.
+// - A position without a move is not stored.
 //
 // Every search is bounded: after MAX_POSITIONS positions it stops and the best sequence found
 // so far stands. The piles themselves are touched only at the end, to build the best
@@ -32,9 +38,10 @@ class CPileGroup;
 
 class CVarrowSearch {
 public:
-    // The most positions one search visits; on this kind of machine that is well under a
-    // tenth of a second, and the table of positions stays within 32 MB.
-    static constexpr int MAX_POSITIONS = 1 << 20;
+    // The most positions one search visits: on this kind of machine some 30 ms, 80 ms when
+    // it is busy, with at most as many positions in the table (4 MB, 6 MB while it grows).
+    // Positions of real games visit a few thousand at most.
+    static constexpr int MAX_POSITIONS = 1 << 18;
     // What a sequence loses when its last card is one below the opponent's pay-off top, on
     // which the opponent's next card would then fit.
     static constexpr int OPPONENT_OPENING_PENALTY = 20;
@@ -95,8 +102,33 @@ private:
     void Visit();
     // The centre piles in play that take a card of nOrder, one bit each.
     uint32_t AcceptingPiles(int nOrder) const;
+    // Whether a hand card or a discard top can go on a centre pile (the hand not empty).
+    bool HasMove() const;
+    // The centre piles a card of nOrder is tried on.
+    uint32_t TargetPiles(int nOrder) const;
+    // What some cards can add to a sequence at most: how many add something, the most one
+    // adds, and all they add.
+    struct SGains {
+        int nCount = 0;
+        int nEach = 0;
+        int nTotal = 0;
+        void Add(int nScore)
+        {
+            if (nScore <= 0)
+                return;
+            nCount++;
+            nEach = nScore > nEach ? nScore : nEach;
+            nTotal += nScore;
+        }
+    };
+
+    // Which values (0: wild) can still reach a centre pile, and the top of the nearest pile
+    // below each value (-1: none).
+    void FindReachable(bool bReachable[], int nNearestBelow[]) const;
     // Whether some sequence through the present position could score more than the best.
     bool CanImprove() const;
+    // Counts cards of nOrder into or out of the hand and discard piles.
+    void CountLeft(int nOrder, int nDelta);
     // Try a move: record it, score the sequence, search on (except after the pay-off card),
     // and take it back.
     void TryPayoff(int nCentre);
@@ -107,6 +139,8 @@ private:
     void Pop(int nMoveScore);
     void PlaceOnCentre(int nCentre);
     void TakeFromCentre(int nCentre);
+    // Gives a centre pile's top a new order, keeping the key and the piles by order.
+    void MovePileTop(int nCentre, int nTop);
     // The best sequence's moves on top of moves, into bestMoves.
     void BuildBest(CMoveList& moves, CMoveList& bestMoves) const;
 
@@ -114,9 +148,10 @@ private:
     SPiles m_piles = {};
 
     // Centre piles: the order each top stands for (0 for an empty pile), and for each order
-    // the piles whose top stands for it, one bit each.
+    // the piles whose top stands for it, one bit each, and how many they are.
     int m_nCentreTop[MAX_CENTRE_PILES] = {};
     uint32_t m_nPilesAt[ORDER_VALUES] = {};
+    int m_nPileCount[ORDER_VALUES] = {};
     // The hand: each card's order, move score and whether it is still there.
     int m_nHandCount = 0;
     int m_nHandLeft = 0;
@@ -140,8 +175,8 @@ private:
     int m_nScore = 0;
     int m_nDepth = 0;
     SStep m_steps[MAX_SEQUENCE] = {};
-    // What the cards still in the hand and the discard piles could add at most.
-    int m_nGainLeft = 0;
+    // The cards of each value still in the hand and the discard piles (0: wild cards).
+    int m_nLeft[ORDER_VALUES] = {};
     // The best sequence's steps and score.
     int m_nBestScore = 0;
     int m_nBestDepth = 0;
@@ -149,7 +184,7 @@ private:
 
     // The present position's key and the random keys it is built from.
     uint64_t m_nKey = 0;
-    uint64_t m_nCentreKeys[MAX_CENTRE_PILES][ORDER_VALUES] = {};
+    uint64_t m_nCentreKeys[ORDER_VALUES][MAX_CENTRE_PILES + 1] = {};
     uint64_t m_nHandKeys[MAX_HAND] = {};
     uint64_t m_nDiscardKeys[MAX_DISCARD_PILES][PILE_MAX_CARDS + 1] = {};
 

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/varrow/SearchPositionDlg.h"
+#include "tests/varrow/search/SearchPositionDlg.h"
 
 namespace {
 

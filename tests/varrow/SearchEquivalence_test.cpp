@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/varrow/RandomPositions.h"
-#include "tests/varrow/ReferenceSearch.h"
-#include "tests/varrow/SearchPositionDlg.h"
+#include "tests/varrow/search/RandomPositions.h"
+#include "tests/varrow/search/ReferenceSearch.h"
+#include "tests/varrow/search/SearchPositionDlg.h"
 
 namespace {
 
@@ -75,6 +75,31 @@ TEST(CVarrowSearch, AgreesWithThePlainSearchOnRandomPositions)
     }
     EXPECT_GE(nCompared * 100, POSITION_COUNT * MIN_COMPARED_PERCENT);
     EXPECT_GT(nExtended, 0);
+}
+
+// A position found by the search fuzzer that the search cannot finish within its bound: long
+// discard runs, wild cards and twelve centre piles, the pay-off ten far from the piles.
+TEST(CVarrowSearch, StopsAtItsBoundAndTheStepPlaysTheBestSequenceFoundSoFar)
+{
+    CSearchPositionDlg dlg;
+    const std::string strPosition = "2A-3--4A--5 54*32A,6*,4432,8887654*3 *AK22 T17 J";
+    ASSERT_TRUE(dlg.ReadPosition(strPosition));
+    dlg.Search();
+    const CVarrowSearch& search = dlg.m_search;
+    EXPECT_TRUE(search.WasStopped());
+    EXPECT_EQ(CVarrowSearch::MAX_POSITIONS, search.GetPositionsVisited());
+    EXPECT_LE(search.GetPositionsStored(), CVarrowSearch::MAX_POSITIONS);
+    // At most as many positions as visited, in a table at most half full, while it grows.
+    EXPECT_LE(search.GetPeakTableBytes(), 3u * CVarrowSearch::MAX_POSITIONS * sizeof(uint64_t));
+    EXPECT_EQ(strPosition, dlg.WritePosition(1)) << "the table as it was";
+    ASSERT_FALSE(dlg.m_bestMoves.IsEmpty());
+    EXPECT_EQ(dlg.SequenceScore(dlg.m_bestMoves), dlg.m_nBestScore);
+    const CCardMove lastMove = dlg.m_bestMoves.GetAt(dlg.m_bestMoves.GetCount() - 1);
+    ASSERT_EQ(MOVE_FROM_PAYOFF, lastMove.GetKind()) << "a way to the pay-off card was found";
+
+    EXPECT_TRUE(dlg.Step()) << "the pay-off card went: the same player plays on";
+    EXPECT_EQ(16, dlg.Payoff(1).GetCount());
+    EXPECT_EQ(lastMove.GetCard(), lastMove.GetTargetPile()->Top());
 }
 
 } // namespace

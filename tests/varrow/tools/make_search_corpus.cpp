@@ -19,7 +19,7 @@
 #include <string>
 
 #include "cardtable/CardGlobals.h"
-#include "tests/varrow/SearchPositionDlg.h"
+#include "tests/varrow/search/SearchPositionDlg.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tests/varrow/SearchPositionDlg.h"
+#include "tests/varrow/search/SearchPositionDlg.h"
 
 #include <cstdlib>
 #include <sstream>

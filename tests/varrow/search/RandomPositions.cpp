@@ -1,4 +1,4 @@
-#include "tests/varrow/RandomPositions.h"
+#include "tests/varrow/search/RandomPositions.h"
 
 #include <sstream>
 #include <vector>

@@ -42,6 +42,8 @@ public:
     CVarrowSearch::SPiles GetPiles();
     // The best score and sequence the last search of nPlayer found, as the last two fields.
     std::string WriteResult(int nPlayer);
+    // One computer step of the right: the search, its best sequence played, the discard.
+    bool Step() { return VarrowComputerTurn(m_hand2, m_payoff2, m_discards2); }
     // Whether nPlayer to move has any card that some centre pile in play takes.
     bool HasCentreMove(int nPlayer);
 

@@ -1,4 +1,4 @@
-#include "tests/varrow/ReferenceSearch.h"
+#include "tests/varrow/search/ReferenceSearch.h"
 
 #include "cardtable/CardPile.h"
 #include "cardtable/PileGroup.h"
