@@ -467,8 +467,8 @@ bool CVarrowDlg::FindAcceptingPile(CPileGroup& discards, const CCard& card, int*
 void CVarrowDlg::SearchMoves(CMoveList& moves, CCardPile& hand, CCardPile& payoff,
                              CPileGroup& discards)
 {
-    const CVarrowSearch::SPiles piles = {&hand,    &payoff,         &discards,
-                                         &m_centre, m_nCentreVisible, Payoff(OtherPlayer(m_nPlayer)).Top()};
+    const CVarrowSearch::SPiles piles = {&hand, &payoff, &discards, &m_centre, m_nCentreVisible,
+                                         Payoff(OtherPlayer(m_nPlayer)).Top()};
     m_search.Run(moves, piles, m_bestMoves, m_nBestScore);
 }
 

@@ -84,55 +84,26 @@ void CVarrowSearch::Run(CMoveList& moves, const SPiles& piles, CMoveList& bestMo
     }
 }
 
+int CVarrowSearch::OrderOf(const CCard& card)
+{
+    const int nOrder = card.GetOrder();
+    ASSERT(nOrder >= 0 && nOrder < ORDER_VALUES);
+    return nOrder >= 0 && nOrder < ORDER_VALUES ? nOrder : ORDER_NONE;
+}
+
 void CVarrowSearch::Load(const CMoveList& moves, const SPiles& piles, int nBestScore)
 {
     m_piles = piles;
     m_nKey = 0;
     std::fill(std::begin(m_nLeft), std::end(m_nLeft), 0);
-
-    ASSERT(piles.nCentrePiles <= MAX_CENTRE_PILES);
-    m_piles.nCentrePiles = std::min(piles.nCentrePiles, MAX_CENTRE_PILES);
-    std::fill(std::begin(m_nPilesAt), std::end(m_nPilesAt), 0u);
-    std::fill(std::begin(m_nPileCount), std::end(m_nPileCount), 0);
-    for (int c = 0; c < m_piles.nCentrePiles; c++) {
-        const CCardPile& pile = *piles.pCentre->GetAt(c);
-        const int nTop = pile.GetCount() > 0 ? pile.EffectiveTop().GetOrder() : 0;
-        ASSERT(nTop >= 0 && nTop <= CENTRE_COMPLETE_ORDER);
-        m_nCentreTop[c] = std::clamp(nTop, 0, CENTRE_COMPLETE_ORDER);
-        m_nPilesAt[m_nCentreTop[c]] |= 1u << c;
-        m_nPileCount[m_nCentreTop[c]]++;
-    }
-    for (int nTop = 0; nTop < ORDER_VALUES; nTop++)
-        m_nKey ^= m_nCentreKeys[nTop][m_nPileCount[nTop]];
-
-    const CCardPile& hand = *piles.pHand;
-    ASSERT(hand.GetCount() <= MAX_HAND);
-    m_nHandCount = std::min(hand.GetCount(), MAX_HAND);
-    m_nHandLeft = m_nHandCount;
-    for (int i = 0; i < m_nHandCount; i++) {
-        m_nHandOrder[i] = hand.m_cards[i].GetOrder();
-        m_nHandScore[i] = MoveScore(hand.m_cards[i], MOVE_FROM_HAND);
-        m_bInHand[i] = true;
-        CountLeft(m_nHandOrder[i], 1);
-    }
-
-    ASSERT(piles.pDiscards->GetCount() <= MAX_DISCARD_PILES);
-    m_nDiscardPiles = std::min(piles.pDiscards->GetCount(), MAX_DISCARD_PILES);
-    for (int p = 0; p < m_nDiscardPiles; p++) {
-        const CCardPile& pile = *piles.pDiscards->GetAt(p);
-        m_nDiscardCount[p] = std::min(pile.GetCount(), PILE_MAX_CARDS);
-        for (int i = 0; i < m_nDiscardCount[p]; i++) {
-            m_nDiscardOrder[p][i] = pile.m_cards[i].GetOrder();
-            m_nDiscardScore[p][i] = MoveScore(pile.m_cards[i], MOVE_FROM_DISCARD);
-            CountLeft(m_nDiscardOrder[p][i], 1);
-        }
-        m_nKey ^= m_nDiscardKeys[p][m_nDiscardCount[p]];
-    }
+    LoadCentre();
+    LoadHand();
+    LoadDiscards();
 
     // An empty pay-off pile has ended the game already; its empty top must not pass for a
     // wild card.
     m_bPayoff = piles.pPayoff->GetCount() > 0;
-    m_nPayoffOrder = m_bPayoff ? piles.pPayoff->Top().GetOrder() : 0;
+    m_nPayoffOrder = m_bPayoff ? OrderOf(piles.pPayoff->Top()) : ORDER_NONE;
     m_nPayoffScore = m_bPayoff ? MoveScore(piles.pPayoff->Top(), MOVE_FROM_PAYOFF) : 0;
     m_nOpeningOrder = piles.cardOpponent.GetOrder() - 1;
 
@@ -143,6 +114,55 @@ void CVarrowSearch::Load(const CMoveList& moves, const SPiles& piles, int nBestS
     m_nDepth = 0;
     m_nBestScore = nBestScore;
     m_nBestDepth = 0;
+}
+
+void CVarrowSearch::LoadCentre()
+{
+    ASSERT(m_piles.nCentrePiles <= MAX_CENTRE_PILES);
+    m_piles.nCentrePiles = std::min(m_piles.nCentrePiles, MAX_CENTRE_PILES);
+    std::fill(std::begin(m_nPilesAt), std::end(m_nPilesAt), 0u);
+    std::fill(std::begin(m_nPileCount), std::end(m_nPileCount), 0);
+    for (int c = 0; c < m_piles.nCentrePiles; c++) {
+        const CCardPile& pile = *m_piles.pCentre->GetAt(c);
+        const int nTop = pile.GetCount() > 0 ? pile.EffectiveTop().GetOrder() : 0;
+        ASSERT(nTop >= 0 && nTop <= CENTRE_COMPLETE_ORDER);
+        m_nCentreTop[c] = std::clamp(nTop, 0, CENTRE_COMPLETE_ORDER);
+        m_nPilesAt[m_nCentreTop[c]] |= 1u << c;
+        m_nPileCount[m_nCentreTop[c]]++;
+    }
+    for (int nTop = 0; nTop < ORDER_VALUES; nTop++)
+        m_nKey ^= m_nCentreKeys[nTop][m_nPileCount[nTop]];
+}
+
+void CVarrowSearch::LoadHand()
+{
+    const CCardPile& hand = *m_piles.pHand;
+    ASSERT(hand.GetCount() <= MAX_HAND);
+    m_nHandCount = std::min(hand.GetCount(), MAX_HAND);
+    m_nHandLeft = m_nHandCount;
+    for (int i = 0; i < m_nHandCount; i++) {
+        m_nHandOrder[i] = OrderOf(hand.m_cards[i]);
+        m_nHandScore[i] = MoveScore(hand.m_cards[i], MOVE_FROM_HAND);
+        m_bInHand[i] = true;
+        m_nLeft[m_nHandOrder[i]]++;
+    }
+}
+
+void CVarrowSearch::LoadDiscards()
+{
+    ASSERT(m_piles.pDiscards->GetCount() <= MAX_DISCARD_PILES);
+    m_nDiscardPiles = std::min(m_piles.pDiscards->GetCount(), MAX_DISCARD_PILES);
+    for (int p = 0; p < m_nDiscardPiles; p++) {
+        const CCardPile& pile = *m_piles.pDiscards->GetAt(p);
+        ASSERT(pile.GetCount() <= PILE_MAX_CARDS);
+        m_nDiscardCount[p] = std::min(pile.GetCount(), PILE_MAX_CARDS);
+        for (int i = 0; i < m_nDiscardCount[p]; i++) {
+            m_nDiscardOrder[p][i] = OrderOf(pile.m_cards[i]);
+            m_nDiscardScore[p][i] = MoveScore(pile.m_cards[i], MOVE_FROM_DISCARD);
+            m_nLeft[m_nDiscardOrder[p][i]]++;
+        }
+        m_nKey ^= m_nDiscardKeys[p][m_nDiscardCount[p]];
+    }
 }
 
 void CVarrowSearch::Visit()
@@ -165,9 +185,9 @@ void CVarrowSearch::Visit()
         return;
 
     // Each card value of the hand once, then each discard top.
-    bool bTried[ORDER_VALUES] = {};
+    bool bTried[ORDER_SLOTS] = {};
     for (int i = 0; i < m_nHandCount && !m_bStopped; i++) {
-        const int nValue = m_nHandOrder[i] % ORDER_VALUES;
+        const int nValue = m_nHandOrder[i];
         if (!m_bInHand[i] || bTried[nValue])
             continue;
         bTried[nValue] = true;
@@ -223,13 +243,6 @@ uint32_t CVarrowSearch::AcceptingPiles(int nOrder) const
     return nOrder >= 1 && nOrder <= CENTRE_COMPLETE_ORDER ? m_nPilesAt[nOrder - 1] : 0u;
 }
 
-void CVarrowSearch::CountLeft(int nOrder, int nDelta)
-{
-    ASSERT(nOrder >= 0 && nOrder < ORDER_VALUES);
-    if (nOrder >= 0 && nOrder < ORDER_VALUES)
-        m_nLeft[nOrder] += nDelta;
-}
-
 void CVarrowSearch::FindReachable(bool bReachable[], int nNearestBelow[]) const
 {
     // A value can still reach a centre pile only when some pile lies below it and the values
@@ -240,6 +253,8 @@ void CVarrowSearch::FindReachable(bool bReachable[], int nNearestBelow[]) const
     const uint32_t nInPlay = (1u << m_piles.nCentrePiles) - 1;
     bReachable[0] = (nInPlay & ~m_nPilesAt[CENTRE_COMPLETE_ORDER]) != 0;
     nNearestBelow[0] = -1;
+    bReachable[ORDER_NONE] = false;
+    nNearestBelow[ORDER_NONE] = -1;
     int nNearest = -1;
     for (int nOrder = 1; nOrder < ORDER_VALUES; nOrder++) {
         nValuesMissing[nOrder] = nValuesMissing[nOrder - 1] + (m_nLeft[nOrder] == 0 ? 1 : 0);
@@ -253,8 +268,8 @@ void CVarrowSearch::FindReachable(bool bReachable[], int nNearestBelow[]) const
 
 bool CVarrowSearch::CanImprove() const
 {
-    bool bReachable[ORDER_VALUES];
-    int nNearestBelow[ORDER_VALUES];
+    bool bReachable[ORDER_SLOTS];
+    int nNearestBelow[ORDER_SLOTS];
     FindReachable(bReachable, nNearestBelow);
 
     // What the cards can add at most: every hand card that can still go, every discard card
@@ -335,13 +350,13 @@ void CVarrowSearch::TryHandCard(int nCard, int nCentre)
 
     m_bInHand[nCard] = false;
     m_nHandLeft--;
-    CountLeft(m_nHandOrder[nCard], -1);
+    m_nLeft[m_nHandOrder[nCard]]--;
     m_nKey ^= m_nHandKeys[nCard];
     PlaceOnCentre(nCentre);
     Visit();
     TakeFromCentre(nCentre);
     m_nKey ^= m_nHandKeys[nCard];
-    CountLeft(m_nHandOrder[nCard], 1);
+    m_nLeft[m_nHandOrder[nCard]]++;
     m_nHandLeft++;
     m_bInHand[nCard] = true;
 
@@ -356,13 +371,13 @@ void CVarrowSearch::TryDiscard(int nPile, int nCentre)
          m_nDiscardOrder[nPile][nCount - 1], nScore);
 
     m_nDiscardCount[nPile] = nCount - 1;
-    CountLeft(m_nDiscardOrder[nPile][nCount - 1], -1);
+    m_nLeft[m_nDiscardOrder[nPile][nCount - 1]]--;
     m_nKey ^= m_nDiscardKeys[nPile][nCount] ^ m_nDiscardKeys[nPile][nCount - 1];
     PlaceOnCentre(nCentre);
     Visit();
     TakeFromCentre(nCentre);
     m_nKey ^= m_nDiscardKeys[nPile][nCount] ^ m_nDiscardKeys[nPile][nCount - 1];
-    CountLeft(m_nDiscardOrder[nPile][nCount - 1], 1);
+    m_nLeft[m_nDiscardOrder[nPile][nCount - 1]]++;
     m_nDiscardCount[nPile] = nCount;
 
     Pop(nScore);

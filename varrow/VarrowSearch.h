@@ -86,6 +86,10 @@ private:
     static constexpr int MAX_HAND = PILE_MAX_CARDS;
     // Every move puts a card on a centre pile, which takes at most RANK_KING cards.
     static constexpr int MAX_SEQUENCE = MAX_CENTRE_PILES * RANK_KING;
+    // A card of an order outside 0 .. 13 (the game deals none) counts as this one, which no
+    // pile takes.
+    static constexpr int ORDER_NONE = ORDER_VALUES;
+    static constexpr int ORDER_SLOTS = ORDER_VALUES + 1;
 
     // One move of the sequence being tried, as CMoveList::AddMove takes it.
     struct SStep {
@@ -95,17 +99,6 @@ private:
         int nCentre;
     };
 
-    void InitKeys();
-    // Copies the position from the piles.
-    void Load(const CMoveList& moves, const SPiles& piles, int nBestScore);
-    // Searches on from the present position.
-    void Visit();
-    // The centre piles in play that take a card of nOrder, one bit each.
-    uint32_t AcceptingPiles(int nOrder) const;
-    // Whether a hand card or a discard top can go on a centre pile (the hand not empty).
-    bool HasMove() const;
-    // The centre piles a card of nOrder is tried on.
-    uint32_t TargetPiles(int nOrder) const;
     // What some cards can add to a sequence at most: how many add something, the most one
     // adds, and all they add.
     struct SGains {
@@ -122,13 +115,27 @@ private:
         }
     };
 
+    void InitKeys();
+    // The card's order, ORDER_NONE for an order no card of the game has.
+    static int OrderOf(const CCard& card);
+    // Copies the position from the piles.
+    void Load(const CMoveList& moves, const SPiles& piles, int nBestScore);
+    void LoadCentre();
+    void LoadHand();
+    void LoadDiscards();
+    // Searches on from the present position.
+    void Visit();
+    // The centre piles in play that take a card of nOrder, one bit each.
+    uint32_t AcceptingPiles(int nOrder) const;
+    // Whether a hand card or a discard top can go on a centre pile (the hand not empty).
+    bool HasMove() const;
+    // The centre piles a card of nOrder is tried on.
+    uint32_t TargetPiles(int nOrder) const;
     // Which values (0: wild) can still reach a centre pile, and the top of the nearest pile
-    // below each value (-1: none).
+    // below each value (-1: none); ORDER_SLOTS entries each.
     void FindReachable(bool bReachable[], int nNearestBelow[]) const;
     // Whether some sequence through the present position could score more than the best.
     bool CanImprove() const;
-    // Counts cards of nOrder into or out of the hand and discard piles.
-    void CountLeft(int nOrder, int nDelta);
     // Try a move: record it, score the sequence, search on (except after the pay-off card),
     // and take it back.
     void TryPayoff(int nCentre);
@@ -176,7 +183,7 @@ private:
     int m_nDepth = 0;
     SStep m_steps[MAX_SEQUENCE] = {};
     // The cards of each value still in the hand and the discard piles (0: wild cards).
-    int m_nLeft[ORDER_VALUES] = {};
+    int m_nLeft[ORDER_SLOTS] = {};
     // The best sequence's steps and score.
     int m_nBestScore = 0;
     int m_nBestDepth = 0;
