@@ -3,15 +3,17 @@
 #include <sstream>
 #include <vector>
 
+#include "tests/varrow/search/SearchPositionDlg.h"
+
 namespace {
 
-const char CARD_CHARS[] = "*A23456789TJQK";
-constexpr int KING = 13;
-constexpr char WILD_CHAR = '*';
-constexpr char EMPTY_CHAR = '-';
-constexpr char SEPARATOR = ',';
-constexpr char WILDS_MARK = ':';
-const char INDEX_CHARS[] = "0123456789abcdefghijklmnopqrstuvwxyz";
+const char* const CARD_CHARS = CSearchPositionDlg::CARD_CHARS;
+const char* const INDEX_CHARS = CSearchPositionDlg::INDEX_CHARS;
+constexpr int KING = RANK_KING;
+constexpr char WILD_CHAR = CSearchPositionDlg::CARD_CHARS[0];
+constexpr char EMPTY_CHAR = CSearchPositionDlg::EMPTY_FIELD;
+constexpr char SEPARATOR = CSearchPositionDlg::PILE_SEPARATOR;
+constexpr char WILDS_MARK = CSearchPositionDlg::WILDS_MARK;
 constexpr int WILD_CARDS = 4;
 // Two decks: the stock's and the pay-off piles'.
 constexpr int COPIES_PER_VALUE = 8;

@@ -6,18 +6,17 @@
 
 namespace {
 
-// Card orders 0 (wild) to 13 (king) by their corpus character.
-const char CARD_CHARS[] = "*A23456789TJQK";
-constexpr int CARD_CHAR_COUNT = sizeof(CARD_CHARS) - 1;
-const char INDEX_CHARS[] = "0123456789abcdefghijklmnopqrstuvwxyz";
-constexpr int INDEX_CHAR_COUNT = sizeof(INDEX_CHARS) - 1;
-constexpr char EMPTY_FIELD = '-';
-constexpr char PILE_SEPARATOR = ',';
+const char* const CARD_CHARS = CSearchPositionDlg::CARD_CHARS;
+constexpr int CARD_CHAR_COUNT = sizeof(CSearchPositionDlg::CARD_CHARS) - 1;
+const char* const INDEX_CHARS = CSearchPositionDlg::INDEX_CHARS;
+constexpr int INDEX_CHAR_COUNT = sizeof(CSearchPositionDlg::INDEX_CHARS) - 1;
+constexpr char EMPTY_FIELD = CSearchPositionDlg::EMPTY_FIELD;
+constexpr char PILE_SEPARATOR = CSearchPositionDlg::PILE_SEPARATOR;
+constexpr char WILDS_MARK = CSearchPositionDlg::WILDS_MARK;
 constexpr char MOVE_FROM_HAND_CODE = 'h';
 constexpr char MOVE_FROM_DISCARD_CODE = 'd';
 constexpr char MOVE_FROM_PAYOFF_CODE = 'p';
 constexpr char UNKNOWN_CODE = '?';
-constexpr char WILDS_MARK = ':';
 // The card under the pay-off top plays no part in a search; any will do.
 constexpr int PAYOFF_FILLER_RANK = RANK_KING;
 // The suit given to every card laid out from text.

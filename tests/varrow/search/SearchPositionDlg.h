@@ -26,6 +26,12 @@ public:
     // The position and result fields of a corpus line.
     static constexpr int POSITION_FIELDS = 5;
     static constexpr int LINE_FIELDS = 7;
+    // Card orders 0 (wild) to 13 (king) by their character, indexes in base 36.
+    static constexpr char CARD_CHARS[] = "*A23456789TJQK";
+    static constexpr char INDEX_CHARS[] = "0123456789abcdefghijklmnopqrstuvwxyz";
+    static constexpr char EMPTY_FIELD = '-';
+    static constexpr char PILE_SEPARATOR = ',';
+    static constexpr char WILDS_MARK = ':';
 
     CSearchPositionDlg();
 
