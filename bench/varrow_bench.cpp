@@ -1,98 +1,80 @@
 // The computer's search in Varrow and Malice: one step's search over every sequence of moves
-// onto the centre piles. A usual middle-game position should take well under the card delay
-// of one animation step (10 ms); the heavy one, with four discard runs and two wild cards
-// ready to go, is about as much as a step can meet and must still end within a second.
+// onto the centre piles. Every position must take well under a tenth of a second and 64 MB:
+// a usual middle-game position takes microseconds, the heavy ones below a millisecond, and a
+// position the search cannot finish stops at its bound. Counters: the score found, the
+// positions visited and stored, the table's peak memory and whether the search stopped at
+// its bound. Positions are written as the search corpus writes them (SearchPositionDlg.h),
+// the right to move.
 
 #include <benchmark/benchmark.h>
 
-#include <initializer_list>
+#include <memory>
 
-#include "varrow/VarrowDlg.h"
+#include "tests/varrow/search/SearchPositionDlg.h"
 
 namespace {
 
-// A run of one suit from rank nFrom to nTo, upwards or downwards, bottom first.
-struct SRun {
-    int nFrom;
-    int nTo;
-};
+constexpr double BYTES_PER_MB = 1024.0 * 1024.0;
 
-// The window object, never shown, with its search in reach; the right is to move.
-class CVarrowBenchDlg : public CVarrowDlg {
-public:
-    CVarrowBenchDlg() : CVarrowDlg(nullptr, nullptr)
-    {
-        Layout(GAME_CLIENT_CX, GAME_CLIENT_CY - MENU_BAR_HEIGHT);
-        m_nPlayer = 1;
-        m_payoff1.AddCard(CCard(13, 3, 13, 0));
-    }
-
-    void SetPosition(std::initializer_list<SRun> centre, std::initializer_list<SRun> discards,
-                     std::initializer_list<int> hand, int nPayoffRank)
-    {
-        int i = 0;
-        for (const SRun& run : centre)
-            Build(*m_centre.GetAt(i++), run);
-        i = 0;
-        for (const SRun& run : discards)
-            Build(*m_discards2.GetAt(i++), run);
-        for (int nRank : hand)
-            m_hand2.AddCard(CCard(nRank, 1, nRank, 0));
-        m_payoff2.AddCard(CCard(nPayoffRank, 2, nPayoffRank, 0));
-    }
-
-    // One step's search; returns the best score found.
-    int Search()
-    {
-        CMoveList moves;
-        m_bestMoves = CMoveList();
-        m_nBestScore = -10;
-        m_searched.Clear();
-        SearchMoves(moves, m_hand2, m_payoff2, m_discards2);
-        return m_nBestScore;
-    }
-
-    int GetPositionCount() const { return m_searched.GetCount(); }
-
-private:
-    // The start size's client area lies below the menu bar.
-    static constexpr int MENU_BAR_HEIGHT = 20;
-
-    static void Build(CCardPile& pile, const SRun& run)
-    {
-        const int nStep = run.nFrom <= run.nTo ? 1 : -1;
-        for (int nRank = run.nFrom;; nRank += nStep) {
-            pile.AddCard(CCard(nRank, 0, nRank, 0));
-            if (nRank == run.nTo)
-                break;
-        }
-    }
-};
-
-void RunSearch(benchmark::State& state, CVarrowBenchDlg& dlg)
+// Each search runs in a game object of its own, so that its table starts small and grows as
+// a game's first heavy search would.
+void RunSearch(benchmark::State& state, const char* szPosition)
 {
-    for (auto _ : state)
-        benchmark::DoNotOptimize(dlg.Search());
-    state.counters["score"] = dlg.Search();
-    state.counters["positions"] = dlg.GetPositionCount();
+    std::unique_ptr<CSearchPositionDlg> pDlg;
+    for (auto _ : state) {
+        state.PauseTiming();
+        pDlg = std::make_unique<CSearchPositionDlg>();
+        const bool bRead = pDlg->ReadPosition(szPosition);
+        state.ResumeTiming();
+        if (!bRead) {
+            state.SkipWithError("not a position");
+            return;
+        }
+        pDlg->Search();
+        benchmark::DoNotOptimize(pDlg->m_nBestScore);
+    }
+    const CSearchPositionDlg& dlg = *pDlg;
+    const CVarrowSearch& search = dlg.m_search;
+    state.counters["score"] = dlg.m_nBestScore;
+    state.counters["positions"] = search.GetPositionsVisited();
+    state.counters["stored"] = search.GetPositionsStored();
+    state.counters["table_MB"] = static_cast<double>(search.GetPeakTableBytes()) / BYTES_PER_MB;
+    state.counters["stopped"] = search.WasStopped() ? 1 : 0;
 }
 
 void SearchMiddleGame(benchmark::State& state)
 {
-    CVarrowBenchDlg dlg;
-    dlg.SetPosition({{1, 3}, {1, 6}, {1, 1}, {1, 9}}, {{12, 11}, {8, 7}, {5, 5}, {10, 10}},
-                    {0, 2, 4, 7, 13}, 11);
-    RunSearch(state, dlg);
+    RunSearch(state, "36A9---- QJ,87,55,TT *247K J1 K");
 }
 BENCHMARK(SearchMiddleGame)->Unit(benchmark::kMicrosecond);
 
+// Four discard runs and two wild cards ready to go.
 void SearchFourRunsReady(benchmark::State& state)
 {
-    CVarrowBenchDlg dlg;
-    dlg.SetPosition({{1, 3}, {1, 5}, {1, 1}, {1, 7}, {1, 2}}, {{9, 6}, {13, 8}, {5, 3}, {7, 4}},
-                    {0, 4, 6, 8, 0}, 11);
-    RunSearch(state, dlg);
+    RunSearch(state, "35A72--- 9876,KQJT98,543,7654 *468* J1 K");
 }
 BENCHMARK(SearchFourRunsReady)->Unit(benchmark::kMillisecond);
+
+// Long discard runs that reach the king on the pay-off pile in many orders.
+void SearchLongRunsToTheKing(benchmark::State& state)
+{
+    RunSearch(state, "356824A7 987654,T9876,QJT9,876543 K*QQJ K1 A");
+}
+BENCHMARK(SearchLongRunsToTheKing)->Unit(benchmark::kMillisecond);
+
+// Four discard runs down to the ace and six empty centre piles, the pay-off queen out of
+// reach: every way of building the runs counts.
+void SearchRunsFromTheAce(benchmark::State& state)
+{
+    RunSearch(state, "----45-- 432A,65432A,765432A,5432A KKQQJ Q1 K");
+}
+BENCHMARK(SearchRunsFromTheAce)->Unit(benchmark::kMillisecond);
+
+// The worst position the search fuzzer found: the search stops at its bound.
+void SearchStoppedAtTheBound(benchmark::State& state)
+{
+    RunSearch(state, "2A-3--4A--5 54*32A,6*,4432,8887654*3 *AK22 T17 J");
+}
+BENCHMARK(SearchStoppedAtTheBound)->Unit(benchmark::kMillisecond);
 
 } // namespace

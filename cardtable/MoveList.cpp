@@ -7,8 +7,6 @@ namespace {
 
 // Room for the longest sequences the computer player's search builds.
 constexpr size_t MOVE_LIST_RESERVED = 50;
-// The bonus for a sequence that ends on the pay-off pile, shared out over its moves.
-constexpr int PAYOFF_SEQUENCE_BONUS = 1000;
 
 } // namespace
 

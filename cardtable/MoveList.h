@@ -10,6 +10,9 @@
 // so no move is undone twice.
 class CMoveList {
 public:
+    // The bonus for a sequence that ends on the pay-off pile, shared out over its moves.
+    static constexpr int PAYOFF_SEQUENCE_BONUS = 1000;
+
     CMoveList();
 
     int GetCount() const { return static_cast<int>(m_moves.size()); }

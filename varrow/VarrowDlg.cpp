@@ -1,7 +1,6 @@
 #include "varrow/VarrowDlg.h"
 
 #include <algorithm>
-#include <cstdint>
 
 #include "cardtable/CardGlobals.h"
 #include "cardtable/CardPainter.h"
@@ -50,25 +49,6 @@ const char GAME_NAME[] = "Varrow";
 // The menu switch of each player.
 const UINT PLAYER_ITEMS[CVarrowDlg::PLAYER_COUNT] = {ID_VARROW_PLAYER1_HUMAN,
                                                      ID_VARROW_PLAYER2_HUMAN};
-
-// The best score a computer step starts from: a sequence must beat it to be played, which
-// a lone wild card from the hand (-20) never does.
-constexpr int INITIAL_BEST_SCORE = -10;
-// What a sequence loses when its last card is one below the opponent's pay-off top, on
-// which the opponent's next card would then fit.
-constexpr int OPPONENT_OPENING_PENALTY = 20;
-// Card values the search tells apart: orders 0 (wild) to 13.
-constexpr int ORDER_VALUES = RANK_KING + 1;
-// Position fingerprints are FNV-1a hashes.
-constexpr uint64_t FNV_OFFSET_BASIS = 14695981039346656037ull;
-constexpr uint64_t FNV_PRIME = 1099511628211ull;
-constexpr int FINAL_SHIFT = 33;
-constexpr uint64_t FINAL_MULTIPLIER = 0xff51afd7ed558ccdull;
-
-bool IsWild(const CCard& card)
-{
-    return card.GetOrder() == 0;
-}
 
 } // namespace
 
@@ -416,7 +396,7 @@ int CVarrowDlg::SequenceScore(const CMoveList& moves)
     const CCard cardLast = moves.GetLast().GetCard();
     const CCard cardOpponent = Payoff(OtherPlayer(m_nPlayer)).Top();
     if (cardLast.GetOrder() == cardOpponent.GetOrder() - 1)
-        return nScore - OPPONENT_OPENING_PENALTY;
+        return nScore - CVarrowSearch::OPPONENT_OPENING_PENALTY;
     return nScore;
 }
 
@@ -432,100 +412,12 @@ bool CVarrowDlg::FindAcceptingPile(CPileGroup& discards, const CCard& card, int*
     return false;
 }
 
-uint64_t CVarrowDlg::PositionKey(const CCardPile& hand, const CPileGroup& discards) const
-{
-    uint64_t nKey = FNV_OFFSET_BASIS;
-    const auto mix = [&nKey](int nValue) {
-        nKey = (nKey ^ static_cast<uint32_t>(nValue)) * FNV_PRIME;
-    };
-    const auto mixPile = [&mix](const CCardPile& pile) {
-        mix(pile.GetCount());
-        for (const CCard& card : pile.m_cards)
-            mix(card.GetSuit() * ORDER_VALUES + card.GetOrder());
-    };
-    mixPile(hand);
-    for (const CCardPile* pDiscard : discards.m_piles)
-        mix(pDiscard->GetCount());
-    for (int c = 0; c < m_nCentreVisible; c++)
-        mixPile(*m_centre.GetAt(c));
-    // The table picks slots by the low bits, which the multiplications leave poorly mixed.
-    nKey ^= nKey >> FINAL_SHIFT;
-    nKey *= FINAL_MULTIPLIER;
-    nKey ^= nKey >> FINAL_SHIFT;
-    return nKey;
-}
-
 void CVarrowDlg::SearchMoves(CMoveList& moves, CCardPile& hand, CCardPile& payoff,
                              CPileGroup& discards)
 {
-    // Moves that do not depend on one another are tried in every order; an order that ends
-    // in a position searched before can only repeat the scores found there, which never
-    // beat what was found first, so the position is not searched again.
-    if (!m_searched.Insert(PositionKey(hand, discards)))
-        return;
-    // Carries out one move, keeps the sequence when it beats the best, searches on from
-    // there when asked, and takes the move back.
-    const auto tryMove = [&](int nKind, int nSourceIndex, CCardPile* pSource, CCardPile* pTarget,
-                             bool bDeeper) {
-        moves.AddMove(nKind, nSourceIndex, pSource, pTarget);
-        const int nScore = SequenceScore(moves);
-        if (nScore > m_nBestScore) {
-            m_bestMoves = moves;
-            m_nBestScore = nScore;
-        }
-        if (bDeeper)
-            SearchMoves(moves, hand, payoff, discards);
-        moves.UndoLast();
-        moves.RemoveLast();
-    };
-
-    // Where the pay-off card fits, nothing else is worth looking at. An empty pay-off pile
-    // has ended the game already; its empty top must not pass for a wild card.
-    if (payoff.GetCount() > 0) {
-        const CCard cardPayoff = payoff.Top();
-        for (int c = 0; c < m_nCentreVisible; c++) {
-            CCardPile* pCentre = m_centre.GetAt(c);
-            if (pCentre->CanPlace(cardPayoff)) {
-                tryMove(MOVE_FROM_PAYOFF, payoff.GetCount() - 1, &payoff, pCentre, false);
-                return;
-            }
-        }
-    }
-    if (hand.GetCount() == 0)
-        return;
-
-    // Each card value of the hand once per position; a plain card on the first centre pile
-    // that takes it, a wild card on every one.
-    bool bTried[ORDER_VALUES] = {};
-    for (int i = 0; i < hand.GetCount(); i++) {
-        const CCard card = hand.m_cards[i];
-        const int nValue = card.GetOrder() % ORDER_VALUES;
-        if (bTried[nValue])
-            continue;
-        bTried[nValue] = true;
-        for (int c = 0; c < m_nCentreVisible; c++) {
-            CCardPile* pCentre = m_centre.GetAt(c);
-            if (!pCentre->CanPlace(card))
-                continue;
-            tryMove(MOVE_FROM_HAND, i, &hand, pCentre, true);
-            if (!IsWild(card))
-                break;
-        }
-    }
-
-    for (CCardPile* pDiscard : discards.m_piles) {
-        if (pDiscard->GetCount() == 0)
-            continue;
-        const CCard cardTop = pDiscard->Top();
-        for (int c = 0; c < m_nCentreVisible; c++) {
-            CCardPile* pCentre = m_centre.GetAt(c);
-            if (!pCentre->CanPlace(cardTop))
-                continue;
-            tryMove(MOVE_FROM_DISCARD, pDiscard->GetCount() - 1, pDiscard, pCentre, true);
-            if (!IsWild(cardTop))
-                break;
-        }
-    }
+    const CVarrowSearch::SPiles piles = {&hand, &payoff, &discards, &m_centre, m_nCentreVisible,
+                                         Payoff(OtherPlayer(m_nPlayer)).Top()};
+    m_search.Run(moves, piles, m_bestMoves, m_nBestScore);
 }
 
 bool CVarrowDlg::VarrowComputerTurn(CCardPile& hand, CCardPile& payoff, CPileGroup& discards)
@@ -534,7 +426,6 @@ bool CVarrowDlg::VarrowComputerTurn(CCardPile& hand, CCardPile& payoff, CPileGro
     CMoveList moves;
     m_bestMoves = CMoveList();
     m_nBestScore = INITIAL_BEST_SCORE;
-    m_searched.Clear();
     SearchMoves(moves, hand, payoff, discards);
 
     bool bMoved = false;

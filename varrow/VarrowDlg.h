@@ -16,13 +16,12 @@
 // The window is hidden, not destroyed, when it is closed (WM_CLOSE is not routed), so it
 // keeps its launcher slot; its rectangle is read from "VarrowRect" but never written.
 
-#include <cstdint>
-
+#include "cardtable/CardMove.h"
 #include "cardtable/CardPile.h"
 #include "cardtable/GameDlg.h"
 #include "cardtable/MoveList.h"
 #include "cardtable/PileGroup.h"
-#include "varrow/PositionSet.h"
+#include "varrow/VarrowSearch.h"
 
 class CVarrowDlg : public CGameDlg {
 public:
@@ -32,6 +31,9 @@ public:
     static constexpr int HAND_SIZE = 5;
     // A stock found below this many cards takes back the completed centre piles.
     static constexpr int STOCK_LOW = 12;
+    // The best score a computer step starts from: a sequence must beat it to be played,
+    // which a lone wild card from the hand (-20) never does.
+    static constexpr int INITIAL_BEST_SCORE = -10;
     // The outer window size the game starts with.
     static constexpr int GAME_CLIENT_CX = 640;
     static constexpr int GAME_CLIENT_CY = 442;
@@ -89,13 +91,10 @@ protected:
     void AnnounceWinner(int nPlayer);
 
     // The computer's search over every sequence of moves onto the centre piles that extends
-    // moves: the pay-off top, hand cards and discard tops. Updates m_bestMoves and
-    // m_nBestScore and leaves the piles and moves as it found them. A position already in
-    // m_searched is not searched again (a step empties it before its search).
+    // moves: the pay-off top, hand cards and discard tops (CVarrowSearch). A sequence that
+    // scores more than m_nBestScore goes into m_bestMoves, its score into m_nBestScore.
+    // Leaves the piles and moves as it found them; every call is a search of its own.
     void SearchMoves(CMoveList& moves, CCardPile& hand, CCardPile& payoff, CPileGroup& discards);
-    // A fingerprint of the position the search has reached: hand, discard piles and the
-    // centre piles in play.
-    uint64_t PositionKey(const CCardPile& hand, const CPileGroup& discards) const;
     // The score of a sequence for the player to move: its CMoveList score, less a penalty
     // when its last card is one below the opponent's pay-off top.
     int SequenceScore(const CMoveList& moves);
@@ -138,8 +137,8 @@ protected:
     // The best sequence the current computer step found, and its score.
     CMoveList m_bestMoves;
     int m_nBestScore = 0;
-    // The positions the current step's search has been through.
-    CPositionSet m_searched;
+    // The search's context, with its table of positions.
+    CVarrowSearch m_search;
     // Computer steps in a row that moved no card; two or more make the next click on the
     // stock gather and deal again.
     int m_nIdleSteps = 0;

@@ -24,13 +24,13 @@ protected:
         m_pGame->RefreshTable();
     }
 
-    // One search from the present position, as a step starts it.
+    // One search from the present position, with the best sequence and score a step starts
+    // from; nothing else is reset between two searches.
     void Search()
     {
         CMoveList moves;
         m_pGame->m_bestMoves = CMoveList();
-        m_pGame->m_nBestScore = -10;
-        m_pGame->m_searched.Clear();
+        m_pGame->m_nBestScore = CVarrowDlg::INITIAL_BEST_SCORE;
         m_pGame->SearchMoves(moves, m_pGame->m_hand2, m_pGame->m_payoff2, m_pGame->m_discards2);
         EXPECT_EQ(0, moves.GetCount());
     }
@@ -155,6 +155,30 @@ TEST_F(VarrowSearchTest, SequenceEndingBelowTheOpponentsPayoffTopLosesTwenty)
     moves.AddMove(MOVE_FROM_HAND, 0, &m_pGame->m_hand2, &m_pGame->Centre(0));
     EXPECT_EQ(10, m_pGame->SequenceScore(moves)) << "nothing to open on an empty pile";
     moves.UndoLast();
+}
+
+// Each search is a search of its own: a caller that searches the same hand and centre again
+// after the pay-off piles changed gets the answer for the new pay-off tops.
+TEST_F(VarrowSearchTest, SecondSearchAfterThePayoffPilesChangedAnswersForTheNewTops)
+{
+    BuildCentre(m_pGame->Centre(0), 4);
+    SetCards(m_pGame->m_hand2, {Card(5, 1), Card(9, 1)});
+    SetCards(m_pGame->m_payoff2, {Card(11, 2)});
+    Search();
+    EXPECT_EQ(10, m_pGame->m_nBestScore) << "the five alone";
+
+    SetCards(m_pGame->m_payoff2, {Card(11, 2), Card(6, 2)});
+    Search();
+    EXPECT_EQ(10 + 100 + 1000 / 2, m_pGame->m_nBestScore) << "the five opens the pay-off six";
+    ASSERT_EQ(2, m_pGame->m_bestMoves.GetCount());
+    ExpectMove(1, Card(6, 2), MOVE_FROM_PAYOFF, &m_pGame->Centre(0));
+
+    // The opponent's six now waits on the five: worth 10 - 20, below the start.
+    SetCards(m_pGame->m_payoff2, {Card(11, 2)});
+    SetCards(m_pGame->m_payoff1, {Card(6, 0)});
+    Search();
+    EXPECT_EQ(CVarrowDlg::INITIAL_BEST_SCORE, m_pGame->m_nBestScore);
+    EXPECT_EQ(0, m_pGame->m_bestMoves.GetCount());
 }
 
 TEST_F(VarrowSearchTest, DiscardTopsPlayOntoTheCentreAndChainUpwards)

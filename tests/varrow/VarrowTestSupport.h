@@ -39,7 +39,7 @@ public:
     using CVarrowDlg::m_nPlayer;
     using CVarrowDlg::m_payoff1;
     using CVarrowDlg::m_payoff2;
-    using CVarrowDlg::m_searched;
+    using CVarrowDlg::m_search;
     using CVarrowDlg::m_stock;
 
     // The centre pile nIndex (0 .. 11).
