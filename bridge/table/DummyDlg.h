@@ -59,7 +59,8 @@ public:
     // command then goes on to the framework's routing.
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
-    // The explanation window has closed itself: it is disposed of and forgotten.
+    // The explanation window has closed itself: it is disposed of and forgotten, by the
+    // kept declarer engine too, and its menu item unchecked.
     void OnExplainWindowClosed() override;
 
     // CGameDlg's operations.
@@ -235,6 +236,11 @@ protected:
     bool Confirm(LPCTSTR szText, LPCTSTR szCaption);
     // Deletes the kept declarer engine.
     void DropAttackEngine();
+    // Makes the explanation window, hidden, and hands it to the kept engine.
+    void CreateExplainWindow();
+    // The explanation window (null: none) for the table and the kept declarer engine alike,
+    // so that no engine holds a window past its life.
+    void SetExplainWindow(CExplainWhistDlg* pExplain);
     // Reads and writes the per-game side scores and dealer.
     void LoadScores();
     void SaveScores();
@@ -332,7 +338,8 @@ protected:
     CPoint m_ptDrag;
     bool m_bDragging = false;
     CCardMove m_dragMove;
-    // Owned; null once the window has closed itself.
+    // Owned; null once the window has closed itself, until Show Whist Explanation makes a
+    // new one.
     CExplainWhistDlg* m_pExplain;
     // The declarer engine kept for the rest of a trick; owned, null when none.
     CWhistAttack* m_pAttack;

@@ -5,6 +5,7 @@
 
 #include "bridge/play/ExplainWhistDlg.h"
 #include "bridge/play/PlayConstants.h"
+#include "bridge/play/whistattack.h"
 #include "bridge/table/AutomaticPlayDlg.h"
 #include "bridge/table/CardPlayOptions.h"
 #include "bridge/table/DummyDlg.h"
@@ -204,8 +205,7 @@ BOOL CDummyDlg::OnInitDialog()
     m_nDeclaringSide = 0;
     m_nLeader = SEAT_SOUTH;
 
-    m_pExplain = new CExplainWhistDlg(this, this);
-    m_pExplain->Create(IDD_EXPLAIN_WHIST, this);
+    CreateExplainWindow();
     NextDeal();
     return TRUE;
 }
@@ -216,12 +216,28 @@ void CDummyDlg::OnClose()
     CGameDlg::OnClose();
 }
 
+void CDummyDlg::CreateExplainWindow()
+{
+    CExplainWhistDlg* pExplain = new CExplainWhistDlg(this, this);
+    pExplain->Create(IDD_EXPLAIN_WHIST, this);
+    SetExplainWindow(pExplain);
+}
+
+void CDummyDlg::SetExplainWindow(CExplainWhistDlg* pExplain)
+{
+    m_pExplain = pExplain;
+    if (m_pAttack != nullptr)
+        m_pAttack->SetExplainWindow(pExplain);
+}
+
 void CDummyDlg::OnExplainWindowClosed()
 {
     if (m_pExplain == nullptr)
         return;
     m_pExplain->DeleteLater();
-    m_pExplain = nullptr;
+    SetExplainWindow(nullptr);
+    // The next Show Whist Explanation makes and shows a new window.
+    CheckMenuItem(ID_TRAINER_SHOWEXPLANATION, false);
 }
 
 BOOL CDummyDlg::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
@@ -421,6 +437,9 @@ void CDummyDlg::OnToggleExplanation()
 {
     const bool bShow = !IsMenuItemChecked(ID_TRAINER_SHOWEXPLANATION);
     CheckMenuItem(ID_TRAINER_SHOWEXPLANATION, bShow);
+    // A window that closed itself is gone: the request makes a new one.
+    if (bShow && m_pExplain == nullptr)
+        CreateExplainWindow();
     if (m_pExplain != nullptr)
         m_pExplain->ShowWindow(bShow ? SW_SHOW : SW_HIDE);
 }

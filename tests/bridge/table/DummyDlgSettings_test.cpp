@@ -8,7 +8,9 @@
 #include "cardtable/SettingsKeys.h"
 #include "platform/reg/registry.h"
 #include "platform/testing/driver.h"
+#include "platform/wnd/ControlOps.h"
 #include "resources/BridgeOptionTemplates.h"
+#include "resources/ExplainTemplate.h"
 #include "resources/resource.h"
 #include "tests/bridge/table/TableTestSupport.h"
 
@@ -224,13 +226,64 @@ TEST_F(TableTest, ExplanationWindowListsTheEnginesLinesAndShowsOnRequest)
     m_pTable->NextDeal();
     EXPECT_EQ(m_pTable->m_pExplain->GetLineCount(), 0);
 
-    // Closed by its own close box, the window is forgotten; the command then does nothing.
-    m_pTable->m_pExplain->SendMessage(WM_CLOSE);
+    // Closed by its own close box, the window is forgotten and its item unchecked; the
+    // command then shows a new window, which lists the next deal's lines.
+    plat::test::PressCloseBox(m_pTable->m_pExplain);
     plat::test::RunUntilIdle();
     EXPECT_EQ(m_pTable->m_pExplain, nullptr);
+    EXPECT_FALSE(IsChecked(m_pTable, ID_TRAINER_SHOWEXPLANATION));
     ASSERT_TRUE(Command(ID_TRAINER_SHOWEXPLANATION));
+    ASSERT_NE(m_pTable->m_pExplain, nullptr);
+    EXPECT_TRUE(m_pTable->m_pExplain->IsWindowVisible());
+    EXPECT_TRUE(IsChecked(m_pTable, ID_TRAINER_SHOWEXPLANATION));
     PlayDealByComputer();
     EXPECT_EQ(m_pTable->m_tricks.GetCount(), 13);
+    EXPECT_GE(m_pTable->m_pExplain->GetLineCount(), 13);
+}
+
+// North leads the first deal, East (declaring) plays second with the engine the table
+// keeps for West's fourth card; South is to play.
+void TableTest::PlayToSouthAfterTheDeclaringSide()
+{
+    ASSERT_TRUE(Command(ID_TRAINER_SHOWEXPLANATION));
+    ASSERT_TRUE(plat::test::ClickControl(m_pTable, IDC_PLAY));
+    plat::test::RunUntilIdle();
+    ASSERT_EQ(m_pTable->m_nToPlay, SOUTH);
+    ASSERT_EQ(m_pTable->m_trick.GetCount(), 2);
+    ASSERT_EQ(m_pTable->m_nDeclaringSide, 1);
+    ASSERT_NE(m_pTable->m_pExplain, nullptr);
+    plat::test::PressCloseBox(m_pTable->m_pExplain);
+    plat::test::RunUntilIdle();
+    ASSERT_EQ(m_pTable->m_pExplain, nullptr);
+}
+
+TEST_F(TableTest, ExplanationClosedMidTrickIsNotWrittenToByTheKeptEngine)
+{
+    ASSERT_NE(OpenTable(51), nullptr);
+    ASSERT_NO_FATAL_FAILURE(PlayToSouthAfterTheDeclaringSide());
+    // West's card comes from the kept engine, which must not write to the closed window
+    // (a sanitizer build reports the write to freed memory).
+    ASSERT_TRUE(DragPlayableSouthCard());
+    ASSERT_GE(m_pTable->m_tricks.GetCount(), 1);
+    EXPECT_EQ(m_pTable->m_tricks.GetAt(0)->GetCount(), 4);
+    EXPECT_EQ(m_pTable->m_nToPlay, SOUTH);
+    EXPECT_EQ(m_pTable->m_pExplain, nullptr);
+}
+
+TEST_F(TableTest, ExplanationShownAgainMidTrickGetsTheKeptEnginesLines)
+{
+    ASSERT_NE(OpenTable(51), nullptr);
+    ASSERT_NO_FATAL_FAILURE(PlayToSouthAfterTheDeclaringSide());
+    ASSERT_TRUE(Command(ID_TRAINER_SHOWEXPLANATION));
+    ASSERT_NE(m_pTable->m_pExplain, nullptr);
+    EXPECT_EQ(m_pTable->m_pExplain->GetLineCount(), 0);
+    ASSERT_TRUE(DragPlayableSouthCard());
+    // The engine kept from East's card chose West's and wrote its line to the new window.
+    ASSERT_GE(m_pTable->m_pExplain->GetLineCount(), 1);
+    CString strFirst;
+    plat::ListGetText(m_pTable->m_pExplain->GetDlgItem(IDC_EXPLAIN_LIST)->GetSafeHwnd(), 0,
+                      strFirst);
+    EXPECT_EQ(strFirst.Left(5), CString("4th, "));
 }
 
 TEST_F(TableTest, FullAutomaticPlayPlaysTheDealsThenDealsForThePerson)

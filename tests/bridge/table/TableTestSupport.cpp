@@ -3,6 +3,7 @@
 #include <set>
 
 #include "bridge/play/PlayConstants.h"
+#include "platform/testing/driver.h"
 
 namespace tabletest {
 
@@ -40,6 +41,22 @@ void TableTest::ExpectFullDeal()
             cards.insert(card.GetImageIndex());
     }
     EXPECT_EQ(cards.size(), 52u);
+}
+
+bool TableTest::DragPlayableSouthCard()
+{
+    const CCardPile& trick = m_pTable->m_trick;
+    const CCardPile& hand = m_pTable->Hand(SOUTH);
+    const bool bAnySuit = trick.GetCount() == 0 || hand.CountSuitOf(trick.m_cards[0]) == 0;
+    for (int i = 0; i < SUIT_COUNT; i++) {
+        const CCardPile& pile = *m_pTable->GetSeatPiles(SOUTH)->GetAt(i);
+        if (pile.GetCount() == 0 || (!bAnySuit && pile.m_cards[0].GetSuit() != trick.m_cards[0].GetSuit()))
+            continue;
+        plat::test::Drag(m_pTable, TopCardPoint(pile), TopCardPoint(trick));
+        plat::test::RunUntilIdle();
+        return true;
+    }
+    return false;
 }
 
 } // namespace tabletest

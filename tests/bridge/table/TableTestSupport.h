@@ -74,6 +74,12 @@ protected:
     void ExpectTricksLegal();
     // Dealt hands of 13 cards holding the 52 cards of a deck between them.
     void ExpectFullDeal();
+    // South, to play, drags the top card of its first suit pile that may go to the trick
+    // onto the trick, and the loop runs until idle. False when South holds no such card.
+    bool DragPlayableSouthCard();
+    // Shows the explanation window, plays the first deal to South's card after the
+    // declaring side's second card, and closes the window by its close box.
+    void PlayToSouthAfterTheDeclaringSide();
 };
 
 } // namespace tabletest
