@@ -133,7 +133,7 @@ public:
     // index nLevel (0 for the one-level).
     void SelectGame(int nGameNumber, int nLeader, int nLevel, int nSuit);
     // Plays nHands + 1 deals automatically (in the last one the manual modes apply again),
-    // then deals one for the person.
+    // then deals one for the person. nHands is held between -1 and one below the int's limit.
     void PlayFullAuto(int nHands);
 
     // Writes the deal to szFileName (a hand file); nothing when it cannot be created.

@@ -1,6 +1,8 @@
 // CDummyDlg: start-up and close-down, registry values, the commands of menu 131 and the
 // play modes.
 
+#include <algorithm>
+#include <climits>
 #include <iterator>
 
 #include "bridge/play/ExplainWhistDlg.h"
@@ -29,6 +31,10 @@ constexpr int DEFAULT_DEALER = CDummyDlg::SEAT_WEST;
 constexpr int SIDE_SUFFIX_SEAT = CDummyDlg::SEAT_SOUTH;
 // The trick shows four places, empty ones marked; the played cards their last four.
 constexpr int TRICK_SLOTS = 4;
+// Full automatic play counts its n + 1 deals in an int: n stays below the int's limit. Any
+// number below zero asks for no deal, as -1 does.
+constexpr int MAX_AUTOMATIC_HANDS = INT_MAX - 1;
+constexpr int MIN_AUTOMATIC_HANDS = -1;
 
 // The per-game side values and the players' names.
 constexpr const char* SIDE_WORDS[] = {"Rubbers", "Games", "Above", "Below"};
@@ -522,7 +528,7 @@ void CDummyDlg::OnPlayerNames()
 
 void CDummyDlg::PlayFullAuto(int nHands)
 {
-    m_nAutoDeals = nHands + 1;
+    m_nAutoDeals = std::clamp(nHands, MIN_AUTOMATIC_HANDS, MAX_AUTOMATIC_HANDS) + 1;
     m_bBusy = true;
     while (m_nAutoDeals > 0 && GetSafeHwnd() != nullptr) {
         NextDeal();

@@ -1,5 +1,6 @@
 // The bridge table's modes, commands and registry values.
 
+#include <climits>
 #include <fstream>
 #include <sstream>
 
@@ -309,6 +310,69 @@ TEST_F(TableTest, FullAutomaticPlayPlaysTheDealsThenDealsForThePerson)
     EXPECT_EQ(m_pTable->m_nDealer, SOUTH);
     EXPECT_LE(m_pTable->m_stats.size(), nRecords + 1);
     ExpectFullDeal();
+}
+
+TEST_F(TableTest, NumberOfHandsBelowAnyIsNoneAndLeavesTheNextDealsToThePerson)
+{
+    ASSERT_NE(OpenTable(52), nullptr);
+    plat::test::ScriptNextDialog(IDD_AUTOMATIC_PLAY, {plat::test::SetTextStep(IDC_AUTO_HANDS, "-9999999999"),
+                                                      plat::test::ClickStep(IDOK)});
+    ASSERT_TRUE(Command(ID_FUNCTIONS_PLAYFULLAUTO));
+    EXPECT_TRUE(m_pTable->m_stats.empty());
+    EXPECT_EQ(m_pTable->m_nAutoDeals, -1);
+    // Deal after deal the person plays South: the count never wraps round to a huge one.
+    for (int nDeal = 0; nDeal < 3; nDeal++) {
+        plat::test::QueueMessageBoxAnswer(IDOK);
+        ASSERT_TRUE(Command(ID_FUNCTIONS_NEWDEAL));
+        EXPECT_LE(m_pTable->m_nAutoDeals, 0);
+        EXPECT_TRUE(m_pTable->m_bManual[SOUTH]);
+    }
+}
+
+namespace {
+
+// A table that notes the automatic deals still pending after each deal and is closed by
+// its close box, as a person would close it, when the third deal is on the table.
+class CClosedInAutoPlay : public CTestDummyDlg {
+public:
+    using CTestDummyDlg::CTestDummyDlg;
+
+    void NextDeal() override
+    {
+        CTestDummyDlg::NextDeal();
+        s_pending.push_back(m_nAutoDeals);
+        if (s_pending.size() == 3)
+            plat::test::PressCloseBox(this);
+    }
+
+    static std::vector<int> s_pending;
+};
+
+std::vector<int> CClosedInAutoPlay::s_pending;
+
+using ClosedInAutoPlayTest = BridgeTableTest<CClosedInAutoPlay, ID_GAME_DUMMY>;
+
+} // namespace
+
+TEST_F(ClosedInAutoPlayTest, HugeNumberOfHandsIsPlayedUntilTheWindowCloses)
+{
+    CClosedInAutoPlay::s_pending.clear();
+    CClosedInAutoPlay* pTable = OpenTable(53);
+    ASSERT_NE(pTable, nullptr);
+    CClosedInAutoPlay::s_pending.clear();
+    plat::test::ScriptNextDialog(IDD_AUTOMATIC_PLAY, {plat::test::SetTextStep(IDC_AUTO_HANDS, "9999999999"),
+                                                      plat::test::ClickStep(IDOK)});
+    ASSERT_TRUE(Command(ID_FUNCTIONS_PLAYFULLAUTO));
+    // The count starts one below the int's limit and goes down by one a deal; the close box
+    // ends the run (the deal after it is the one dealt for the person).
+    ASSERT_EQ(CClosedInAutoPlay::s_pending.size(), 4u);
+    for (int i = 0; i < 3; i++)
+        EXPECT_EQ(CClosedInAutoPlay::s_pending[i], INT_MAX - 1 - i) << "deal " << i;
+    // Its close handling ran: the dealer of the third automatic deal (North dealt first) is
+    // kept for the next table.
+    EXPECT_EQ(m_pMainDlg->GetGameDlg(0), nullptr);
+    EXPECT_EQ(ReadValue("DummyDealer"), CString("3"));
+    m_pTable = nullptr;
 }
 
 TEST_F(TableTest, SelectGameDealsTheChosenNumberLeaderAndContract)
