@@ -54,7 +54,9 @@ TEST_F(TableTest, DestructorWritesTheSwitchesInTheirOrder)
     m_pTable->SetAutoSave(true);
     m_pTable->SetManualPlayEW(true);
     m_pTable->m_bShowLastTrick = true;
-    CloseLauncher();
+    plat::test::PressCloseBox(m_pMainDlg.get());
+    plat::test::RunUntilIdle();
+    ASSERT_EQ(m_pMainDlg->GetGameDlg(0), nullptr);
 
     EXPECT_EQ(ReadValue("autoSaveMode"), CString("1"));
     EXPECT_EQ(ReadValue("showHandsMode"), CString("1"));
@@ -81,8 +83,46 @@ TEST_F(TableTest, DestructorWritesTheSwitchesInTheirOrder)
         EXPECT_GT(nPos, nLast) << szName;
         nLast = nPos;
     }
-    // Closing with the launcher skips the close handling: no scores are saved.
-    EXPECT_EQ(ReadValue("DummyDealer"), CString("<none>"));
+    // Closing the launcher ran the table's close handling first: the dealer is saved too.
+    EXPECT_EQ(ReadValue("DummyDealer"), CString("0"));
+}
+
+TEST_F(TableTest, EveryWayOfClosingTheLauncherSavesTheTablesScoresDealerAndRectangle)
+{
+    struct CloseWay {
+        const char* szName;
+        void (*pfnClose)(CWnd* pLauncher);
+    };
+    const CloseWay ways[] = {
+        {"close box", [](CWnd* pLauncher) { plat::test::PressCloseBox(pLauncher); }},
+        {"Escape", [](CWnd* pLauncher) {
+             pLauncher->SetFocus();
+             plat::test::PressKey(pLauncher, VK_ESCAPE);
+         }},
+        {"Enter", [](CWnd* pLauncher) {
+             pLauncher->SetFocus();
+             plat::test::PressKey(pLauncher, VK_RETURN);
+         }},
+    };
+    int nDealer = NORTH;
+    for (const CloseWay& way : ways) {
+        ASSERT_NE(OpenTable(54), nullptr) << way.szName;
+        ASSERT_EQ(m_pTable->m_nDealer, nDealer) << way.szName;
+        m_pTable->m_nAbove[0] = 470 + nDealer;
+        m_pTable->m_nGames[1] = 1;
+        WriteValue("DummyRect", "");
+        way.pfnClose(m_pMainDlg.get());
+        plat::test::RunUntilIdle();
+        EXPECT_FALSE(m_pMainDlg->IsWindowVisible()) << way.szName;
+        EXPECT_EQ(m_pMainDlg->GetGameDlg(0), nullptr) << way.szName;
+        EXPECT_EQ(ReadValue("DummyAboveSouth"), CString(std::to_string(470 + nDealer).c_str()))
+            << way.szName;
+        EXPECT_EQ(ReadValue("DummyGamesWest"), CString("1")) << way.szName;
+        EXPECT_EQ(ReadValue("DummyDealer"), CString(std::to_string(nDealer).c_str())) << way.szName;
+        EXPECT_NE(ReadValue("DummyRect"), CString("<none>")) << way.szName;
+        // The next table deals from the seat after the saved dealer.
+        nDealer++;
+    }
 }
 
 TEST_F(TableTest, QuitSavesScoresAndDealerAndFreesTheSlot)
