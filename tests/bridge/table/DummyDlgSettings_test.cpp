@@ -125,6 +125,32 @@ TEST_F(TableTest, EveryWayOfClosingTheLauncherSavesTheTablesScoresDealerAndRecta
     }
 }
 
+TEST_F(TableTest, EndSignalClosesTheLauncherAfterTheTablesCloseHandling)
+{
+    ASSERT_NE(OpenTable(56), nullptr);
+    m_pTable->m_nAbove[0] = 470;
+    ASSERT_TRUE(RunAfterEndSignal());
+    EXPECT_FALSE(m_pMainDlg->IsWindowVisible());
+    EXPECT_EQ(m_pMainDlg->GetGameDlg(0), nullptr);
+    EXPECT_EQ(ReadValue("DummyAboveSouth"), CString("470"));
+    EXPECT_EQ(ReadValue("DummyDealer"), CString("0"));
+    EXPECT_NE(ReadValue("DummyRect"), CString("<none>"));
+    EXPECT_EQ(ReadValue("opendummy"), CString("1"));
+    m_pTable = nullptr;
+}
+
+TEST_F(TableTest, EndSignalUnderTheTablesOwnBoxClosesBothAndEndsTheLoops)
+{
+    ASSERT_NE(OpenTable(57), nullptr);
+    m_pTable->m_nBelow[1] = 60;
+    // The Automatic Play box is up when the loop first looks for the signal; nothing answers
+    // it, so only the end of the session can end its loop.
+    ASSERT_TRUE(RunAfterEndSignal([this] { plat::test::ChooseMenuCommand(m_pTable, ID_FUNCTIONS_PLAYFULLAUTO); }));
+    EXPECT_EQ(m_pMainDlg->GetGameDlg(0), nullptr);
+    EXPECT_EQ(ReadValue("DummyBelowWest"), CString("60"));
+    m_pTable = nullptr;
+}
+
 TEST_F(TableTest, QuitSavesScoresAndDealerAndFreesTheSlot)
 {
     ASSERT_NE(OpenTable(41), nullptr);
