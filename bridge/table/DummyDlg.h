@@ -72,6 +72,10 @@ public:
     // last completed trick.
     void DrawCards(CDC* pDC) override;
     void Layout(int cx, int cy) override;
+    // The smallest client area the table opens at and may be resized to: the layout keeps the
+    // side texts and seat names clear of the cards there (and on every larger area) unless a
+    // seat shows a suit of seven or more cards.
+    static CSize GetMinClientSize();
     // Dealer back to West, all side scores 0, then the next deal.
     void NewGame() override;
     CString GetGameName() override;
@@ -157,6 +161,8 @@ protected:
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    // The window's smallest size: the minimum client area with the menu bar on top.
+    afx_msg void OnGetMinMaxInfo(LPMINMAXINFO lpMMI);
 
     // The deal.
     // A shuffled deal in the four hands, sorted and displayed, autosaved when on.

@@ -179,6 +179,13 @@ BOOL CDummyDlg::OnInitDialog()
     SetMenu(&m_menu);
     if (pOldMenu != nullptr && pOldMenu != &m_menu)
         pOldMenu->DestroyMenu();
+    {
+        // The menu bar took its height from the table: the window grows to keep the table
+        // at its minimum size (the rectangle read from the settings, or the template's).
+        CRect rect;
+        GetWindowRect(&rect);
+        MoveWindow(&rect, TRUE);
+    }
     SetWindowText(WINDOW_TITLE);
 
     LoadScores();

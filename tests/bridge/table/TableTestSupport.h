@@ -65,6 +65,13 @@ public:
     using CDummyDlg::m_strNames;
     using CDummyDlg::m_trick;
     using CDummyDlg::m_tricks;
+    using CDummyDlg::m_rectNorthName;
+    using CDummyDlg::m_rectEastName;
+    using CDummyDlg::m_rectSouthName;
+    using CDummyDlg::m_rectWestName;
+    using CDummyDlg::m_rectSideNS;
+    using CDummyDlg::m_rectSideEW;
+    using CDummyDlg::m_rectGameNumber;
 };
 
 class TableTest : public BridgeTableTest<CTestDummyDlg, ID_GAME_DUMMY> {
