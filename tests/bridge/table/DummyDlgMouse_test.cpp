@@ -3,6 +3,7 @@
 
 #include "bridge/play/PlayConstants.h"
 #include "platform/testing/driver.h"
+#include "platform/wnd/metrics.h"
 #include "resources/resource.h"
 #include "tests/bridge/table/TableTestSupport.h"
 
@@ -222,23 +223,24 @@ TEST_F(TableTest, TableMidPlayIsLaidOutByTheTableRulesAtTwoSizes)
     const CString strPath = plat::test::BuildFolderPath("bridge-table.png");
     EXPECT_TRUE(plat::test::SaveWindowPng(m_pTable, strPath));
 
-    // 760 x 700 with the menu bar's 20 gives a table of 760 x 680: T = (317, 292).
-    ExpectPlaces(*m_pTable, {CSize(760, 680), CPoint(345, 4), CPoint(685, 292), CPoint(4, 292),
-                             CPoint(317, 292), CPoint(633, 580), CRect(317, 292, 444, 388),
-                             CRect(340, 268, 420, 288), CRect(448, 330, 528, 350),
-                             CRect(340, 392, 420, 412), CRect(233, 300, 313, 320),
-                             CRect(300, 412, 460, 472), CRect(153, 320, 313, 380),
-                             CRect(0, 656, 472, 676), {217, 302, 387, 472}, {120, 235, 350, 465},
-                             599, 699});
-    // The smallest table, 744 x 653: T = (309, 278).
-    m_pTable->SetWindowSize(744, 673);
-    ExpectPlaces(*m_pTable, {CSize(744, 653), CPoint(337, 4), CPoint(669, 278), CPoint(4, 278),
-                             CPoint(309, 278), CPoint(617, 553), CRect(309, 278, 436, 374),
-                             CRect(332, 254, 412, 274), CRect(440, 316, 520, 336),
-                             CRect(332, 378, 412, 398), CRect(225, 286, 305, 306),
-                             CRect(292, 398, 452, 458), CRect(145, 306, 305, 366),
-                             CRect(0, 629, 464, 649), {209, 294, 379, 464}, {106, 221, 336, 451},
-                             572, 683});
+    const TablePlaces sizes[] = {
+        // 760 x 700 with the menu bar's 20 gives a table of 760 x 680: T = (317, 292).
+        {CSize(760, 680), CPoint(345, 4), CPoint(685, 292), CPoint(4, 292), CPoint(317, 292),
+         CPoint(633, 580), CRect(317, 292, 444, 388), CRect(340, 268, 420, 288),
+         CRect(448, 330, 528, 350), CRect(340, 392, 420, 412), CRect(233, 300, 313, 320),
+         CRect(300, 412, 460, 472), CRect(153, 320, 313, 380), CRect(0, 656, 472, 676),
+         {217, 302, 387, 472}, {120, 235, 350, 465}, 599, 699},
+        // The smallest table, 744 x 653: T = (309, 278).
+        {CSize(744, 653), CPoint(337, 4), CPoint(669, 278), CPoint(4, 278), CPoint(309, 278),
+         CPoint(617, 553), CRect(309, 278, 436, 374), CRect(332, 254, 412, 274),
+         CRect(440, 316, 520, 336), CRect(332, 378, 412, 398), CRect(225, 286, 305, 306),
+         CRect(292, 398, 452, 458), CRect(145, 306, 305, 366), CRect(0, 629, 464, 649),
+         {209, 294, 379, 464}, {106, 221, 336, 451}, 572, 683},
+    };
+    for (const TablePlaces& places : sizes) {
+        m_pTable->SetWindowSize(places.sizeClient.cx, places.sizeClient.cy + plat::MENU_BAR_HEIGHT);
+        ExpectPlaces(*m_pTable, places);
+    }
 }
 
 } // namespace tabletest

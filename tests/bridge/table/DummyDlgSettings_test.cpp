@@ -2,6 +2,8 @@
 
 #include <climits>
 #include <fstream>
+#include <functional>
+#include <utility>
 #include <sstream>
 
 #include "bridge/play/ExplainWhistDlg.h"
@@ -89,66 +91,31 @@ TEST_F(TableTest, DestructorWritesTheSwitchesInTheirOrder)
 
 TEST_F(TableTest, EveryWayOfClosingTheLauncherSavesTheTablesScoresDealerAndRectangle)
 {
-    struct CloseWay {
-        const char* szName;
-        void (*pfnClose)(CWnd* pLauncher);
-    };
-    const CloseWay ways[] = {
-        {"close box", [](CWnd* pLauncher) { plat::test::PressCloseBox(pLauncher); }},
-        {"Escape", [](CWnd* pLauncher) {
-             pLauncher->SetFocus();
-             plat::test::PressKey(pLauncher, VK_ESCAPE);
-         }},
-        {"Enter", [](CWnd* pLauncher) {
-             pLauncher->SetFocus();
-             plat::test::PressKey(pLauncher, VK_RETURN);
-         }},
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"close box", [this] { plat::test::PressCloseBox(m_pMainDlg.get()); }},
+        {"Escape", [this] { m_pMainDlg->SetFocus(); plat::test::PressKey(m_pMainDlg.get(), VK_ESCAPE); }},
+        {"Enter", [this] { m_pMainDlg->SetFocus(); plat::test::PressKey(m_pMainDlg.get(), VK_RETURN); }},
+        // A kill or a logout.
+        {"SIGTERM", [this] { EXPECT_TRUE(RunAfterEndSignal()) << "the loops were not ended"; }},
     };
     int nDealer = NORTH;
-    for (const CloseWay& way : ways) {
-        ASSERT_NE(OpenTable(54), nullptr) << way.szName;
-        ASSERT_EQ(m_pTable->m_nDealer, nDealer) << way.szName;
+    for (const auto& way : ways) {
+        ASSERT_NE(OpenTable(54), nullptr) << way.first;
+        ASSERT_EQ(m_pTable->m_nDealer, nDealer) << way.first;
         m_pTable->m_nAbove[0] = 470 + nDealer;
         m_pTable->m_nGames[1] = 1;
         WriteValue("DummyRect", "");
-        way.pfnClose(m_pMainDlg.get());
+        way.second();
         plat::test::RunUntilIdle();
-        EXPECT_FALSE(m_pMainDlg->IsWindowVisible()) << way.szName;
-        EXPECT_EQ(m_pMainDlg->GetGameDlg(0), nullptr) << way.szName;
-        EXPECT_EQ(ReadValue("DummyAboveSouth"), CString(std::to_string(470 + nDealer).c_str()))
-            << way.szName;
-        EXPECT_EQ(ReadValue("DummyGamesWest"), CString("1")) << way.szName;
-        EXPECT_EQ(ReadValue("DummyDealer"), CString(std::to_string(nDealer).c_str())) << way.szName;
-        EXPECT_NE(ReadValue("DummyRect"), CString("<none>")) << way.szName;
+        EXPECT_FALSE(m_pMainDlg->IsWindowVisible()) << way.first;
+        EXPECT_EQ(m_pMainDlg->GetGameDlg(0), nullptr) << way.first;
+        EXPECT_EQ(ReadValue("DummyAboveSouth"), CString(std::to_string(470 + nDealer).c_str())) << way.first;
+        EXPECT_EQ(ReadValue("DummyGamesWest"), CString("1")) << way.first;
+        EXPECT_EQ(ReadValue("DummyDealer"), CString(std::to_string(nDealer).c_str())) << way.first;
+        EXPECT_NE(ReadValue("DummyRect"), CString("<none>")) << way.first;
         // The next table deals from the seat after the saved dealer.
         nDealer++;
     }
-}
-
-TEST_F(TableTest, EndSignalClosesTheLauncherAfterTheTablesCloseHandling)
-{
-    ASSERT_NE(OpenTable(56), nullptr);
-    m_pTable->m_nAbove[0] = 470;
-    ASSERT_TRUE(RunAfterEndSignal());
-    EXPECT_FALSE(m_pMainDlg->IsWindowVisible());
-    EXPECT_EQ(m_pMainDlg->GetGameDlg(0), nullptr);
-    EXPECT_EQ(ReadValue("DummyAboveSouth"), CString("470"));
-    EXPECT_EQ(ReadValue("DummyDealer"), CString("0"));
-    EXPECT_NE(ReadValue("DummyRect"), CString("<none>"));
-    EXPECT_EQ(ReadValue("opendummy"), CString("1"));
-    m_pTable = nullptr;
-}
-
-TEST_F(TableTest, EndSignalUnderTheTablesOwnBoxClosesBothAndEndsTheLoops)
-{
-    ASSERT_NE(OpenTable(57), nullptr);
-    m_pTable->m_nBelow[1] = 60;
-    // The Automatic Play box is up when the loop first looks for the signal; nothing answers
-    // it, so only the end of the session can end its loop.
-    ASSERT_TRUE(RunAfterEndSignal([this] { plat::test::ChooseMenuCommand(m_pTable, ID_FUNCTIONS_PLAYFULLAUTO); }));
-    EXPECT_EQ(m_pMainDlg->GetGameDlg(0), nullptr);
-    EXPECT_EQ(ReadValue("DummyBelowWest"), CString("60"));
-    m_pTable = nullptr;
 }
 
 TEST_F(TableTest, QuitSavesScoresAndDealerAndFreesTheSlot)
@@ -306,22 +273,6 @@ TEST_F(TableTest, ExplanationWindowListsTheEnginesLinesAndShowsOnRequest)
     PlayDealByComputer();
     EXPECT_EQ(m_pTable->m_tricks.GetCount(), 13);
     EXPECT_GE(m_pTable->m_pExplain->GetLineCount(), 13);
-}
-
-// North leads the first deal, East (declaring) plays second with the engine the table
-// keeps for West's fourth card; South is to play.
-void TableTest::PlayToSouthAfterTheDeclaringSide()
-{
-    ASSERT_TRUE(Command(ID_TRAINER_SHOWEXPLANATION));
-    ASSERT_TRUE(plat::test::ClickControl(m_pTable, IDC_PLAY));
-    plat::test::RunUntilIdle();
-    ASSERT_EQ(m_pTable->m_nToPlay, SOUTH);
-    ASSERT_EQ(m_pTable->m_trick.GetCount(), 2);
-    ASSERT_EQ(m_pTable->m_nDeclaringSide, 1);
-    ASSERT_NE(m_pTable->m_pExplain, nullptr);
-    plat::test::PressCloseBox(m_pTable->m_pExplain);
-    plat::test::RunUntilIdle();
-    ASSERT_EQ(m_pTable->m_pExplain, nullptr);
 }
 
 TEST_F(TableTest, ExplanationClosedMidTrickIsNotWrittenToByTheKeptEngine)

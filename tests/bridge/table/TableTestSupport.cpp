@@ -2,8 +2,10 @@
 
 #include <set>
 
+#include "bridge/play/ExplainWhistDlg.h"
 #include "bridge/play/PlayConstants.h"
 #include "platform/testing/driver.h"
+#include "resources/resource.h"
 
 namespace tabletest {
 
@@ -57,6 +59,20 @@ bool TableTest::DragPlayableSouthCard()
         return true;
     }
     return false;
+}
+
+void TableTest::PlayToSouthAfterTheDeclaringSide()
+{
+    ASSERT_TRUE(Command(ID_TRAINER_SHOWEXPLANATION));
+    ASSERT_TRUE(plat::test::ClickControl(m_pTable, IDC_PLAY));
+    plat::test::RunUntilIdle();
+    ASSERT_EQ(m_pTable->m_nToPlay, SOUTH);
+    ASSERT_EQ(m_pTable->m_trick.GetCount(), 2);
+    ASSERT_EQ(m_pTable->m_nDeclaringSide, 1);
+    ASSERT_NE(m_pTable->m_pExplain, nullptr);
+    plat::test::PressCloseBox(m_pTable->m_pExplain);
+    plat::test::RunUntilIdle();
+    ASSERT_EQ(m_pTable->m_pExplain, nullptr);
 }
 
 } // namespace tabletest

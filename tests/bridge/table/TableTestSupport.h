@@ -84,8 +84,9 @@ protected:
     // South, to play, drags the top card of its first suit pile that may go to the trick
     // onto the trick, and the loop runs until idle. False when South holds no such card.
     bool DragPlayableSouthCard();
-    // Shows the explanation window, plays the first deal to South's card after the
-    // declaring side's second card, and closes the window by its close box.
+    // Shows the explanation window and plays the first deal to South's card: North led,
+    // East (declaring) played second with the engine the table keeps for West's card. Then
+    // closes the window by its close box.
     void PlayToSouthAfterTheDeclaringSide();
 };
 
