@@ -203,12 +203,6 @@ TEST(CWnd, MinimumTrackSizeHoldsForMovesAndDraggedFramesAlike)
     wnd.GetWindowRect(&rect);
     EXPECT_EQ(rect, CRect(10, 20, 330, 170));
     EXPECT_EQ(wnd.m_sizeLast, CSize(320, 150));
-    // A window that sets no minimum may be made as small as asked.
-    CBaseWnd plain;
-    ASSERT_TRUE(CreateTop(plain));
-    plain.MoveWindow(0, 0, 20, 10);
-    plain.GetWindowRect(&rect);
-    EXPECT_EQ(rect, CRect(0, 0, 20, 10));
 }
 
 TEST(CWnd, MessageMapsAreWalkedUpTheClassChainAndUnroutedMessagesGetTheDefault)

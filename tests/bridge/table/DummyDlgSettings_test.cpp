@@ -3,8 +3,8 @@
 #include <climits>
 #include <fstream>
 #include <functional>
-#include <utility>
 #include <sstream>
+#include <utility>
 
 #include "bridge/play/ExplainWhistDlg.h"
 #include "cardtable/RegSettings.h"
@@ -373,9 +373,7 @@ using ClosedInAutoPlayTest = BridgeTableTest<CClosedInAutoPlay, ID_GAME_DUMMY>;
 
 TEST_F(ClosedInAutoPlayTest, HugeNumberOfHandsIsPlayedUntilTheWindowCloses)
 {
-    CClosedInAutoPlay::s_pending.clear();
-    CClosedInAutoPlay* pTable = OpenTable(53);
-    ASSERT_NE(pTable, nullptr);
+    ASSERT_NE(OpenTable(53), nullptr);
     CClosedInAutoPlay::s_pending.clear();
     plat::test::ScriptNextDialog(IDD_AUTOMATIC_PLAY, {plat::test::SetTextStep(IDC_AUTO_HANDS, "9999999999"),
                                                       plat::test::ClickStep(IDOK)});
