@@ -160,3 +160,26 @@ void CMainDlg::OnClose()
 {
     CDialog::OnClose();
 }
+
+void CMainDlg::OnOK()
+{
+    CloseGames();
+    CDialog::OnOK();
+}
+
+void CMainDlg::OnCancel()
+{
+    CloseGames();
+    CDialog::OnCancel();
+}
+
+void CMainDlg::CloseGames()
+{
+    // A bridge window clears its own slot while it closes; the object goes once its close
+    // handling has returned, so nothing of it is touched afterwards.
+    for (int nSlot = 0; nSlot < GAME_SLOT_COUNT; nSlot++) {
+        CGameDlg* pGame = m_pGames[nSlot];
+        if (pGame != nullptr && pGame->GetSafeHwnd() != nullptr)
+            pGame->SendMessage(WM_CLOSE);
+    }
+}

@@ -36,12 +36,19 @@ protected:
     BOOL OnInitDialog() override;
     afx_msg void OnPaint();
     afx_msg void OnClose();
+    // Every way the launcher ends (the close box, Escape, Enter) runs each open game's own
+    // close handling first, so that what a game saves when it closes is not lost.
+    void OnOK() override;
+    void OnCancel() override;
 
 private:
     // Opens the game of entry in the first free slot; nothing when all are in use.
     void OpenGame(const GameFactoryEntry& entry);
     // Runs the card options box and keeps the delay typed there.
     void ShowCardOptions();
+    // Sends WM_CLOSE to every game window still open: the bridge windows save their scores,
+    // dealer and rectangle and free their slot; the others hide as they do on close.
+    void CloseGames();
 
     HICON m_hIcon;
     // The open game windows, owned; free slots hold nullptr.

@@ -50,6 +50,10 @@ public:
 
     // Hands one line to the explanation window, when there is one.
     void Explain(const CString& strText);
+    // Where the lines go from now on (null: nowhere). An engine kept from card to card is
+    // told when its window closes or is made anew, so that it never writes to a window that
+    // is gone.
+    void SetExplainWindow(CExplainWhistDlg* pExplain) { m_pExplain = pExplain; }
     // Stores in m_nTricksWon the completed tricks won by the engine's side.
     void CountTricksWon();
     // Appends to m_unplayed a pile of nSuit's cards in no completed trick, highest first.

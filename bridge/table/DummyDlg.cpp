@@ -26,6 +26,7 @@ BEGIN_MESSAGE_MAP(CDummyDlg, CGameDlg)
     ON_WM_SIZE()
     ON_WM_CREATE()
     ON_WM_CLOSE()
+    ON_WM_GETMINMAXINFO()
 END_MESSAGE_MAP()
 
 CDummyDlg::CDummyDlg(CMainDlg* pMainDlg, CWnd* pParent)

@@ -59,7 +59,8 @@ public:
     // command then goes on to the framework's routing.
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
-    // The explanation window has closed itself: it is disposed of and forgotten.
+    // The explanation window has closed itself: it is disposed of and forgotten, by the
+    // kept declarer engine too, and its menu item unchecked.
     void OnExplainWindowClosed() override;
 
     // CGameDlg's operations.
@@ -71,6 +72,10 @@ public:
     // last completed trick.
     void DrawCards(CDC* pDC) override;
     void Layout(int cx, int cy) override;
+    // The smallest client area the table opens at and may be resized to: the layout keeps the
+    // side texts and seat names clear of the cards there (and on every larger area) unless a
+    // seat shows a suit of seven or more cards.
+    static CSize GetMinClientSize();
     // Dealer back to West, all side scores 0, then the next deal.
     void NewGame() override;
     CString GetGameName() override;
@@ -136,7 +141,7 @@ public:
     // index nLevel (0 for the one-level).
     void SelectGame(int nGameNumber, int nLeader, int nLevel, int nSuit);
     // Plays nHands + 1 deals automatically (in the last one the manual modes apply again),
-    // then deals one for the person.
+    // then deals one for the person. nHands is held between -1 and one below the int's limit.
     void PlayFullAuto(int nHands);
 
     // Writes the deal to szFileName as a hand file: as it stands, or as it stood when play
@@ -164,6 +169,8 @@ protected:
     // computer seats play on.
     void OnCardDropped(CPoint point) override;
     void OnDraggedCardMoved() override;
+    // The window's smallest size: the minimum client area with the menu bar on top.
+    afx_msg void OnGetMinMaxInfo(LPMINMAXINFO lpMMI);
 
     // The deal.
     // A shuffled deal in the four hands, sorted and displayed, autosaved when on.
@@ -257,6 +264,11 @@ protected:
     bool Confirm(LPCTSTR szText, LPCTSTR szCaption);
     // Deletes the kept declarer engine.
     void DropAttackEngine();
+    // Makes the explanation window, hidden, and hands it to the kept engine.
+    void CreateExplainWindow();
+    // The explanation window (null: none) for the table and the kept declarer engine alike,
+    // so that no engine holds a window past its life.
+    void SetExplainWindow(CExplainWhistDlg* pExplain);
     // Reads and writes the per-game side scores and dealer.
     void LoadScores();
     void SaveScores();
@@ -351,7 +363,8 @@ protected:
     bool m_bDealEdited = false;
     bool m_bBusy;
     CString m_strNames[SEAT_COUNT];
-    // Owned; null once the window has closed itself.
+    // Owned; null once the window has closed itself, until Show Whist Explanation makes a
+    // new one.
     CExplainWhistDlg* m_pExplain;
     // The declarer engine kept for the rest of a trick; owned, null when none.
     CWhistAttack* m_pAttack;

@@ -1,10 +1,13 @@
 // CDummyDlg: start-up and close-down, registry values, the commands of menu 131 and the
 // play modes.
 
+#include <algorithm>
+#include <climits>
 #include <iterator>
 
 #include "bridge/play/ExplainWhistDlg.h"
 #include "bridge/play/PlayConstants.h"
+#include "bridge/play/whistattack.h"
 #include "bridge/table/AutomaticPlayDlg.h"
 #include "bridge/table/CardPlayOptions.h"
 #include "bridge/table/DummyDlg.h"
@@ -28,6 +31,10 @@ constexpr int DEFAULT_DEALER = CDummyDlg::SEAT_WEST;
 constexpr int SIDE_SUFFIX_SEAT = CDummyDlg::SEAT_SOUTH;
 // The trick shows four places, empty ones marked; the played cards their last four.
 constexpr int TRICK_SLOTS = 4;
+// Full automatic play counts its n + 1 deals in an int: n stays below the int's limit. Any
+// number below zero asks for no deal, as -1 does.
+constexpr int MAX_AUTOMATIC_HANDS = INT_MAX - 1;
+constexpr int MIN_AUTOMATIC_HANDS = -1;
 
 // The per-game side values and the players' names.
 constexpr const char* SIDE_WORDS[SIDE_SCORE_COUNT] = {"Rubbers", "Games", "Above", "Below"};
@@ -173,6 +180,13 @@ BOOL CDummyDlg::OnInitDialog()
     SetMenu(&m_menu);
     if (pOldMenu != nullptr && pOldMenu != &m_menu)
         pOldMenu->DestroyMenu();
+    {
+        // The menu bar took its height from the table: the window grows to keep the table
+        // at its minimum size (the rectangle read from the settings, or the template's).
+        CRect rect;
+        GetWindowRect(&rect);
+        MoveWindow(&rect, TRUE);
+    }
     SetWindowText(WINDOW_TITLE);
 
     LoadScores();
@@ -205,8 +219,7 @@ BOOL CDummyDlg::OnInitDialog()
     m_nDeclaringSide = 0;
     m_nLeader = SEAT_SOUTH;
 
-    m_pExplain = new CExplainWhistDlg(this, this);
-    m_pExplain->Create(IDD_EXPLAIN_WHIST, this);
+    CreateExplainWindow();
     NextDeal();
     return TRUE;
 }
@@ -217,12 +230,28 @@ void CDummyDlg::OnClose()
     CGameDlg::OnClose();
 }
 
+void CDummyDlg::CreateExplainWindow()
+{
+    CExplainWhistDlg* pExplain = new CExplainWhistDlg(this, this);
+    pExplain->Create(IDD_EXPLAIN_WHIST, this);
+    SetExplainWindow(pExplain);
+}
+
+void CDummyDlg::SetExplainWindow(CExplainWhistDlg* pExplain)
+{
+    m_pExplain = pExplain;
+    if (m_pAttack != nullptr)
+        m_pAttack->SetExplainWindow(pExplain);
+}
+
 void CDummyDlg::OnExplainWindowClosed()
 {
     if (m_pExplain == nullptr)
         return;
     m_pExplain->DeleteLater();
-    m_pExplain = nullptr;
+    SetExplainWindow(nullptr);
+    // The next Show Whist Explanation makes and shows a new window.
+    CheckMenuItem(ID_TRAINER_SHOWEXPLANATION, false);
 }
 
 BOOL CDummyDlg::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
@@ -422,6 +451,9 @@ void CDummyDlg::OnToggleExplanation()
 {
     const bool bShow = !IsMenuItemChecked(ID_TRAINER_SHOWEXPLANATION);
     CheckMenuItem(ID_TRAINER_SHOWEXPLANATION, bShow);
+    // A window that closed itself is gone: the request makes a new one.
+    if (bShow && m_pExplain == nullptr)
+        CreateExplainWindow();
     if (m_pExplain != nullptr)
         m_pExplain->ShowWindow(bShow ? SW_SHOW : SW_HIDE);
 }
@@ -504,7 +536,7 @@ void CDummyDlg::OnPlayerNames()
 
 void CDummyDlg::PlayFullAuto(int nHands)
 {
-    m_nAutoDeals = nHands + 1;
+    m_nAutoDeals = std::clamp(nHands, MIN_AUTOMATIC_HANDS, MAX_AUTOMATIC_HANDS) + 1;
     m_bBusy = true;
     while (m_nAutoDeals > 0 && GetSafeHwnd() != nullptr) {
         NextDeal();

@@ -42,6 +42,11 @@ constexpr int EAST_SUIT_SHIFT = 10;
 // The contract's text box at the top left.
 const CRect CONTRACT_RECT(0, 0, 200, 20);
 
+// The smallest table keeps the side texts and the seat names clear of every card while no
+// seat shows a suit longer than this, face up or face down, whichever seat is dummy (more
+// than 95 deals in 100).
+constexpr int LEGIBLE_SUIT_LENGTH = 6;
+
 constexpr COLORREF TEXT_COLOR = RGB(0, 0, 0);
 constexpr COLORREF DUMMY_COLOR = RGB(0, 0, 255);
 constexpr COLORREF LEADER_COLOR = RGB(255, 255, 255);
@@ -94,6 +99,33 @@ void CDummyDlg::Layout(int cx, int cy)
         xLastColumn = x;
     }
     m_rectGameNumber.SetRect(0, cy - GAME_LINE_TOP, xLastColumn, cy - GAME_LINE_BOTTOM);
+}
+
+void CDummyDlg::OnGetMinMaxInfo(LPMINMAXINFO lpMMI)
+{
+    CGameDlg::OnGetMinMaxInfo(lpMMI);
+    // The minimum is the table's; the menu bar comes on top of it.
+    CRect rectWindow;
+    CRect rectClient;
+    GetWindowRect(&rectWindow);
+    GetClientRect(&rectClient);
+    const CSize sizeMin = GetMinClientSize();
+    lpMMI->ptMinTrackSize.x = sizeMin.cx + rectWindow.Width() - rectClient.Width();
+    lpMMI->ptMinTrackSize.y = sizeMin.cy + rectWindow.Height() - rectClient.Height();
+}
+
+CSize CDummyDlg::GetMinClientSize()
+{
+    // West's face-up fan, from the left edge, must end where the East/West text begins: the
+    // text lies a name gap and its own width left of the trick, which lies left of the centre.
+    const int cxHalf = EDGE_GAP + (LEGIBLE_SUIT_LENGTH - 1) * g_sizeHorzSpread.cx + W + W / 2 +
+                       TRICK_SHIFT + NAME_GAP + 2 * SIDE_TEXT_HALF_WIDTH;
+    // South's suit piles, raised from the bottom edge by their fan, must begin where the
+    // North/South text below South's name ends; the trick's row is half the height rounded
+    // down, so an odd height gives the lower half the one pixel more it needs.
+    const int cyLowerHalf = LEGIBLE_SUIT_LENGTH * g_sizeVertSpread.cy + H - SOUTH_SUIT_RAISE +
+                            H / 2 + NAME_GAP + NAME_HEIGHT + SIDE_TEXT_HEIGHT;
+    return CSize(2 * cxHalf, 2 * cyLowerHalf - 1);
 }
 
 void CDummyDlg::DrawTable(CDC* pDC)

@@ -14,6 +14,9 @@ constexpr int FOLDER_BUFFER_SIZE = 1024;
 // A listed folder reads "[name]": the brackets are the first and last characters.
 constexpr int BRACKET_LENGTH = 1;
 constexpr char PARENT_FOLDER[] = "..";
+// A voice is a folder: the listing leaves plain files out, whose names would lose their
+// first and last characters as if they were bracketed.
+constexpr UINT VOICE_LISTING = DDL_DIRECTORY | DDL_EXCLUSIVE;
 
 enum { NORTH_SEAT, EAST_SEAT, SOUTH_SEAT, WEST_SEAT };
 // The names are written in this order.
@@ -78,12 +81,12 @@ void CPlayerNamesDlg::ListSoundsFolder()
     // leaving the whole program in the sounds folder.
     char szCurrent[FOLDER_BUFFER_SIZE];
     if (_getcwd(szCurrent, FOLDER_BUFFER_SIZE) == nullptr) {
-        m_comboVoices.Dir(DDL_DIRECTORY, "*");
+        m_comboVoices.Dir(VOICE_LISTING, "*");
         return;
     }
     // A sounds folder that does not exist leaves the current folder to be listed.
     _chdir(strSoundDir);
-    m_comboVoices.Dir(DDL_DIRECTORY, "*");
+    m_comboVoices.Dir(VOICE_LISTING, "*");
     _chdir(szCurrent);
 }
 

@@ -7,6 +7,7 @@
 #include "platform/gdi/icon.h"
 #include "platform/msg/messages.h"
 #include "platform/wnd/CInputRouter.h"
+#include "platform/wnd/SessionEnd.h"
 #include "platform/wnd/WindowHandle.h"
 #include "platform/wnd/styles.h"
 
@@ -265,6 +266,10 @@ void CSdlBackend::HandleEvent(const SDL_Event& event)
     case SDL_WINDOWEVENT:
         if (HWND hWnd = HandleOf(event.window.windowID))
             HandleWindowEvent(event, hWnd);
+        return;
+    case SDL_QUIT:
+        // The window system (or a signal SDL caught itself) asks the program to end.
+        RequestEndSession();
         return;
     default:
         return;

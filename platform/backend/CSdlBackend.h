@@ -2,7 +2,8 @@
 // CSdlBackend: every top-level window is an SDL window whose content area is the window's
 // surface (menu bar included); the window manager draws caption and frame. Positions and
 // sizes are screen coordinates of the content area. The close box reports WM_CLOSE's
-// system command, minimising sets the window iconic, and input goes to CInputRouter.
+// system command, minimising sets the window iconic, input goes to CInputRouter, and SDL's
+// quit event ends the session as an end signal does (SessionEnd.h).
 
 #include <map>
 

@@ -37,6 +37,7 @@ typedef MSG* LPMSG;
 // Sent to a window that must give up a mode it holds (the mouse capture): it is being
 // disabled, or a modal loop starts.
 #define WM_CANCELMODE 0x001F
+#define WM_GETMINMAXINFO 0x0024
 #define WM_ICONERASEBKGND 0x0027
 #define WM_DRAWITEM 0x002B
 #define WM_QUERYDRAGICON 0x0037

@@ -279,6 +279,12 @@ bool ChooseMenuCommand(CWnd* pWnd, UINT nID)
     return true;
 }
 
+void PressCloseBox(CWnd* pWnd)
+{
+    EnsureHook();
+    CInputRouter::OnCloseBox(TopOf(pWnd));
+}
+
 void RunUntilIdle()
 {
     EnsureHook();

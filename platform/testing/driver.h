@@ -37,6 +37,8 @@ void TypeText(CWnd* pWnd, const char* szText);
 // Chooses command nID from pWnd's menu bar as a click would; false when the menu has no
 // such item or it is greyed (nothing is sent then).
 bool ChooseMenuCommand(CWnd* pWnd, UINT nID);
+// Presses the close box of pWnd's top-level window, as the window system reports it.
+void PressCloseBox(CWnd* pWnd);
 
 // Dispatches messages (input, posted messages, paints) until none is left.
 void RunUntilIdle();

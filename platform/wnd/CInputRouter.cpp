@@ -157,12 +157,18 @@ void CInputRouter::OnCloseBox(HWND hTop)
 
 void CInputRouter::OnResized(HWND hTop, CSize sizeContent)
 {
-    if (!IsLiveWindow(hTop) || sizeContent == hTop->m_rect.Size())
+    if (!IsLiveWindow(hTop))
         return;
-    SetWindowRectangle(hTop, CRect(hTop->m_rect.TopLeft(), sizeContent));
-    CRect rectClient = GetClientArea(hTop);
-    SendMessage(hTop, WM_SIZE, SIZE_RESTORED, MAKELPARAM(rectClient.Width(), rectClient.Height()));
-    InvalidateWindow(hTop, nullptr);
+    const CRect rect = KeepMinTrackSize(hTop, CRect(hTop->m_rect.TopLeft(), sizeContent));
+    if (rect.Size() != hTop->m_rect.Size()) {
+        SetWindowRectangle(hTop, rect);
+        CRect rectClient = GetClientArea(hTop);
+        SendMessage(hTop, WM_SIZE, SIZE_RESTORED, MAKELPARAM(rectClient.Width(), rectClient.Height()));
+        InvalidateWindow(hTop, nullptr);
+    }
+    // A frame dragged below the window's minimum springs back to it.
+    if (rect.Size() != sizeContent && IsLiveWindow(hTop))
+        GetBackend().OnWindowMoved(hTop);
 }
 
 void CInputRouter::OnMoved(HWND hTop, CPoint ptTopLeft)

@@ -7,6 +7,7 @@
 #include "platform/base/ids.h"
 #include "platform/msg/loop.h"
 #include "platform/res/resources.h"
+#include "platform/wnd/SessionEnd.h"
 
 namespace {
 
@@ -103,7 +104,9 @@ int AfxWinMain(int /*argc*/, char** /*argv*/)
     CWinApp* pApp = AfxGetApp();
     if (pApp == nullptr)
         return 1;
+    plat::BeginSession();
     int nRunResult = pApp->InitInstance() ? pApp->Run() : 0;
     int nExitResult = pApp->ExitInstance();
+    plat::FinishSession();
     return nExitResult != 0 ? nExitResult : nRunResult;
 }

@@ -42,5 +42,6 @@ private:
 CWinApp* AfxGetApp();
 // The application's name; without an application object, the executable's stem.
 LPCTSTR AfxGetAppName();
-// The program's entry: InitInstance, Run when it succeeded, ExitInstance.
+// The program's entry: InitInstance, Run when it succeeded, ExitInstance. Meanwhile the end
+// signals and the window system's quit request close the main window (SessionEnd.h).
 int AfxWinMain(int argc, char** argv);

@@ -319,6 +319,7 @@ void CWnd::OnDestroy() { Default(); }
 void CWnd::OnPaint() { Default(); }
 void CWnd::OnSize(UINT, int, int) { Default(); }
 void CWnd::OnClose() { Default(); }
+void CWnd::OnGetMinMaxInfo(LPMINMAXINFO) { Default(); }
 void CWnd::OnSysCommand(UINT, LPARAM) { Default(); }
 HCURSOR CWnd::OnQueryDragIcon() { return reinterpret_cast<HCURSOR>(Default()); }
 void CWnd::OnShowWindow(BOOL, UINT) { Default(); }
@@ -342,7 +343,7 @@ void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint)
         return;
     HWND hWnd = m_hWnd;
     CRect rectOld = hWnd->m_rect;
-    plat::SetWindowRectangle(hWnd, *lpRect);
+    plat::SetWindowRectangle(hWnd, plat::KeepMinTrackSize(hWnd, *lpRect));
     if (plat::IsTopLevel(hWnd))
         plat::GetBackend().OnWindowMoved(hWnd);
     else if (bRepaint && hWnd->m_hParent != nullptr)

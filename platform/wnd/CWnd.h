@@ -156,6 +156,7 @@ public:
     afx_msg void OnPaint();
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnClose();
+    afx_msg void OnGetMinMaxInfo(LPMINMAXINFO lpMMI);
     afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
     afx_msg HCURSOR OnQueryDragIcon();
     afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);

@@ -233,6 +233,17 @@ bool SetWindowRectangle(HWND hWnd, const CRect& rect)
     return bSizeChanged;
 }
 
+CRect KeepMinTrackSize(HWND hWnd, const CRect& rect)
+{
+    if (!IsLiveWindow(hWnd) || hWnd->m_hParent != nullptr)
+        return rect;
+    MINMAXINFO info = {};
+    CallWindowProcedure(hWnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    const int cx = std::max<int>(rect.Width(), info.ptMinTrackSize.x);
+    const int cy = std::max<int>(rect.Height(), info.ptMinTrackSize.y);
+    return CRect(rect.TopLeft(), CSize(cx, cy));
+}
+
 HWND ChildFromPoint(HWND hWnd, CPoint point)
 {
     for (auto it = hWnd->m_children.rbegin(); it != hWnd->m_children.rend(); ++it) {

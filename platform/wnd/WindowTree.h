@@ -55,6 +55,9 @@ CRect GetScreenRect(HWND hWnd);
 // Sets a window's rectangle (children: parent client coordinates; top-level: screen) and
 // resizes a top-level window's surface. True when the size changed.
 bool SetWindowRectangle(HWND hWnd, const CRect& rect);
+// rect grown, from its top-left corner, to the smallest size top-level window hWnd accepts
+// (its WM_GETMINMAXINFO); unchanged for a child or a window that sets no minimum.
+CRect KeepMinTrackSize(HWND hWnd, const CRect& rect);
 // The deepest shown child of hWnd under point (client coordinates of hWnd), or hWnd itself.
 HWND ChildFromPoint(HWND hWnd, CPoint point);
 

@@ -60,6 +60,19 @@ struct CREATESTRUCT {
 };
 typedef CREATESTRUCT* LPCREATESTRUCT;
 
+// The sizes WM_GETMINMAXINFO asks a top-level window for, as outer sizes of its rectangle.
+// Of them the layer applies the smallest size a person may give the window by dragging its
+// frame, and that the program's own moves respect: ptMinTrackSize, (0, 0) unless the
+// window's handler sets it.
+struct MINMAXINFO {
+    POINT ptReserved;
+    POINT ptMaxSize;
+    POINT ptMaxPosition;
+    POINT ptMinTrackSize;
+    POINT ptMaxTrackSize;
+};
+typedef MINMAXINFO* LPMINMAXINFO;
+
 #define afx_msg
 
 #define DECLARE_MESSAGE_MAP() \
@@ -97,6 +110,8 @@ protected: \
 #define ON_WM_SIZE() AFX_MSG_ENTRY(WM_SIZE, \
     p_->OnSize(static_cast<UINT>(wParam_), LOWORD(lParam_), HIWORD(lParam_)); return 0;)
 #define ON_WM_CLOSE() AFX_MSG_ENTRY(WM_CLOSE, p_->OnClose(); return 0;)
+#define ON_WM_GETMINMAXINFO() AFX_MSG_ENTRY(WM_GETMINMAXINFO, \
+    p_->OnGetMinMaxInfo(reinterpret_cast<LPMINMAXINFO>(lParam_)); return 0;)
 #define ON_WM_SYSCOMMAND() AFX_MSG_ENTRY(WM_SYSCOMMAND, \
     p_->OnSysCommand(static_cast<UINT>(wParam_), lParam_); return 0;)
 #define ON_WM_QUERYDRAGICON() AFX_MSG_ENTRY(WM_QUERYDRAGICON, \

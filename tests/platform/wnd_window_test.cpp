@@ -50,6 +50,22 @@ BEGIN_MESSAGE_MAP(CBaseWnd, CWnd)
     ON_COMMAND(ID_CMD_FIRST, &CBaseWnd::OnFirst)
 END_MESSAGE_MAP()
 
+// A window that may not be made smaller than 250 x 150.
+class CMinimumWnd : public CBaseWnd {
+protected:
+    afx_msg void OnGetMinMaxInfo(LPMINMAXINFO lpMMI)
+    {
+        CBaseWnd::OnGetMinMaxInfo(lpMMI);
+        lpMMI->ptMinTrackSize.x = 250;
+        lpMMI->ptMinTrackSize.y = 150;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CMinimumWnd, CBaseWnd)
+    ON_WM_GETMINMAXINFO()
+END_MESSAGE_MAP()
+
 class CClosingWnd : public CBaseWnd {
 public:
     std::vector<UINT> m_rangeIDs;
@@ -168,6 +184,25 @@ TEST(CWnd, MoveWindowSendsSizeEvenWhenTheSizeStaysAndChildRectsAreParentRelative
     CRect rect;
     button.GetWindowRect(&rect);
     EXPECT_EQ(rect, CRect(15, 26, 55, 46));
+}
+
+TEST(CWnd, MinimumTrackSizeHoldsForMovesAndDraggedFramesAlike)
+{
+    CMinimumWnd wnd;
+    ASSERT_TRUE(CreateTop(wnd));
+    wnd.MoveWindow(10, 20, 100, 400);
+    CRect rect;
+    wnd.GetWindowRect(&rect);
+    EXPECT_EQ(rect, CRect(10, 20, 260, 420));
+    EXPECT_EQ(wnd.m_sizeLast, CSize(250, 400));
+    // A frame dragged smaller springs back; one dragged larger in one direction keeps that.
+    plat::CInputRouter::OnResized(wnd.GetSafeHwnd(), CSize(120, 80));
+    wnd.GetWindowRect(&rect);
+    EXPECT_EQ(rect, CRect(10, 20, 260, 170));
+    plat::CInputRouter::OnResized(wnd.GetSafeHwnd(), CSize(320, 90));
+    wnd.GetWindowRect(&rect);
+    EXPECT_EQ(rect, CRect(10, 20, 330, 170));
+    EXPECT_EQ(wnd.m_sizeLast, CSize(320, 150));
 }
 
 TEST(CWnd, MessageMapsAreWalkedUpTheClassChainAndUnroutedMessagesGetTheDefault)

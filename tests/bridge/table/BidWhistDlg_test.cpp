@@ -252,6 +252,20 @@ TEST_F(BidWhistTest, HintSeesTheTableWhileTheAuctionRuns)
     EXPECT_EQ(CountBoxes("Bidding Hint"), 1);
 }
 
+TEST_F(BidWhistTest, EndSignalDuringTheAuctionClosesTheWindowAndEndsTheLoops)
+{
+    ASSERT_NE(OpenTable(1235), nullptr);
+    m_pTable->m_nAbove[0] = 120;
+    // The first bidding box is where the loop first looks for the signal; nothing answers it.
+    ASSERT_TRUE(RunAfterEndSignal([this] { test::ClickControl(m_pTable, IDC_PLAY); }));
+    EXPECT_EQ(m_pMainDlg->GetGameDlg(0), nullptr);
+    CRegSettings settings("Software", "Orvel", "velm");
+    EXPECT_EQ(settings.ReadString("BridgeAboveSouth", ""), "120");
+    EXPECT_EQ(settings.ReadString("BridgeDealer", ""), "0");
+    EXPECT_NE(settings.ReadString("BidRect", ""), "");
+    m_pTable = nullptr;
+}
+
 TEST_F(BidWhistTest, ClosingTheWindowDuringTheAuctionEndsIt)
 {
     ASSERT_NE(OpenTable(1234), nullptr);

@@ -48,6 +48,15 @@ public:
     using CDummyDlg::m_stats;
     using CDummyDlg::m_trick;
     using CDummyDlg::m_tricks;
+    using CDummyDlg::m_bFaceUp;
+    using CDummyDlg::m_bShowLastTrick;
+    using CDummyDlg::m_playedCards;
+    using CDummyDlg::m_rectNorthName;
+    using CDummyDlg::m_rectEastName;
+    using CDummyDlg::m_rectSouthName;
+    using CDummyDlg::m_rectWestName;
+    using CDummyDlg::m_rectSideNS;
+    using CDummyDlg::m_rectSideEW;
 
     // Where Hint saves the table and the box that asked (nothing when empty), and the
     // table's state it saw.

@@ -5,7 +5,10 @@
 // autosaves land there); the launcher, the table and the folder go when the test ends. And
 // a hand's cards compared whatever their trump orders.
 
+#include <signal.h>
+
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -15,7 +18,10 @@
 
 #include "app/GameFactory.h"
 #include "app/MainDlg.h"
+#include "platform/msg/loop.h"
 #include "platform/testing/driver.h"
+#include "platform/wnd/CWinApp.h"
+#include "platform/wnd/SessionEnd.h"
 #include "resources/Resources.h"
 #include "resources/resource.h"
 #include "tests/support/CTempWorkingFolder.h"
@@ -83,6 +89,31 @@ protected:
         m_pTable->OnPlay();
         m_pTable->m_nAutoDeals = 0;
         plat::test::RunUntilIdle();
+    }
+
+    // With the launcher as the application's main window and the end signals watched,
+    // sends the process SIGTERM, queues fnInput's input (when given) and dispatches until
+    // the loops are told to end; false when they never are.
+    bool RunAfterEndSignal(const std::function<void()>& fnInput = {})
+    {
+        CWinApp app;
+        app.m_pMainWnd = m_pMainDlg.get();
+        plat::WatchEndSignals();
+        raise(SIGTERM);
+        if (fnInput)
+            fnInput();
+        bool bQuit = false;
+        MSG msg;
+        while (!bQuit && ::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            bQuit = msg.message == WM_QUIT;
+            if (!bQuit) {
+                ::TranslateMessage(&msg);
+                ::DispatchMessage(&msg);
+            }
+        }
+        plat::EndSignalWatch();
+        app.m_pMainWnd = nullptr;
+        return bQuit;
     }
 
     // A file of the test's working folder.

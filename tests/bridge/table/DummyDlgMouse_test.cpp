@@ -7,6 +7,7 @@
 
 #include "bridge/play/PlayConstants.h"
 #include "platform/testing/driver.h"
+#include "platform/wnd/metrics.h"
 #include "resources/resource.h"
 #include "tests/bridge/table/TableTestSupport.h"
 #include "tests/support/RandomMouse.h"
@@ -106,19 +107,24 @@ TEST_F(TableTest, AnyOrderOfMouseInputKeepsTheDealWhole)
     ASSERT_NE(OpenTable(3003), nullptr);
     ASSERT_TRUE(plat::test::ClickControl(m_pTable, IDC_PLAY));
     plat::test::RunUntilIdle();
-    std::vector<CPoint> points = {TopCardPoint(m_pTable->m_trick), CPoint(2, 2)};
-    for (int i = 0; i < 4; i++) {
-        const CCardPile& pile = *m_pTable->GetSeatPiles(SOUTH)->GetAt(i);
-        for (int j = 0; j < pile.GetCount(); j += 2)
-            points.push_back(CardPoint(pile, j));
+    // Rounds of random input over the cards South holds now, until the deal has ended: the
+    // places of the cards change as South plays them.
+    const int MAX_ROUNDS = 40;
+    for (int nRound = 0; nRound < MAX_ROUNDS && plat::test::GetMessageBoxes().empty(); nRound++) {
+        std::vector<CPoint> points = {TopCardPoint(m_pTable->m_trick), CPoint(2, 2)};
+        for (int i = 0; i < 4; i++) {
+            const CCardPile& pile = *m_pTable->GetSeatPiles(SOUTH)->GetAt(i);
+            for (int j = 0; j < pile.GetCount(); j++)
+                points.push_back(CardPoint(pile, j));
+        }
+        randommouse::Run(m_pTable, points, 300, 99 + nRound, [this] {
+            ExpectDealWhole(*m_pTable);
+            int nSouthShown = m_pTable->IsDragging() ? 1 : 0;
+            for (int i = 0; i < 4; i++)
+                nSouthShown += m_pTable->GetSeatPiles(SOUTH)->GetAt(i)->GetCount();
+            ASSERT_EQ(m_pTable->Hand(SOUTH).GetCount(), nSouthShown);
+        });
     }
-    randommouse::Run(m_pTable, points, 1500, 99, [this] {
-        ExpectDealWhole(*m_pTable);
-        int nSouthShown = m_pTable->IsDragging() ? 1 : 0;
-        for (int i = 0; i < 4; i++)
-            nSouthShown += m_pTable->GetSeatPiles(SOUTH)->GetAt(i)->GetCount();
-        ASSERT_EQ(m_pTable->Hand(SOUTH).GetCount(), nSouthShown);
-    });
     EXPECT_FALSE(plat::test::GetMessageBoxes().empty()) << "a deal was played to its end";
 }
 
@@ -254,7 +260,58 @@ TEST_F(TableTest, HandMadeDealNeedsThirteenCardsAtEverySeat)
     EXPECT_EQ(m_pTable->m_origEast.GetCount(), 13);
 }
 
-TEST_F(TableTest, TableMidPlayLooksRight)
+// The table's places for one client size, worked out by hand from the layout rules: the
+// trick T at (cx/2 - 35 - 28, cy/2 - 48), the names and side texts around it, the hands and
+// suit piles from the edges.
+struct TablePlaces {
+    CSize sizeClient;
+    CPoint ptNorthHand, ptEastHand, ptWestHand, ptTrick, ptPlayed;
+    CRect rectPlay, rectNorthName, rectEastName, rectSouthName, rectWestName, rectSideNS,
+        rectSideEW, rectGameNumber;
+    // North's and South's suit piles stand in these columns, West's and East's in these rows.
+    int xColumns[4];
+    int yRows[4];
+    // South's piles rise 19 a visible card from ySouthBase; East's move 14 a visible card
+    // left of xEastBase.
+    int ySouthBase;
+    int xEastBase;
+};
+
+void ExpectPlaces(CTestDummyDlg& table, const TablePlaces& places)
+{
+    CRect rectClient;
+    table.GetClientRect(&rectClient);
+    ASSERT_EQ(rectClient.Size(), places.sizeClient);
+    const CSize size = places.sizeClient;
+    EXPECT_EQ(table.Hand(NORTH).GetPosition(), places.ptNorthHand) << size.cx;
+    EXPECT_EQ(table.Hand(EAST).GetPosition(), places.ptEastHand) << size.cx;
+    EXPECT_EQ(table.Hand(WEST).GetPosition(), places.ptWestHand) << size.cx;
+    EXPECT_EQ(table.m_trick.GetPosition(), places.ptTrick) << size.cx;
+    EXPECT_EQ(table.m_playedCards.GetPosition(), places.ptPlayed) << size.cx;
+    CRect rectPlay;
+    table.m_btnPlay.GetWindowRect(&rectPlay);
+    table.ScreenToClient(&rectPlay);
+    EXPECT_EQ(rectPlay, places.rectPlay) << size.cx;
+    EXPECT_EQ(table.m_rectNorthName, places.rectNorthName) << size.cx;
+    EXPECT_EQ(table.m_rectEastName, places.rectEastName) << size.cx;
+    EXPECT_EQ(table.m_rectSouthName, places.rectSouthName) << size.cx;
+    EXPECT_EQ(table.m_rectWestName, places.rectWestName) << size.cx;
+    EXPECT_EQ(table.m_rectSideNS, places.rectSideNS) << size.cx;
+    EXPECT_EQ(table.m_rectSideEW, places.rectSideEW) << size.cx;
+    EXPECT_EQ(table.m_rectGameNumber, places.rectGameNumber) << size.cx;
+    const int nSouthVisible = table.GetSeatPiles(SOUTH)->GetAt(0)->GetVisibleCount();
+    const int nEastVisible = table.GetSeatPiles(EAST)->GetAt(0)->GetVisibleCount();
+    for (int i = 0; i < 4; i++) {
+        EXPECT_EQ(table.GetSeatPiles(NORTH)->GetAt(i)->GetPosition(), CPoint(places.xColumns[i], 4));
+        EXPECT_EQ(table.GetSeatPiles(SOUTH)->GetAt(i)->GetPosition(),
+                  CPoint(places.xColumns[i], places.ySouthBase - 19 * nSouthVisible));
+        EXPECT_EQ(table.GetSeatPiles(WEST)->GetAt(i)->GetPosition(), CPoint(4, places.yRows[i]));
+        EXPECT_EQ(table.GetSeatPiles(EAST)->GetAt(i)->GetPosition(),
+                  CPoint(places.xEastBase - 14 * nEastVisible, places.yRows[i]));
+    }
+}
+
+TEST_F(TableTest, TableMidPlayIsLaidOutByTheTableRulesAtTwoSizes)
 {
     ASSERT_NE(OpenTable(2718), nullptr);
     m_pTable->SetWindowSize(760, 700);
@@ -271,6 +328,25 @@ TEST_F(TableTest, TableMidPlayLooksRight)
     ASSERT_GE(m_pTable->m_tricks.GetCount(), 1);
     const CString strPath = plat::test::BuildFolderPath("bridge-table.png");
     EXPECT_TRUE(plat::test::SaveWindowPng(m_pTable, strPath));
+
+    const TablePlaces sizes[] = {
+        // 760 x 700 with the menu bar's 20 gives a table of 760 x 680: T = (317, 292).
+        {CSize(760, 680), CPoint(345, 4), CPoint(685, 292), CPoint(4, 292), CPoint(317, 292),
+         CPoint(633, 580), CRect(317, 292, 444, 388), CRect(340, 268, 420, 288),
+         CRect(448, 330, 528, 350), CRect(340, 392, 420, 412), CRect(233, 300, 313, 320),
+         CRect(300, 412, 460, 472), CRect(153, 320, 313, 380), CRect(0, 656, 472, 676),
+         {217, 302, 387, 472}, {120, 235, 350, 465}, 599, 699},
+        // The smallest table, 744 x 653: T = (309, 278).
+        {CSize(744, 653), CPoint(337, 4), CPoint(669, 278), CPoint(4, 278), CPoint(309, 278),
+         CPoint(617, 553), CRect(309, 278, 436, 374), CRect(332, 254, 412, 274),
+         CRect(440, 316, 520, 336), CRect(332, 378, 412, 398), CRect(225, 286, 305, 306),
+         CRect(292, 398, 452, 458), CRect(145, 306, 305, 366), CRect(0, 629, 464, 649),
+         {209, 294, 379, 464}, {106, 221, 336, 451}, 572, 683},
+    };
+    for (const TablePlaces& places : sizes) {
+        m_pTable->SetWindowSize(places.sizeClient.cx, places.sizeClient.cy + plat::MENU_BAR_HEIGHT);
+        ExpectPlaces(*m_pTable, places);
+    }
 }
 
 } // namespace tabletest

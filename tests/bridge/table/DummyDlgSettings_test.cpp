@@ -1,14 +1,19 @@
 // The bridge table's modes, commands and registry values.
 
+#include <climits>
 #include <fstream>
+#include <functional>
 #include <sstream>
+#include <utility>
 
 #include "bridge/play/ExplainWhistDlg.h"
 #include "cardtable/RegSettings.h"
 #include "cardtable/SettingsKeys.h"
 #include "platform/reg/registry.h"
 #include "platform/testing/driver.h"
+#include "platform/wnd/ControlOps.h"
 #include "resources/BridgeOptionTemplates.h"
+#include "resources/ExplainTemplate.h"
 #include "resources/resource.h"
 #include "tests/bridge/table/TableTestSupport.h"
 
@@ -51,7 +56,9 @@ TEST_F(TableTest, DestructorWritesTheSwitchesInTheirOrder)
     m_pTable->SetAutoSave(true);
     m_pTable->SetManualPlayEW(true);
     m_pTable->m_bShowLastTrick = true;
-    CloseLauncher();
+    plat::test::PressCloseBox(m_pMainDlg.get());
+    plat::test::RunUntilIdle();
+    ASSERT_EQ(m_pMainDlg->GetGameDlg(0), nullptr);
 
     EXPECT_EQ(ReadValue("autoSaveMode"), CString("1"));
     EXPECT_EQ(ReadValue("showHandsMode"), CString("1"));
@@ -78,8 +85,37 @@ TEST_F(TableTest, DestructorWritesTheSwitchesInTheirOrder)
         EXPECT_GT(nPos, nLast) << szName;
         nLast = nPos;
     }
-    // Closing with the launcher skips the close handling: no scores are saved.
-    EXPECT_EQ(ReadValue("DummyDealer"), CString("<none>"));
+    // Closing the launcher ran the table's close handling first: the dealer is saved too.
+    EXPECT_EQ(ReadValue("DummyDealer"), CString("0"));
+}
+
+TEST_F(TableTest, EveryWayOfClosingTheLauncherSavesTheTablesScoresDealerAndRectangle)
+{
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"close box", [this] { plat::test::PressCloseBox(m_pMainDlg.get()); }},
+        {"Escape", [this] { m_pMainDlg->SetFocus(); plat::test::PressKey(m_pMainDlg.get(), VK_ESCAPE); }},
+        {"Enter", [this] { m_pMainDlg->SetFocus(); plat::test::PressKey(m_pMainDlg.get(), VK_RETURN); }},
+        // A kill or a logout.
+        {"SIGTERM", [this] { EXPECT_TRUE(RunAfterEndSignal()) << "the loops were not ended"; }},
+    };
+    int nDealer = NORTH;
+    for (const auto& way : ways) {
+        ASSERT_NE(OpenTable(54), nullptr) << way.first;
+        ASSERT_EQ(m_pTable->m_nDealer, nDealer) << way.first;
+        m_pTable->m_nAbove[0] = 470 + nDealer;
+        m_pTable->m_nGames[1] = 1;
+        WriteValue("DummyRect", "");
+        way.second();
+        plat::test::RunUntilIdle();
+        EXPECT_FALSE(m_pMainDlg->IsWindowVisible()) << way.first;
+        EXPECT_EQ(m_pMainDlg->GetGameDlg(0), nullptr) << way.first;
+        EXPECT_EQ(ReadValue("DummyAboveSouth"), CString(std::to_string(470 + nDealer).c_str())) << way.first;
+        EXPECT_EQ(ReadValue("DummyGamesWest"), CString("1")) << way.first;
+        EXPECT_EQ(ReadValue("DummyDealer"), CString(std::to_string(nDealer).c_str())) << way.first;
+        EXPECT_NE(ReadValue("DummyRect"), CString("<none>")) << way.first;
+        // The next table deals from the seat after the saved dealer.
+        nDealer++;
+    }
 }
 
 TEST_F(TableTest, QuitSavesScoresAndDealerAndFreesTheSlot)
@@ -243,13 +279,48 @@ TEST_F(TableTest, ExplanationWindowListsTheEnginesLinesAndShowsOnRequest)
     m_pTable->NextDeal();
     EXPECT_EQ(m_pTable->m_pExplain->GetLineCount(), 0);
 
-    // Closed by its own close box, the window is forgotten; the command then does nothing.
-    m_pTable->m_pExplain->SendMessage(WM_CLOSE);
+    // Closed by its own close box, the window is forgotten and its item unchecked; the
+    // command then shows a new window, which lists the next deal's lines.
+    plat::test::PressCloseBox(m_pTable->m_pExplain);
     plat::test::RunUntilIdle();
     EXPECT_EQ(m_pTable->m_pExplain, nullptr);
+    EXPECT_FALSE(IsChecked(m_pTable, ID_TRAINER_SHOWEXPLANATION));
     ASSERT_TRUE(Command(ID_TRAINER_SHOWEXPLANATION));
+    ASSERT_NE(m_pTable->m_pExplain, nullptr);
+    EXPECT_TRUE(m_pTable->m_pExplain->IsWindowVisible());
+    EXPECT_TRUE(IsChecked(m_pTable, ID_TRAINER_SHOWEXPLANATION));
     PlayDealByComputer();
     EXPECT_EQ(m_pTable->m_tricks.GetCount(), 13);
+    EXPECT_GE(m_pTable->m_pExplain->GetLineCount(), 13);
+}
+
+TEST_F(TableTest, ExplanationClosedMidTrickIsNotWrittenToByTheKeptEngine)
+{
+    ASSERT_NE(OpenTable(51), nullptr);
+    ASSERT_NO_FATAL_FAILURE(PlayToSouthAfterTheDeclaringSide());
+    // West's card comes from the kept engine, which must not write to the closed window
+    // (a sanitizer build reports the write to freed memory).
+    ASSERT_TRUE(DragPlayableSouthCard());
+    ASSERT_GE(m_pTable->m_tricks.GetCount(), 1);
+    EXPECT_EQ(m_pTable->m_tricks.GetAt(0)->GetCount(), 4);
+    EXPECT_EQ(m_pTable->m_nToPlay, SOUTH);
+    EXPECT_EQ(m_pTable->m_pExplain, nullptr);
+}
+
+TEST_F(TableTest, ExplanationShownAgainMidTrickGetsTheKeptEnginesLines)
+{
+    ASSERT_NE(OpenTable(51), nullptr);
+    ASSERT_NO_FATAL_FAILURE(PlayToSouthAfterTheDeclaringSide());
+    ASSERT_TRUE(Command(ID_TRAINER_SHOWEXPLANATION));
+    ASSERT_NE(m_pTable->m_pExplain, nullptr);
+    EXPECT_EQ(m_pTable->m_pExplain->GetLineCount(), 0);
+    ASSERT_TRUE(DragPlayableSouthCard());
+    // The engine kept from East's card chose West's and wrote its line to the new window.
+    ASSERT_GE(m_pTable->m_pExplain->GetLineCount(), 1);
+    CString strFirst;
+    plat::ListGetText(m_pTable->m_pExplain->GetDlgItem(IDC_EXPLAIN_LIST)->GetSafeHwnd(), 0,
+                      strFirst);
+    EXPECT_EQ(strFirst.Left(5), CString("4th, "));
 }
 
 TEST_F(TableTest, FullAutomaticPlayPlaysTheDealsThenDealsForThePerson)
@@ -275,6 +346,67 @@ TEST_F(TableTest, FullAutomaticPlayPlaysTheDealsThenDealsForThePerson)
     EXPECT_EQ(m_pTable->m_nDealer, SOUTH);
     EXPECT_LE(m_pTable->m_stats.size(), nRecords + 1);
     ExpectFullDeal();
+}
+
+TEST_F(TableTest, NumberOfHandsBelowAnyIsNoneAndLeavesTheNextDealsToThePerson)
+{
+    ASSERT_NE(OpenTable(52), nullptr);
+    plat::test::ScriptNextDialog(IDD_AUTOMATIC_PLAY, {plat::test::SetTextStep(IDC_AUTO_HANDS, "-9999999999"),
+                                                      plat::test::ClickStep(IDOK)});
+    ASSERT_TRUE(Command(ID_FUNCTIONS_PLAYFULLAUTO));
+    EXPECT_TRUE(m_pTable->m_stats.empty());
+    EXPECT_EQ(m_pTable->m_nAutoDeals, -1);
+    // Deal after deal the person plays South: the count never wraps round to a huge one.
+    for (int nDeal = 0; nDeal < 3; nDeal++) {
+        plat::test::QueueMessageBoxAnswer(IDOK);
+        ASSERT_TRUE(Command(ID_FUNCTIONS_NEWDEAL));
+        EXPECT_LE(m_pTable->m_nAutoDeals, 0);
+        EXPECT_TRUE(m_pTable->m_bManual[SOUTH]);
+    }
+}
+
+namespace {
+
+// A table that notes the automatic deals still pending after each deal and is closed by
+// its close box, as a person would close it, when the third deal is on the table.
+class CClosedInAutoPlay : public CTestDummyDlg {
+public:
+    using CTestDummyDlg::CTestDummyDlg;
+
+    void NextDeal() override
+    {
+        CTestDummyDlg::NextDeal();
+        s_pending.push_back(m_nAutoDeals);
+        if (s_pending.size() == 3)
+            plat::test::PressCloseBox(this);
+    }
+
+    static std::vector<int> s_pending;
+};
+
+std::vector<int> CClosedInAutoPlay::s_pending;
+
+using ClosedInAutoPlayTest = BridgeTableTest<CClosedInAutoPlay, ID_GAME_DUMMY>;
+
+} // namespace
+
+TEST_F(ClosedInAutoPlayTest, HugeNumberOfHandsIsPlayedUntilTheWindowCloses)
+{
+    ASSERT_NE(OpenTable(53), nullptr);
+    CClosedInAutoPlay::s_pending.clear();
+    plat::test::ScriptNextDialog(IDD_AUTOMATIC_PLAY, {plat::test::SetTextStep(IDC_AUTO_HANDS, "9999999999"),
+                                                      plat::test::ClickStep(IDOK)});
+    ASSERT_TRUE(Command(ID_FUNCTIONS_PLAYFULLAUTO));
+    // The count starts one below the int's limit and goes down by one a deal; the close box
+    // ends the run (the deal after it is the one dealt for the person).
+    ASSERT_EQ(CClosedInAutoPlay::s_pending.size(), 4u);
+    for (int i = 0; i < 3; i++)
+        EXPECT_EQ(CClosedInAutoPlay::s_pending[i], INT_MAX - 1 - i) << "deal " << i;
+    // Its close handling ran: the dealer of the third automatic deal (North dealt first) is
+    // kept for the next table.
+    EXPECT_EQ(m_pMainDlg->GetGameDlg(0), nullptr);
+    EXPECT_EQ(ReadValue("DummyDealer"), CString("3"));
+    m_pTable = nullptr;
 }
 
 TEST_F(TableTest, SelectGameDealsTheChosenNumberLeaderAndContract)

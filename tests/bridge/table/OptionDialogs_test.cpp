@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <fstream>
 #include <vector>
 
 #include "bridge/table/AutomaticPlayDlg.h"
@@ -126,6 +127,9 @@ TEST_F(CPlayerNamesDlgTest, OffersTheVoiceFoldersAndComesBackToTheCurrentFolder)
     CScratchFolder scratch;
     for (const char* szFolder : {"sounds", "sounds/Voice2", "sounds/Voice1", "elsewhere"})
         ASSERT_EQ(0, mkdir(szFolder, 0700));
+    // Plain files beside the voices are no voices, whatever their names.
+    for (const char* szFile : {"sounds/x.wav", "sounds/a", "sounds/[b]"})
+        std::ofstream(szFile) << "RIFF";
     ASSERT_EQ(0, chdir("elsewhere"));
     SetSoundDir(scratch.Root() + "/sounds");
     test::ScriptNextDialog(IDD_PLAYER_NAMES, {test::ClickStep(IDOK)});

@@ -2,7 +2,10 @@
 
 #include <set>
 
+#include "bridge/play/ExplainWhistDlg.h"
 #include "bridge/play/PlayConstants.h"
+#include "platform/testing/driver.h"
+#include "resources/resource.h"
 
 namespace tabletest {
 
@@ -40,6 +43,36 @@ void TableTest::ExpectFullDeal()
             cards.insert(card.GetImageIndex());
     }
     EXPECT_EQ(cards.size(), 52u);
+}
+
+bool TableTest::DragPlayableSouthCard()
+{
+    const CCardPile& trick = m_pTable->m_trick;
+    const CCardPile& hand = m_pTable->Hand(SOUTH);
+    const bool bAnySuit = trick.GetCount() == 0 || hand.CountSuitOf(trick.m_cards[0]) == 0;
+    for (int i = 0; i < SUIT_COUNT; i++) {
+        const CCardPile& pile = *m_pTable->GetSeatPiles(SOUTH)->GetAt(i);
+        if (pile.GetCount() == 0 || (!bAnySuit && pile.m_cards[0].GetSuit() != trick.m_cards[0].GetSuit()))
+            continue;
+        plat::test::Drag(m_pTable, TopCardPoint(pile), TopCardPoint(trick));
+        plat::test::RunUntilIdle();
+        return true;
+    }
+    return false;
+}
+
+void TableTest::PlayToSouthAfterTheDeclaringSide()
+{
+    ASSERT_TRUE(Command(ID_TRAINER_SHOWEXPLANATION));
+    ASSERT_TRUE(plat::test::ClickControl(m_pTable, IDC_PLAY));
+    plat::test::RunUntilIdle();
+    ASSERT_EQ(m_pTable->m_nToPlay, SOUTH);
+    ASSERT_EQ(m_pTable->m_trick.GetCount(), 2);
+    ASSERT_EQ(m_pTable->m_nDeclaringSide, 1);
+    ASSERT_NE(m_pTable->m_pExplain, nullptr);
+    plat::test::PressCloseBox(m_pTable->m_pExplain);
+    plat::test::RunUntilIdle();
+    ASSERT_EQ(m_pTable->m_pExplain, nullptr);
 }
 
 } // namespace tabletest

@@ -67,6 +67,13 @@ public:
     using CDummyDlg::m_strNames;
     using CDummyDlg::m_trick;
     using CDummyDlg::m_tricks;
+    using CDummyDlg::m_rectNorthName;
+    using CDummyDlg::m_rectEastName;
+    using CDummyDlg::m_rectSouthName;
+    using CDummyDlg::m_rectWestName;
+    using CDummyDlg::m_rectSideNS;
+    using CDummyDlg::m_rectSideEW;
+    using CDummyDlg::m_rectGameNumber;
 };
 
 class TableTest : public BridgeTableTest<CTestDummyDlg, ID_GAME_DUMMY> {
@@ -76,6 +83,13 @@ protected:
     void ExpectTricksLegal();
     // Dealt hands of 13 cards holding the 52 cards of a deck between them.
     void ExpectFullDeal();
+    // South, to play, drags the top card of its first suit pile that may go to the trick
+    // onto the trick, and the loop runs until idle. False when South holds no such card.
+    bool DragPlayableSouthCard();
+    // Shows the explanation window and plays the first deal to South's card: North led,
+    // East (declaring) played second with the engine the table keeps for West's card. Then
+    // closes the window by its close box.
+    void PlayToSouthAfterTheDeclaringSide();
 };
 
 } // namespace tabletest
