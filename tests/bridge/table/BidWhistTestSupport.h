@@ -44,6 +44,7 @@ public:
     using CDummyDlg::m_nToPlay;
     using CDummyDlg::m_nTricks;
     using CDummyDlg::m_nTrumps;
+    using CDummyDlg::m_playedCards;
     using CDummyDlg::m_stats;
     using CDummyDlg::m_trick;
     using CDummyDlg::m_tricks;
