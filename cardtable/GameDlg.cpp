@@ -214,22 +214,33 @@ void CGameDlg::AnimateMove(CCardMove* pMove, BOOL bFaceUp)
     pMove->TakeFromSource();
     DrawPile(*pSource);
 
-    bool bFirstStep = true;
+    // Without a pause between steps the card would cross the table faster than any screen
+    // shows it, while drawing every step costs more than all the rest of a computer turn: such
+    // steps draw nothing, and the card appears on its target at the end. The delay is still
+    // read at every step; where the card was last shown is tracked, so that a delay that
+    // changes during the move never leaves a picture behind.
+    bool bShown = false;
+    CPoint ptShown = pt;
     while (pt != ptEnd) {
-        const CPoint ptNext = AnimationStep(pt, ptEnd);
+        pt = AnimationStep(pt, ptEnd);
+        const int nDelay = m_pMainDlg != nullptr ? m_pMainDlg->GetCardDelay() : 0;
+        if (nDelay <= 0)
+            continue;
         {
             // Each step goes to the screen when its context is released.
             CClientDC dc(this);
-            if (bFirstStep)
-                DrawCard(&dc, ptNext, nImage);
+            if (bShown)
+                DrawCardMoving(&dc, ptShown, pt, nImage);
             else
-                DrawCardMoving(&dc, pt, ptNext, nImage);
+                DrawCard(&dc, pt, nImage);
         }
-        bFirstStep = false;
-        pt = ptNext;
-        const int nDelay = m_pMainDlg != nullptr ? m_pMainDlg->GetCardDelay() : 0;
-        if (nDelay > 0)
-            Sleep(static_cast<DWORD>(nDelay));
+        bShown = true;
+        ptShown = pt;
+        Sleep(static_cast<DWORD>(nDelay));
+    }
+    if (bShown && ptShown != ptEnd) {
+        CClientDC dc(this);
+        DrawCardMoving(&dc, ptShown, ptShown, -1);
     }
 
     pMove->PutOnTarget();

@@ -72,7 +72,8 @@ public:
     // Slides the move's card from its source slot to the next free slot of the target,
     // taking it off the source at the start and putting it on the target at the end. The
     // picture is the card's when bFaceUp, else the card back. Steps are at most
-    // ANIMATION_STEP pixels per axis, with the launcher's card delay slept after each.
+    // ANIMATION_STEP pixels per axis, with the launcher's card delay slept after each; a step
+    // without a positive delay is not drawn.
     void AnimateMove(CCardMove* pMove, BOOL bFaceUp);
     // Dispatches the messages pending for this window (and its controls) until none is left.
     void PumpMessages();
