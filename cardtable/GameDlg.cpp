@@ -122,6 +122,7 @@ void CGameDlg::DrawCardMoving(CDC* pDC, CPoint ptOld, CPoint ptNew, int nImage)
     dcArea.CreateCompatibleDC(pDC);
     CBitmap* pOldArea = dcArea.SelectObject(&bitmapArea);
 
+    UpdateBackBuffer();
     if (m_pBackBuffer != nullptr) {
         CDC dcBack;
         dcBack.CreateCompatibleDC(pDC);
@@ -140,7 +141,8 @@ void CGameDlg::DrawCardMoving(CDC* pDC, CPoint ptOld, CPoint ptNew, int nImage)
 
 void CGameDlg::DrawPile(const CCardPile& pile)
 {
-    if (m_pBackBuffer != nullptr) {
+    // A back buffer waiting for its redraw gets this pile with everything else.
+    if (m_pBackBuffer != nullptr && !m_bBackBufferStale) {
         CDC dcBack;
         dcBack.CreateCompatibleDC(nullptr);
         CBitmap* pOld = dcBack.SelectObject(m_pBackBuffer);
@@ -163,10 +165,18 @@ void CGameDlg::RedrawBackBuffer()
     CBitmap* pOld = dcBack.SelectObject(m_pBackBuffer);
     DrawTable(&dcBack);
     dcBack.SelectObject(pOld);
+    m_bBackBufferStale = false;
+}
+
+void CGameDlg::UpdateBackBuffer()
+{
+    if (m_bBackBufferStale)
+        RedrawBackBuffer();
 }
 
 void CGameDlg::PaintBackBuffer(CDC* pDC)
 {
+    UpdateBackBuffer();
     if (m_pBackBuffer == nullptr)
         return;
     CDC dcBack;
@@ -179,7 +189,9 @@ void CGameDlg::PaintBackBuffer(CDC* pDC)
 void CGameDlg::RefreshTable()
 {
     Layout(m_rectClient.Width(), m_rectClient.Height());
-    RedrawBackBuffer();
+    // Computer turns refresh the table after every trick and pump no paint in between: the
+    // table is drawn once, when it is next shown or read.
+    m_bBackBufferStale = true;
     Invalidate(FALSE);
 }
 

@@ -63,9 +63,10 @@ public:
     void DrawPile(const CCardPile& pile);
     // Draws the whole table into the back buffer (DrawTable).
     void RedrawBackBuffer();
-    // Copies the back buffer onto pDC.
+    // Copies the back buffer onto pDC, redrawn first when a refresh left it waiting.
     void PaintBackBuffer(CDC* pDC);
-    // Layout, RedrawBackBuffer and a repaint: for changes that move piles.
+    // Layout and a repaint, the back buffer redrawn before it is next shown or read: for
+    // changes that move piles.
     void RefreshTable();
     // Keeps the window's left and top edges and gives it an outer size of cx x cy.
     void SetWindowSize(int cx, int cy);
@@ -104,9 +105,14 @@ protected:
 private:
     // Replaces the back buffer by one of the current client size.
     void CreateBackBuffer();
+    // Redraws the back buffer when a refresh left it waiting.
+    void UpdateBackBuffer();
     void FreeCardBitmaps();
     // The value name of the window's rectangle.
     CString GetRectValueName();
+
+    // The table changed since the back buffer was last drawn.
+    bool m_bBackBufferStale = false;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -216,6 +216,32 @@ TEST_F(CGameDlgTest, ScreenDrawingKeepsBackBufferInStepWithoutTheMovingCard)
     EXPECT_EQ(AceFace(), ClientPixel(pGame, pGame->m_ptTarget + CARD_MIDDLE));
 }
 
+TEST_F(CGameDlgTest, RefreshesDrawTheTableOnceBeforeItIsNextShownOrRead)
+{
+    CMainDlg dlgMain;
+    auto* pGame = static_cast<CTwoPileGameDlg*>(OpenGame(dlgMain, MakeTwoPileGame));
+    ASSERT_NE(nullptr, pGame);
+    const int nDrawings = pGame->m_nTableDrawings;
+    pGame->m_target.AddCard(ACE_OF_HEARTS);
+    for (int i = 0; i < 3; i++)
+        pGame->RefreshTable();
+    EXPECT_EQ(nDrawings, pGame->m_nTableDrawings) << "nothing drawn before it is needed";
+    RunUntilIdle();
+    EXPECT_EQ(nDrawings + 1, pGame->m_nTableDrawings);
+    EXPECT_EQ(AceFace(), ClientPixel(pGame, pGame->m_ptTarget + CARD_MIDDLE));
+
+    // A moving card restores the table as it is now, not as it was last drawn.
+    pGame->m_target.Clear();
+    pGame->m_source.AddCard(ACE_OF_HEARTS);
+    pGame->RefreshTable();
+    {
+        CClientDC dc(pGame);
+        pGame->DrawCardMoving(&dc, pGame->m_ptTarget, pGame->m_ptTarget, -1);
+    }
+    EXPECT_EQ(nDrawings + 2, pGame->m_nTableDrawings);
+    EXPECT_EQ(TABLE_COLOR, ClientPixel(pGame, pGame->m_ptTarget + CARD_MIDDLE));
+}
+
 TEST_F(CGameDlgTest, PumpMessagesDispatchesPendingMessagesAndStopsWhenWindowCloses)
 {
     CMainDlg dlgMain;

@@ -38,6 +38,8 @@ public:
     CPoint m_ptSource;
     CPoint m_ptTarget;
     int m_nPings = 0;
+    // How often the table was drawn.
+    int m_nTableDrawings = 0;
 
     DECLARE_MESSAGE_MAP()
 };
