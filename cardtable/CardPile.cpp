@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <ctime>
 #include <istream>
 #include <ostream>
@@ -46,6 +47,35 @@ constexpr int RUMMY_MAX_POINTS = 10;
 bool IsWild(const CCard& card)
 {
     return card.GetOrder() == 0;
+}
+
+// Whether the cards of a fan with this step lie in one band without gaps: they step along
+// one axis (or not at all) by no more than a card, so each card covers the one below it
+// across the band's whole width and what shows of a card is one rectangle.
+bool IsBandStep(CSize sizeStep)
+{
+    return (sizeStep.cx == 0 || sizeStep.cy == 0) && std::abs(sizeStep.cx) <= g_sizeCard.cx &&
+           std::abs(sizeStep.cy) <= g_sizeCard.cy;
+}
+
+// The part of rectWhole outside rectCover when rectCover spans rectWhole along one axis and
+// reaches past one of its ends on the other (then that part is a rectangle, maybe empty);
+// otherwise all of rectWhole.
+CRect Uncovered(const CRect& rectWhole, const CRect& rectCover)
+{
+    if (rectCover.top <= rectWhole.top && rectCover.bottom >= rectWhole.bottom) {
+        if (rectCover.left <= rectWhole.left)
+            return CRect(std::max(rectCover.right, rectWhole.left), rectWhole.top, rectWhole.right, rectWhole.bottom);
+        if (rectCover.right >= rectWhole.right)
+            return CRect(rectWhole.left, rectWhole.top, std::min(rectCover.left, rectWhole.right), rectWhole.bottom);
+    }
+    if (rectCover.left <= rectWhole.left && rectCover.right >= rectWhole.right) {
+        if (rectCover.top <= rectWhole.top)
+            return CRect(rectWhole.left, std::max(rectCover.bottom, rectWhole.top), rectWhole.right, rectWhole.bottom);
+        if (rectCover.bottom >= rectWhole.bottom)
+            return CRect(rectWhole.left, rectWhole.top, rectWhole.right, std::min(rectCover.top, rectWhole.bottom));
+    }
+    return rectWhole;
 }
 
 } // namespace
@@ -543,8 +573,37 @@ bool CCardPile::HitTest(const CPoint& pt, int* pIndex) const
 
 void CCardPile::Paint(CCardPainter& painter) const
 {
+    const bool bShowSlots = GetCount() < m_nVisibleCount && (m_nDrawFlags & PILE_SHOW_SLOTS);
+    if (m_cards.empty() || bShowSlots || !painter.HasPictures() || !IsBandStep(m_sizeStep)) {
+        PaintEveryCard(painter, bShowSlots);
+        return;
+    }
+    // A pile is painted often (every card played redraws two), so each pixel is written
+    // once: the table only where no card lies, and of each card only what the next one
+    // leaves showing. The picture is the same as drawing every card whole, bottom first.
+    const int nSkip = HiddenBelowSlots();
+    const int nDrawn = std::min(m_nVisibleCount, GetCount());
+    const CRect rectFirst(GetSlotPosition(0), g_sizeCard);
+    const CRect rectLast(GetSlotPosition(nDrawn - 1), g_sizeCard);
+    CRect rectCards;
+    rectCards.UnionRect(&rectFirst, &rectLast);
+    const CRect rectTable = Uncovered(GetBoundingRect(), rectCards);
+    if (!rectTable.IsRectEmpty())
+        painter.FillBackground(rectTable);
+    for (int nSlot = 0; nSlot < nDrawn; ++nSlot) {
+        const CPoint pt = GetSlotPosition(nSlot);
+        CRect rectShown(pt, g_sizeCard);
+        if (nSlot + 1 < nDrawn)
+            rectShown = Uncovered(rectShown, CRect(GetSlotPosition(nSlot + 1), g_sizeCard));
+        if (!rectShown.IsRectEmpty())
+            painter.DrawCardPart(GetCardImage(nSlot + nSkip), pt, rectShown);
+    }
+}
+
+void CCardPile::PaintEveryCard(CCardPainter& painter, bool bShowSlots) const
+{
     painter.FillBackground(GetBoundingRect());
-    if (GetCount() < m_nVisibleCount && (m_nDrawFlags & PILE_SHOW_SLOTS)) {
+    if (bShowSlots) {
         for (int nSlot = 0; nSlot < m_nVisibleCount; ++nSlot)
             painter.DrawCard(IMG_EMPTY, GetSlotPosition(nSlot));
     }

@@ -141,18 +141,23 @@ void CGameDlg::DrawCardMoving(CDC* pDC, CPoint ptOld, CPoint ptNew, int nImage)
 
 void CGameDlg::DrawPile(const CCardPile& pile)
 {
-    // A back buffer waiting for its redraw gets this pile with everything else.
-    if (m_pBackBuffer != nullptr && !m_bBackBufferStale) {
-        CDC dcBack;
-        dcBack.CreateCompatibleDC(nullptr);
-        CBitmap* pOld = dcBack.SelectObject(m_pBackBuffer);
-        CCardPainter painter(dcBack, m_pCardDCs);
-        pile.Paint(painter);
-        dcBack.SelectObject(pOld);
-    }
     CClientDC dc(this);
-    CCardPainter painter(dc, m_pCardDCs);
+    // A back buffer waiting for its redraw gets this pile with everything else; otherwise the
+    // pile is painted there once and its area copied to the screen.
+    if (m_pBackBuffer == nullptr || m_bBackBufferStale) {
+        CCardPainter painter(dc, m_pCardDCs);
+        pile.Paint(painter);
+        return;
+    }
+    CDC dcBack;
+    dcBack.CreateCompatibleDC(nullptr);
+    CBitmap* pOld = dcBack.SelectObject(m_pBackBuffer);
+    CCardPainter painter(dcBack, m_pCardDCs);
     pile.Paint(painter);
+    const CRect rectPile = pile.GetBoundingRect();
+    dc.BitBlt(rectPile.left, rectPile.top, rectPile.Width(), rectPile.Height(), &dcBack, rectPile.left,
+              rectPile.top, SRCCOPY);
+    dcBack.SelectObject(pOld);
 }
 
 void CGameDlg::RedrawBackBuffer()
