@@ -574,30 +574,49 @@ bool CCardPile::HitTest(const CPoint& pt, int* pIndex) const
 void CCardPile::Paint(CCardPainter& painter) const
 {
     const bool bShowSlots = GetCount() < m_nVisibleCount && (m_nDrawFlags & PILE_SHOW_SLOTS);
-    if (m_cards.empty() || bShowSlots || !painter.HasPictures() || !IsBandStep(m_sizeStep)) {
+    if (m_cards.empty() || !painter.HasPictures() || !IsBandStep(m_sizeStep)) {
         PaintEveryCard(painter, bShowSlots);
         return;
     }
     // A pile is painted often (every card played redraws two), so each pixel is written
-    // once: the table only where no card lies, and of each card only what the next one
-    // leaves showing. The picture is the same as drawing every card whole, bottom first.
+    // once: the table only where no picture lies, of each empty place only what the next
+    // place and the cards leave showing, of each card only what the next card leaves
+    // showing. The picture is the same as PaintEveryCard's.
     const int nSkip = HiddenBelowSlots();
-    const int nDrawn = std::min(m_nVisibleCount, GetCount());
-    const CRect rectFirst(GetSlotPosition(0), g_sizeCard);
-    const CRect rectLast(GetSlotPosition(nDrawn - 1), g_sizeCard);
-    CRect rectCards;
-    rectCards.UnionRect(&rectFirst, &rectLast);
-    const CRect rectTable = Uncovered(GetBoundingRect(), rectCards);
+    const int nCardSlots = std::min(m_nVisibleCount, GetCount());
+    const int nPictureSlots = bShowSlots ? m_nVisibleCount : nCardSlots;
+    const CRect rectTable = Uncovered(GetBoundingRect(), SlotsRect(nPictureSlots));
     if (!rectTable.IsRectEmpty())
         painter.FillBackground(rectTable);
-    for (int nSlot = 0; nSlot < nDrawn; ++nSlot) {
-        const CPoint pt = GetSlotPosition(nSlot);
-        CRect rectShown(pt, g_sizeCard);
-        if (nSlot + 1 < nDrawn)
-            rectShown = Uncovered(rectShown, CRect(GetSlotPosition(nSlot + 1), g_sizeCard));
+    const CRect rectCards = SlotsRect(nCardSlots);
+    // An empty place under a card is hidden by it whole.
+    for (int nSlot = nCardSlots; nSlot < nPictureSlots; ++nSlot) {
+        const CRect rectShown = Uncovered(ShownPartOfSlot(nSlot, nPictureSlots), rectCards);
         if (!rectShown.IsRectEmpty())
-            painter.DrawCardPart(GetCardImage(nSlot + nSkip), pt, rectShown);
+            painter.DrawCardPart(IMG_EMPTY, GetSlotPosition(nSlot), rectShown);
     }
+    for (int nSlot = 0; nSlot < nCardSlots; ++nSlot) {
+        const CRect rectShown = ShownPartOfSlot(nSlot, nCardSlots);
+        if (!rectShown.IsRectEmpty())
+            painter.DrawCardPart(GetCardImage(nSlot + nSkip), GetSlotPosition(nSlot), rectShown);
+    }
+}
+
+CRect CCardPile::SlotsRect(int nSlots) const
+{
+    const CRect rectFirst(GetSlotPosition(0), g_sizeCard);
+    const CRect rectLast(GetSlotPosition(nSlots - 1), g_sizeCard);
+    CRect rectSlots;
+    rectSlots.UnionRect(&rectFirst, &rectLast);
+    return rectSlots;
+}
+
+CRect CCardPile::ShownPartOfSlot(int nSlot, int nSlots) const
+{
+    const CRect rectSlot(GetSlotPosition(nSlot), g_sizeCard);
+    if (nSlot + 1 >= nSlots)
+        return rectSlot;
+    return Uncovered(rectSlot, CRect(GetSlotPosition(nSlot + 1), g_sizeCard));
 }
 
 void CCardPile::PaintEveryCard(CCardPainter& painter, bool bShowSlots) const

@@ -185,6 +185,10 @@ private:
     // Paint's plain way: the whole bounding rectangle cleared, then the empty places (when
     // bShowSlots) and every visible card drawn whole, bottom first.
     void PaintEveryCard(CCardPainter& painter, bool bShowSlots) const;
+    // For piles whose slots lie in one band (Paint): the rectangle of the first nSlots slots
+    // (nSlots at least 1), and what shows of slot nSlot with pictures in the first nSlots.
+    CRect SlotsRect(int nSlots) const;
+    CRect ShownPartOfSlot(int nSlot, int nSlots) const;
     // The acceptance range of step 3 of CanPlace, for a wild card on top of a pile that
     // builds in a direction and also takes the same value.
     bool InWildRange(const CCard& card, const CCard& cardTop, int nIndex) const;

@@ -228,7 +228,9 @@ TEST(CCardPile, PaintShowsWhatDrawingEveryCardWholeBottomFirstShows)
         {g_sizeHorzSpread, 13, 13, 0}, {g_sizeHorzSpread, 13, 4, 0},     {g_sizeVertSpread, 6, 9, 0},
         {CSize(-14, 0), 5, 5, 0},      {CSize(0, -19), 4, 2, 0},         {CSize(0, 0), 3, 7, 0},
         {CSize(80, 0), 3, 3, 0},       {CSize(0, 96), 3, 3, 0},          {CSize(14, 19), 4, 4, 0},
-        {g_sizeHorzSpread, 4, 2, PILE_SHOW_SLOTS}, {g_sizeHorzSpread, 5, 5, PILE_TOP_FACE_UP},
+        {g_sizeHorzSpread, 4, 2, PILE_SHOW_SLOTS}, {CSize(-14, 0), 4, 1, PILE_SHOW_SLOTS},
+        {g_sizeVertSpread, 5, 3, PILE_SHOW_SLOTS}, {CSize(0, 0), 3, 1, PILE_SHOW_SLOTS},
+        {CSize(80, 0), 3, 1, PILE_SHOW_SLOTS},     {g_sizeHorzSpread, 5, 5, PILE_TOP_FACE_UP},
     };
     for (const auto& c : cases) {
         CCardPile pile;
