@@ -1,10 +1,11 @@
-# Thin wrapper over CMake: `make run` and `make test` install what is missing, build and go.
+# Thin wrapper over CMake: `make run`, `make test` and `make bench` install what is missing,
+# build and go.
 BUILD ?= build
 SANITIZE ?= OFF
 BENCH ?= ON
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test bench clean
 
 all: build
 
@@ -22,6 +23,10 @@ run: build
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Builds and runs every benchmark, printing each one's figures (needs BENCH=ON, the default).
+bench: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target run_benchmarks -- --no-print-directory
 
 clean:
 	rm -rf $(BUILD)
