@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "cardtable/RegSettings.h"
+#include "cardtable/SettingsKeys.h"
 #include "tests/bridge/table/BidWhistTestSupport.h"
 #include "tests/bridge/table/TableTestSupport.h"
 #include "tests/support/CardNames.h"
@@ -97,6 +99,14 @@ std::vector<std::string> PlayAndRecord(TTable* pTable, int nDeals)
     return records;
 }
 
+// Cards move without a pause and without steps drawn, as in full automatic play at a card
+// delay of 0; the launcher reads it when it opens.
+void SetNoCardDelay()
+{
+    using namespace settings_keys;
+    CRegSettings(ROOT_KEY, MAKER_KEY, SUITE_KEY).WriteInt(CARD_DELAY_VALUE, 0);
+}
+
 // FNV-1a over the records, each ended by a line feed.
 uint64_t Digest(const std::vector<std::string>& records)
 {
@@ -136,6 +146,7 @@ void ExpectRecords(const std::vector<std::string>& records, const std::vector<st
 TEST_F(BidWhistTest, ComputerCallsAndCardsFromPinnedGamesStayAsRecorded)
 {
     // 72 deals: rubbers are won and lost, and game 7071 is passed out.
+    SetNoCardDelay();
     ASSERT_NE(OpenTable(7001), nullptr);
     const std::vector<std::string> records = PlayAndRecord(m_pTable, 72);
     ExpectRecords(records,
@@ -155,6 +166,7 @@ TEST_F(BidWhistTest, ComputerCallsAndCardsFromPinnedGamesStayAsRecorded)
 
 TEST_F(TableTest, ComputerCardsFromPinnedGamesStayAsRecorded)
 {
+    SetNoCardDelay();
     ASSERT_NE(OpenTable(7101), nullptr);
     const std::vector<std::string> records = PlayAndRecord(m_pTable, 24);
     ExpectRecords(records,
