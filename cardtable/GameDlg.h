@@ -59,7 +59,8 @@ public:
     // Moves a card picture from ptOld to ptNew on pDC in one copy of the union of both card
     // rectangles, restoring the table from the back buffer; a negative image only restores.
     void DrawCardMoving(CDC* pDC, CPoint ptOld, CPoint ptNew, int nImage);
-    // Paints the pile into the back buffer and straight onto the window.
+    // Paints the pile into the back buffer and copies its area onto the window (paints it
+    // straight onto the window while the back buffer awaits its redraw).
     void DrawPile(const CCardPile& pile);
     // Draws the whole table into the back buffer (DrawTable).
     void RedrawBackBuffer();
