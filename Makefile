@@ -1,7 +1,7 @@
-# Thin wrapper over CMake: `make run` and `make test` install what is missing, build and go.
-# WERROR=ON makes compiler warnings errors, as CI and developers build (export it to keep
-# every make call on one configuration); BUILD_TYPE picks CMake's build type (default
-# RelWithDebInfo).
+# Thin wrapper over CMake: `make run`, `make test` and `make bench` install what is missing,
+# build and go. WERROR=ON makes compiler warnings errors, as CI and developers build (export
+# it to keep every make call on one configuration); BUILD_TYPE picks CMake's build type
+# (default RelWithDebInfo).
 BUILD ?= build
 SANITIZE ?= OFF
 BENCH ?= ON
@@ -9,7 +9,7 @@ WERROR ?= OFF
 BUILD_TYPE ?=
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test bench clean
 
 all: build
 
@@ -28,6 +28,10 @@ run: build
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Builds and runs every benchmark, printing each one's figures (needs BENCH=ON, the default).
+bench: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target run_benchmarks -- --no-print-directory
 
 clean:
 	rm -rf $(BUILD)

@@ -18,6 +18,11 @@ public:
     // Copies card picture (nImage mod 58) to pt; nothing without pictures or for a negative
     // image.
     void DrawCard(int nImage, const CPoint& pt);
+    // As DrawCard, but only the part of the picture at pt that lies in rectPart (table
+    // coordinates).
+    void DrawCardPart(int nImage, const CPoint& pt, const CRect& rectPart);
+    // Whether card pictures are there to draw.
+    bool HasPictures() const { return m_ppCardDCs != nullptr; }
     // Fills rect with the table colour.
     void FillBackground(const CRect& rect);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <ctime>
 #include <istream>
 #include <ostream>
@@ -46,6 +47,35 @@ constexpr int RUMMY_MAX_POINTS = 10;
 bool IsWild(const CCard& card)
 {
     return card.GetOrder() == 0;
+}
+
+// Whether the cards of a fan with this step lie in one band without gaps: they step along
+// one axis (or not at all) by no more than a card, so each card covers the one below it
+// across the band's whole width and what shows of a card is one rectangle.
+bool IsBandStep(CSize sizeStep)
+{
+    return (sizeStep.cx == 0 || sizeStep.cy == 0) && std::abs(sizeStep.cx) <= g_sizeCard.cx &&
+           std::abs(sizeStep.cy) <= g_sizeCard.cy;
+}
+
+// The part of rectWhole outside rectCover when rectCover spans rectWhole along one axis and
+// reaches past one of its ends on the other (then that part is a rectangle, maybe empty);
+// otherwise all of rectWhole.
+CRect Uncovered(const CRect& rectWhole, const CRect& rectCover)
+{
+    if (rectCover.top <= rectWhole.top && rectCover.bottom >= rectWhole.bottom) {
+        if (rectCover.left <= rectWhole.left)
+            return CRect(std::max(rectCover.right, rectWhole.left), rectWhole.top, rectWhole.right, rectWhole.bottom);
+        if (rectCover.right >= rectWhole.right)
+            return CRect(rectWhole.left, rectWhole.top, std::min(rectCover.left, rectWhole.right), rectWhole.bottom);
+    }
+    if (rectCover.left <= rectWhole.left && rectCover.right >= rectWhole.right) {
+        if (rectCover.top <= rectWhole.top)
+            return CRect(rectWhole.left, std::max(rectCover.bottom, rectWhole.top), rectWhole.right, rectWhole.bottom);
+        if (rectCover.bottom >= rectWhole.bottom)
+            return CRect(rectWhole.left, rectWhole.top, rectWhole.right, std::min(rectCover.top, rectWhole.bottom));
+    }
+    return rectWhole;
 }
 
 } // namespace
@@ -543,8 +573,56 @@ bool CCardPile::HitTest(const CPoint& pt, int* pIndex) const
 
 void CCardPile::Paint(CCardPainter& painter) const
 {
+    const bool bShowSlots = GetCount() < m_nVisibleCount && (m_nDrawFlags & PILE_SHOW_SLOTS);
+    if (m_cards.empty() || !painter.HasPictures() || !IsBandStep(m_sizeStep)) {
+        PaintEveryCard(painter, bShowSlots);
+        return;
+    }
+    // A pile is painted often (every card played redraws two), so each pixel is written
+    // once: the table only where no picture lies, of each empty place only what the next
+    // place and the cards leave showing, of each card only what the next card leaves
+    // showing. The picture is the same as PaintEveryCard's.
+    const int nSkip = HiddenBelowSlots();
+    const int nCardSlots = std::min(m_nVisibleCount, GetCount());
+    const int nPictureSlots = bShowSlots ? m_nVisibleCount : nCardSlots;
+    const CRect rectTable = Uncovered(GetBoundingRect(), SlotsRect(nPictureSlots));
+    if (!rectTable.IsRectEmpty())
+        painter.FillBackground(rectTable);
+    const CRect rectCards = SlotsRect(nCardSlots);
+    // An empty place under a card is hidden by it whole.
+    for (int nSlot = nCardSlots; nSlot < nPictureSlots; ++nSlot) {
+        const CRect rectShown = Uncovered(ShownPartOfSlot(nSlot, nPictureSlots), rectCards);
+        if (!rectShown.IsRectEmpty())
+            painter.DrawCardPart(IMG_EMPTY, GetSlotPosition(nSlot), rectShown);
+    }
+    for (int nSlot = 0; nSlot < nCardSlots; ++nSlot) {
+        const CRect rectShown = ShownPartOfSlot(nSlot, nCardSlots);
+        if (!rectShown.IsRectEmpty())
+            painter.DrawCardPart(GetCardImage(nSlot + nSkip), GetSlotPosition(nSlot), rectShown);
+    }
+}
+
+CRect CCardPile::SlotsRect(int nSlots) const
+{
+    const CRect rectFirst(GetSlotPosition(0), g_sizeCard);
+    const CRect rectLast(GetSlotPosition(nSlots - 1), g_sizeCard);
+    CRect rectSlots;
+    rectSlots.UnionRect(&rectFirst, &rectLast);
+    return rectSlots;
+}
+
+CRect CCardPile::ShownPartOfSlot(int nSlot, int nSlots) const
+{
+    const CRect rectSlot(GetSlotPosition(nSlot), g_sizeCard);
+    if (nSlot + 1 >= nSlots)
+        return rectSlot;
+    return Uncovered(rectSlot, CRect(GetSlotPosition(nSlot + 1), g_sizeCard));
+}
+
+void CCardPile::PaintEveryCard(CCardPainter& painter, bool bShowSlots) const
+{
     painter.FillBackground(GetBoundingRect());
-    if (GetCount() < m_nVisibleCount && (m_nDrawFlags & PILE_SHOW_SLOTS)) {
+    if (bShowSlots) {
         for (int nSlot = 0; nSlot < m_nVisibleCount; ++nSlot)
             painter.DrawCard(IMG_EMPTY, GetSlotPosition(nSlot));
     }

@@ -158,7 +158,7 @@ public:
     // Without pIndex: whether pt lies in the bounding rectangle. With pIndex: whether pt lies
     // on a drawn card, the topmost one winning, whose index goes to *pIndex.
     bool HitTest(const CPoint& pt, int* pIndex = nullptr) const;
-    // Clears the bounding rectangle to the table and draws the visible cards.
+    // Clears the bounding rectangle to the table and draws the visible cards, bottom first.
     void Paint(CCardPainter& painter) const;
     // The picture to draw for the card at nIndex, honouring the face-down flags.
     int GetCardImage(int nIndex) const;
@@ -182,6 +182,13 @@ protected:
 private:
     // Cards shown: the topmost ones when the pile holds more than its visible slots.
     int HiddenBelowSlots() const;
+    // Paint's plain way: the whole bounding rectangle cleared, then the empty places (when
+    // bShowSlots) and every visible card drawn whole, bottom first.
+    void PaintEveryCard(CCardPainter& painter, bool bShowSlots) const;
+    // For piles whose slots lie in one band (Paint): the rectangle of the first nSlots slots
+    // (nSlots at least 1), and what shows of slot nSlot with pictures in the first nSlots.
+    CRect SlotsRect(int nSlots) const;
+    CRect ShownPartOfSlot(int nSlot, int nSlots) const;
     // The acceptance range of step 3 of CanPlace, for a wild card on top of a pile that
     // builds in a direction and also takes the same value.
     bool InWildRange(const CCard& card, const CCard& cardTop, int nIndex) const;

@@ -127,6 +127,7 @@ void CGameDlg::DrawCardMoving(CDC* pDC, CPoint ptOld, CPoint ptNew, int nImage)
     dcArea.CreateCompatibleDC(pDC);
     CBitmap* pOldArea = dcArea.SelectObject(&bitmapArea);
 
+    UpdateBackBuffer();
     if (m_pBackBuffer != nullptr) {
         CDC dcBack;
         dcBack.CreateCompatibleDC(pDC);
@@ -145,17 +146,23 @@ void CGameDlg::DrawCardMoving(CDC* pDC, CPoint ptOld, CPoint ptNew, int nImage)
 
 void CGameDlg::DrawPile(const CCardPile& pile)
 {
-    if (m_pBackBuffer != nullptr) {
-        CDC dcBack;
-        dcBack.CreateCompatibleDC(nullptr);
-        CBitmap* pOld = dcBack.SelectObject(m_pBackBuffer);
-        CCardPainter painter(dcBack, m_pCardDCs);
-        pile.Paint(painter);
-        dcBack.SelectObject(pOld);
-    }
     CClientDC dc(this);
-    CCardPainter painter(dc, m_pCardDCs);
+    // A back buffer waiting for its redraw gets this pile with everything else; otherwise the
+    // pile is painted there once and its area copied to the screen.
+    if (m_pBackBuffer == nullptr || m_bBackBufferStale) {
+        CCardPainter painter(dc, m_pCardDCs);
+        pile.Paint(painter);
+        return;
+    }
+    CDC dcBack;
+    dcBack.CreateCompatibleDC(nullptr);
+    CBitmap* pOld = dcBack.SelectObject(m_pBackBuffer);
+    CCardPainter painter(dcBack, m_pCardDCs);
     pile.Paint(painter);
+    const CRect rectPile = pile.GetBoundingRect();
+    dc.BitBlt(rectPile.left, rectPile.top, rectPile.Width(), rectPile.Height(), &dcBack, rectPile.left,
+              rectPile.top, SRCCOPY);
+    dcBack.SelectObject(pOld);
 }
 
 void CGameDlg::RedrawBackBuffer()
@@ -168,10 +175,18 @@ void CGameDlg::RedrawBackBuffer()
     CBitmap* pOld = dcBack.SelectObject(m_pBackBuffer);
     DrawTable(&dcBack);
     dcBack.SelectObject(pOld);
+    m_bBackBufferStale = false;
+}
+
+void CGameDlg::UpdateBackBuffer()
+{
+    if (m_bBackBufferStale)
+        RedrawBackBuffer();
 }
 
 void CGameDlg::PaintBackBuffer(CDC* pDC)
 {
+    UpdateBackBuffer();
     if (m_pBackBuffer == nullptr)
         return;
     CDC dcBack;
@@ -184,7 +199,9 @@ void CGameDlg::PaintBackBuffer(CDC* pDC)
 void CGameDlg::RefreshTable()
 {
     Layout(m_rectClient.Width(), m_rectClient.Height());
-    RedrawBackBuffer();
+    // Computer turns refresh the table after every trick and pump no paint in between: the
+    // table is drawn once, when it is next shown or read.
+    m_bBackBufferStale = true;
     Invalidate(FALSE);
 }
 
@@ -219,22 +236,33 @@ void CGameDlg::AnimateMove(CCardMove* pMove, BOOL bFaceUp)
     pMove->TakeFromSource();
     DrawPile(*pSource);
 
-    bool bFirstStep = true;
+    // Without a pause between steps the card would cross the table faster than any screen
+    // shows it, while drawing every step costs more than all the rest of a computer turn: such
+    // steps draw nothing, and the card appears on its target at the end. The delay is still
+    // read at every step; where the card was last shown is tracked, so that a delay that
+    // changes during the move never leaves a picture behind.
+    bool bShown = false;
+    CPoint ptShown = pt;
     while (pt != ptEnd) {
-        const CPoint ptNext = AnimationStep(pt, ptEnd);
+        pt = AnimationStep(pt, ptEnd);
+        const int nDelay = m_pMainDlg != nullptr ? m_pMainDlg->GetCardDelay() : 0;
+        if (nDelay <= 0)
+            continue;
         {
             // Each step goes to the screen when its context is released.
             CClientDC dc(this);
-            if (bFirstStep)
-                DrawCard(&dc, ptNext, nImage);
+            if (bShown)
+                DrawCardMoving(&dc, ptShown, pt, nImage);
             else
-                DrawCardMoving(&dc, pt, ptNext, nImage);
+                DrawCard(&dc, pt, nImage);
         }
-        bFirstStep = false;
-        pt = ptNext;
-        const int nDelay = m_pMainDlg != nullptr ? m_pMainDlg->GetCardDelay() : 0;
-        if (nDelay > 0)
-            Sleep(static_cast<DWORD>(nDelay));
+        bShown = true;
+        ptShown = pt;
+        Sleep(static_cast<DWORD>(nDelay));
+    }
+    if (bShown && ptShown != ptEnd) {
+        CClientDC dc(this);
+        DrawCardMoving(&dc, ptShown, ptShown, -1);
     }
 
     pMove->PutOnTarget();

@@ -69,20 +69,23 @@ public:
     // Moves a card picture from ptOld to ptNew on pDC in one copy of the union of both card
     // rectangles, restoring the table from the back buffer; a negative image only restores.
     void DrawCardMoving(CDC* pDC, CPoint ptOld, CPoint ptNew, int nImage);
-    // Paints the pile into the back buffer and straight onto the window.
+    // Paints the pile into the back buffer and copies its area onto the window (paints it
+    // straight onto the window while the back buffer awaits its redraw).
     void DrawPile(const CCardPile& pile);
     // Draws the whole table into the back buffer (DrawTable).
     void RedrawBackBuffer();
-    // Copies the back buffer onto pDC.
+    // Copies the back buffer onto pDC, redrawn first when a refresh left it waiting.
     void PaintBackBuffer(CDC* pDC);
-    // Layout, RedrawBackBuffer and a repaint: for changes that move piles.
+    // Layout and a repaint, the back buffer redrawn before it is next shown or read: for
+    // changes that move piles.
     void RefreshTable();
     // Keeps the window's left and top edges and gives it an outer size of cx x cy.
     void SetWindowSize(int cx, int cy);
     // Slides the move's card from its source slot to the next free slot of the target,
     // taking it off the source at the start and putting it on the target at the end. The
     // picture is the card's when bFaceUp, else the card back. Steps are at most
-    // ANIMATION_STEP pixels per axis, with the launcher's card delay slept after each.
+    // ANIMATION_STEP pixels per axis, with the launcher's card delay slept after each; a step
+    // without a positive delay is not drawn.
     void AnimateMove(CCardMove* pMove, BOOL bFaceUp);
     // Dispatches the messages pending for this window (and its controls) until none is left.
     void PumpMessages();
@@ -181,6 +184,8 @@ protected:
 private:
     // Replaces the back buffer by one of the current client size.
     void CreateBackBuffer();
+    // Redraws the back buffer when a refresh left it waiting.
+    void UpdateBackBuffer();
     void FreeCardBitmaps();
     // The value name of the window's rectangle.
     CString GetRectValueName();
@@ -205,6 +210,9 @@ private:
     // Presses being handled and CClickGuards alive.
     int m_nClickNesting = 0;
     PressTiming m_pressTiming = PressTiming::AtOnce;
+
+    // The table changed since the back buffer was last drawn.
+    bool m_bBackBufferStale = false;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -327,14 +327,8 @@ void RegisterBidPictures()
         const CString strCaption = GetBidPictureCaption(nPicture);
         for (int nState = 0; nState < BID_PICTURE_STATE_COUNT; ++nState) {
             const BidPictureState state = static_cast<BidPictureState>(nState);
-            CBitmap bitmap;
-            bitmap.CreateBitmap(BID_PICTURE_WIDTH, BID_PICTURE_HEIGHT);
-            CDC dc;
-            dc.CreateCompatibleDC(nullptr);
-            dc.SelectObject(&bitmap);
-            DrawBidPicture(dc, nPicture, state);
-            dc.SelectObject(static_cast<CBitmap*>(nullptr));
-            AfxRegisterBitmap(strCaption + GetBidPictureSuffix(state), *bitmap.GetSurface());
+            AfxRegisterBitmap(strCaption + GetBidPictureSuffix(state), CSize(BID_PICTURE_WIDTH, BID_PICTURE_HEIGHT),
+                              [nPicture, state](CDC& dc) { DrawBidPicture(dc, nPicture, state); });
         }
     }
 }

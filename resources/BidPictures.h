@@ -41,5 +41,6 @@ const char* GetBidPictureSuffix(BidPictureState state);
 // area at the origin of dc, a memory context with a bitmap at least that large.
 void DrawBidPicture(CDC& dc, int nPicture, BidPictureState state);
 
-// Draws all 156 pictures and registers each under its caption + state suffix.
+// Registers all 156 pictures under their caption + state suffix, each drawn when first
+// looked up.
 void RegisterBidPictures();

@@ -592,14 +592,7 @@ void DrawCardPicture(CDC& dc, int nImage)
 
 void RegisterCardPictures()
 {
-    for (int nImage = 0; nImage < CARD_IMAGE_COUNT; ++nImage) {
-        CBitmap bitmap;
-        bitmap.CreateBitmap(CARD_WIDTH, CARD_HEIGHT);
-        CDC dc;
-        dc.CreateCompatibleDC(nullptr);
-        dc.SelectObject(&bitmap);
-        DrawCardPicture(dc, nImage);
-        dc.SelectObject(static_cast<CBitmap*>(nullptr));
-        AfxRegisterBitmap(IDB_CARD_FIRST + nImage, *bitmap.GetSurface());
-    }
+    for (int nImage = 0; nImage < CARD_IMAGE_COUNT; ++nImage)
+        AfxRegisterBitmap(IDB_CARD_FIRST + nImage, CSize(CARD_WIDTH, CARD_HEIGHT),
+                          [nImage](CDC& dc) { DrawCardPicture(dc, nImage); });
 }

@@ -8,5 +8,5 @@ class CDC;
 // at the origin of dc, which must be a memory context with a bitmap at least that large.
 void DrawCardPicture(CDC& dc, int nImage);
 
-// Draws all 58 pictures and registers image i as bitmap resource IDB_CARD_FIRST + i.
+// Registers image i as bitmap resource IDB_CARD_FIRST + i, drawn when first looked up.
 void RegisterCardPictures();

@@ -3,6 +3,9 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
 
 #include "platform/gdi/icon.h"
 #include "platform/msg/messages.h"
@@ -18,6 +21,8 @@ namespace {
 // What the screen is taken to be when the display does not say.
 constexpr int FALLBACK_SCREEN_WIDTH = 1024;
 constexpr int FALLBACK_SCREEN_HEIGHT = 768;
+
+constexpr long long MICROSECONDS_PER_SECOND = 1000000;
 
 // Keys that map one to one onto virtual key codes.
 struct KeyMapping {
@@ -88,6 +93,11 @@ CSdlBackend::~CSdlBackend()
 
 bool CSdlBackend::Initialise()
 {
+    // Left to itself, SDL 2 on Linux creates a hidden OpenGL window and context at the first
+    // window surface to decide whether to back surfaces with a texture, which loads the whole
+    // GL driver stack. Overriding the hint keeps the plain surface whatever the environment
+    // says; no renderer is ever created, so nothing else loads GL.
+    SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_OVERRIDE);
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
         return false;
     m_bInitialised = true;
@@ -211,7 +221,26 @@ void CSdlBackend::Present(HWND hWnd, const CRect& rectSurface)
                       source.GetPitch(), pTarget->format->format, pDest, pTarget->pitch);
     SDL_UnlockSurface(pTarget);
     SDL_Rect update = {rect.left, rect.top, rect.Width(), rect.Height()};
-    SDL_UpdateWindowSurfaceRects(pWindow, &update, 1);
+    if (SDL_UpdateWindowSurfaceRects(pWindow, &update, 1) == 0)
+        NoteFramePresented();
+}
+
+void CSdlBackend::NoteFramePresented()
+{
+    if (m_bFramePresented)
+        return;
+    m_bFramePresented = true;
+    const char* szPath = std::getenv(FIRST_FRAME_FILE_VARIABLE);
+    if (szPath == nullptr || *szPath == '\0')
+        return;
+    const auto microseconds = std::chrono::duration_cast<std::chrono::microseconds>(
+                                  std::chrono::system_clock::now().time_since_epoch())
+                                  .count();
+    if (std::FILE* pFile = std::fopen(szPath, "w")) {
+        std::fprintf(pFile, "%lld.%06lld\n", microseconds / MICROSECONDS_PER_SECOND,
+                     microseconds % MICROSECONDS_PER_SECOND);
+        std::fclose(pFile);
+    }
 }
 
 bool CSdlBackend::PumpEvents(int nTimeoutMs)

@@ -4,6 +4,15 @@
 // sizes are screen coordinates of the content area. The close box reports WM_CLOSE's
 // system command, minimising sets the window iconic, input goes to CInputRouter, and SDL's
 // quit event ends the session as an end signal does (SessionEnd.h).
+//
+// Every pixel is drawn by the layer, so a window is shown through SDL's plain software window
+// surface: the backend never lets SDL load an OpenGL driver to back it (that alone would map
+// some 70 MB of driver code and take longer than everything else at start-up).
+//
+// When the environment names a file in ORVEL_FIRST_FRAME_FILE, the wall-clock time of the
+// first frame that reaches the screen is written there as seconds since the epoch with
+// microseconds ("1700000000.123456"); scripts compare it with the time they started the
+// program.
 
 #include <map>
 
@@ -19,7 +28,10 @@ public:
     CSdlBackend() = default;
     ~CSdlBackend() override;
 
-    // Opens the video subsystem; false when there is no display.
+    // The environment variable naming the first-frame file.
+    static constexpr const char* FIRST_FRAME_FILE_VARIABLE = "ORVEL_FIRST_FRAME_FILE";
+
+    // Opens the video subsystem with software window surfaces; false when there is no display.
     bool Initialise();
 
     bool IsHeadless() const override { return false; }
@@ -41,10 +53,13 @@ private:
     void HandleWindowEvent(const SDL_Event& event, HWND hWnd);
     // Makes the OS window for hWnd when it is first shown.
     SDL_Window* Realise(HWND hWnd);
+    // Writes the first-frame file once, after the first present that reached the screen.
+    void NoteFramePresented();
 
     std::map<HWND, SDL_Window*> m_windows;
     bool m_bInitialised = false;
     unsigned m_nLastPump = 0;   // SDL ticks of the last look at OS events
+    bool m_bFramePresented = false;
 };
 
 } // namespace plat

@@ -3,7 +3,10 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 
+#include "platform/gdi/CBitmap.h"
+#include "platform/gdi/CDC.h"
 #include "platform/gdi/icon.h"
 
 namespace {
@@ -16,14 +19,21 @@ struct CNoCaseLess {
     }
 };
 
+// A registered bitmap: its picture, or the size and drawer that make it on first use.
+struct SBitmapEntry {
+    CSurface picture;
+    CSize size;
+    PictureDrawer pfnDraw;
+};
+
 // The tables behind the registration functions. Icons are held by pointer so that the
 // handles given out stay valid when more icons are registered.
 struct CResourceTables {
     std::map<UINT, CDialogTemplate> dialogs;
     std::map<UINT, CMenuTemplate> menus;
     std::map<UINT, CString> strings;
-    std::map<UINT, CSurface> bitmapsById;
-    std::map<std::string, CSurface, CNoCaseLess> bitmapsByName;
+    std::map<UINT, SBitmapEntry> bitmapsById;
+    std::map<std::string, SBitmapEntry, CNoCaseLess> bitmapsByName;
     std::map<UINT, std::unique_ptr<HICON__>> icons;
 };
 
@@ -34,10 +44,29 @@ CResourceTables& Tables()
 }
 
 template <typename Map>
-const typename Map::mapped_type* Find(const Map& map, const typename Map::key_type& key)
+typename Map::mapped_type* Find(Map& map, const typename Map::key_type& key)
 {
     const auto it = map.find(key);
     return it == map.end() ? nullptr : &it->second;
+}
+
+// The picture of a bitmap entry, drawn now when it was registered with a drawer.
+const CSurface* PictureOf(SBitmapEntry* pEntry)
+{
+    if (pEntry == nullptr)
+        return nullptr;
+    if (pEntry->pfnDraw) {
+        CBitmap bitmap;
+        bitmap.CreateBitmap(pEntry->size.cx, pEntry->size.cy);
+        CDC dc;
+        dc.CreateCompatibleDC(nullptr);
+        dc.SelectObject(&bitmap);
+        pEntry->pfnDraw(dc);
+        pEntry->pfnDraw = nullptr;
+        dc.SelectObject(static_cast<CBitmap*>(nullptr));
+        pEntry->picture = std::move(*bitmap.GetSurface());
+    }
+    return &pEntry->picture;
 }
 
 void RegisterIcon(UINT nID, const CSurface& picture, bool bKeyed, uint32_t keyPixel)
@@ -85,23 +114,34 @@ const CString* AfxFindString(UINT nID)
 
 void AfxRegisterBitmap(UINT nID, const CSurface& picture)
 {
-    Tables().bitmapsById[nID] = picture;
+    Tables().bitmapsById[nID] = SBitmapEntry{picture, picture.GetSize(), nullptr};
 }
 
 void AfxRegisterBitmap(LPCTSTR szName, const CSurface& picture)
 {
     if (szName)
-        Tables().bitmapsByName[szName] = picture;
+        Tables().bitmapsByName[szName] = SBitmapEntry{picture, picture.GetSize(), nullptr};
+}
+
+void AfxRegisterBitmap(UINT nID, CSize size, PictureDrawer pfnDraw)
+{
+    Tables().bitmapsById[nID] = SBitmapEntry{CSurface(), size, std::move(pfnDraw)};
+}
+
+void AfxRegisterBitmap(LPCTSTR szName, CSize size, PictureDrawer pfnDraw)
+{
+    if (szName)
+        Tables().bitmapsByName[szName] = SBitmapEntry{CSurface(), size, std::move(pfnDraw)};
 }
 
 const CSurface* AfxFindBitmap(UINT nID)
 {
-    return Find(Tables().bitmapsById, nID);
+    return PictureOf(Find(Tables().bitmapsById, nID));
 }
 
 const CSurface* AfxFindBitmap(LPCTSTR szName)
 {
-    return szName ? Find(Tables().bitmapsByName, std::string(szName)) : nullptr;
+    return szName ? PictureOf(Find(Tables().bitmapsByName, std::string(szName))) : nullptr;
 }
 
 void AfxRegisterIcon(UINT nID, const CSurface& picture)

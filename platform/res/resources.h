@@ -4,10 +4,14 @@
 // the windows, CBitmap, CString::LoadString and LoadIcon read it. Registering an id or name
 // that is already there replaces the earlier entry.
 
+#include <functional>
+
 #include "platform/base/CString.h"
 #include "platform/gdi/CSurface.h"
 #include "platform/res/CDialogTemplate.h"
 #include "platform/res/CMenuTemplate.h"
+
+class CDC;
 
 // Dialog templates by id.
 void AfxRegisterDialogTemplate(const CDialogTemplate& dialogTemplate);
@@ -27,6 +31,13 @@ void AfxRegisterBitmap(UINT nID, const CSurface& picture);
 void AfxRegisterBitmap(LPCTSTR szName, const CSurface& picture);
 const CSurface* AfxFindBitmap(UINT nID);
 const CSurface* AfxFindBitmap(LPCTSTR szName);
+
+// Draws a picture into dc, a memory context holding a bitmap of the picture's size.
+using PictureDrawer = std::function<void(CDC& dc)>;
+// Registers a bitmap that is drawn the first time it is looked up and kept from then on, so
+// start-up pays only for the pictures a window actually shows.
+void AfxRegisterBitmap(UINT nID, CSize size, PictureDrawer pfnDraw);
+void AfxRegisterBitmap(LPCTSTR szName, CSize size, PictureDrawer pfnDraw);
 
 // Icons by id; in the second form pixels equal to keyPixel are transparent.
 void AfxRegisterIcon(UINT nID, const CSurface& picture);

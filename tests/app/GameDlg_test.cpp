@@ -5,6 +5,8 @@
 #include "cardtable/CardMove.h"
 #include "cardtable/RegSettings.h"
 #include "cardtable/SettingsKeys.h"
+#include "platform/backend/CHeadlessBackend.h"
+#include "platform/backend/backend.h"
 #include "platform/msg/loop.h"
 #include "platform/res.h"
 #include "platform/testing/driver.h"
@@ -54,16 +56,21 @@ protected:
         return dlgMain.GetGameDlg(0);
     }
 
-    // Moves the source pile's only card to the target with animation, counting the sleeps.
-    static void AnimateAceOfHearts(CTwoPileGameDlg* pGame)
+    // Moves the source pile's only card to the target with animation, counting the sleeps;
+    // returns how often the movement presented the window.
+    static long AnimateAceOfHearts(CTwoPileGameDlg* pGame)
     {
         pGame->m_source.AddCard(ACE_OF_HEARTS);
         pGame->RefreshTable();
         RunUntilIdle();
         plat::ResetSleepRecord();
+        const long nPresentsBefore = Presents();
         CCardMove move(ACE_OF_HEARTS, MOVE_FROM_HAND, 0, 0, &pGame->m_source, &pGame->m_target);
         pGame->AnimateMove(&move, TRUE);
+        return Presents() - nPresentsBefore;
     }
+
+    static long Presents() { return static_cast<plat::CHeadlessBackend&>(plat::GetBackend()).GetPresentCount(); }
 };
 
 TEST(CGameDlgAnimation, StepsAtMostFivePixelsPerAxisWithoutPassingTheEnd)
@@ -163,6 +170,30 @@ TEST_F(CGameDlgTest, NoPositiveDelayOrNoDistanceMovesWithoutSleeping)
     }
 }
 
+TEST_F(CGameDlgTest, WithoutDelayTheCardAppearsOnItsTargetWithNoStepDrawn)
+{
+    // Presents of a movement of six steps and of one of no step, at delays 0 and 10.
+    long nPresents[2][2] = {};
+    const int nDelays[2] = {0, 10};
+    for (int nDelay = 0; nDelay < 2; nDelay++) {
+        for (int nSamePlace = 0; nSamePlace < 2; nSamePlace++) {
+            CMainDlg dlgMain;
+            auto* pGame = static_cast<CTwoPileGameDlg*>(OpenGame(dlgMain, MakeTwoPileGame, nDelays[nDelay]));
+            ASSERT_NE(nullptr, pGame);
+            if (nSamePlace != 0)
+                pGame->m_ptTarget = pGame->m_ptSource;
+            nPresents[nDelay][nSamePlace] = AnimateAceOfHearts(pGame);
+            EXPECT_EQ(AceFace(), ClientPixel(pGame, pGame->m_ptTarget + CARD_MIDDLE));
+            if (nSamePlace == 0) {
+                EXPECT_EQ(TABLE_COLOR, ClientPixel(pGame, pGame->m_ptSource + CSize(2, 1)))
+                    << "nothing left where the card started";
+            }
+        }
+    }
+    EXPECT_EQ(nPresents[0][0], nPresents[0][1]) << "no step shown without a delay";
+    EXPECT_EQ(nPresents[1][0], nPresents[0][0] + 6) << "each of the six steps shown with one";
+}
+
 TEST_F(CGameDlgTest, ScreenDrawingKeepsBackBufferInStepWithoutTheMovingCard)
 {
     CMainDlg dlgMain;
@@ -187,6 +218,32 @@ TEST_F(CGameDlgTest, ScreenDrawingKeepsBackBufferInStepWithoutTheMovingCard)
     RunUntilIdle();
     EXPECT_EQ(TABLE_COLOR, ClientPixel(pGame, ptNew + CARD_MIDDLE));
     EXPECT_EQ(AceFace(), ClientPixel(pGame, pGame->m_ptTarget + CARD_MIDDLE));
+}
+
+TEST_F(CGameDlgTest, RefreshesDrawTheTableOnceBeforeItIsNextShownOrRead)
+{
+    CMainDlg dlgMain;
+    auto* pGame = static_cast<CTwoPileGameDlg*>(OpenGame(dlgMain, MakeTwoPileGame));
+    ASSERT_NE(nullptr, pGame);
+    const int nDrawings = pGame->m_nTableDrawings;
+    pGame->m_target.AddCard(ACE_OF_HEARTS);
+    for (int i = 0; i < 3; i++)
+        pGame->RefreshTable();
+    EXPECT_EQ(nDrawings, pGame->m_nTableDrawings) << "nothing drawn before it is needed";
+    RunUntilIdle();
+    EXPECT_EQ(nDrawings + 1, pGame->m_nTableDrawings);
+    EXPECT_EQ(AceFace(), ClientPixel(pGame, pGame->m_ptTarget + CARD_MIDDLE));
+
+    // A moving card restores the table as it is now, not as it was last drawn.
+    pGame->m_target.Clear();
+    pGame->m_source.AddCard(ACE_OF_HEARTS);
+    pGame->RefreshTable();
+    {
+        CClientDC dc(pGame);
+        pGame->DrawCardMoving(&dc, pGame->m_ptTarget, pGame->m_ptTarget, -1);
+    }
+    EXPECT_EQ(nDrawings + 2, pGame->m_nTableDrawings);
+    EXPECT_EQ(TABLE_COLOR, ClientPixel(pGame, pGame->m_ptTarget + CARD_MIDDLE));
 }
 
 TEST_F(CGameDlgTest, PumpMessagesDispatchesPendingMessagesAndStopsWhenWindowCloses)

@@ -39,6 +39,7 @@ CTwoPileGameDlg::CTwoPileGameDlg(CMainDlg* pMainDlg)
 
 void CTwoPileGameDlg::DrawCards(CDC* pDC)
 {
+    ++m_nTableDrawings;
     CCardPainter painter(*pDC, m_pCardDCs);
     m_source.Paint(painter);
     m_target.Paint(painter);

@@ -53,6 +53,8 @@ public:
     int m_nReleases = 0;
     int m_nCancels = 0;
     CString m_strDropBox;
+    // How often the table was drawn.
+    int m_nTableDrawings = 0;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -1,6 +1,7 @@
 // Layout, hit test and painting of piles, painted through a CCardPainter over 58 card
 // contexts that each hold a plain picture of its own colour.
 
+#include <algorithm>
 #include <memory>
 
 #include <gtest/gtest.h>
@@ -26,10 +27,14 @@ COLORREF ImageColor(int nImage)
     return RGB(100 + nImage, 255 - nImage, 50);
 }
 
-// A table to paint on and 58 one-colour card pictures.
+// How the bench's card pictures look.
+enum class PictureKind { OneColour, Patterned };
+
+// A table to paint on and 58 card pictures: one colour each, or a pattern in which every
+// pixel of every picture differs, so that a picture drawn from the wrong place shows.
 class CPaintBench {
 public:
-    CPaintBench()
+    explicit CPaintBench(PictureKind kind = PictureKind::OneColour)
     {
         m_bitmapTable.CreateBitmap(TABLE_CX, TABLE_CY);
         m_dcTable.CreateCompatibleDC(nullptr);
@@ -40,11 +45,17 @@ public:
             m_dcs[i].CreateCompatibleDC(nullptr);
             m_dcs[i].SelectObject(&m_bitmaps[i]);
             m_dcs[i].FillSolidRect(0, 0, CARD_WIDTH, CARD_HEIGHT, ImageColor(i));
+            if (kind == PictureKind::Patterned) {
+                for (int y = 0; y < CARD_HEIGHT; ++y)
+                    for (int x = 0; x < CARD_WIDTH; ++x)
+                        m_dcs[i].SetPixel(x, y, RGB(1 + i * 4, x * 3, y * 2));
+            }
             m_pDCs[i] = &m_dcs[i];
         }
     }
 
     CDC& Table() { return m_dcTable; }
+    const CSurface& TableSurface() { return *m_bitmapTable.GetSurface(); }
     CDC* const* CardDCs() const { return m_pDCs; }
     // The card picture seen at (x, y), -1 for the table colour, -2 for untouched.
     int ImageAt(int x, int y) const
@@ -205,6 +216,52 @@ TEST(CCardPile, EmptyPlacesAreDrawnOnlyWhenAskedFor)
     EXPECT_EQ(bench.ImageAt(10 + 3 * 14 + 70, 150), IMG_EMPTY);
 }
 
+
+TEST(CCardPile, PaintShowsWhatDrawingEveryCardWholeBottomFirstShows)
+{
+    const struct {
+        CSize sizeStep;
+        int nVisible;
+        int nCards;
+        int nFlags;
+    } cases[] = {
+        {g_sizeHorzSpread, 13, 13, 0}, {g_sizeHorzSpread, 13, 4, 0},     {g_sizeVertSpread, 6, 9, 0},
+        {CSize(-14, 0), 5, 5, 0},      {CSize(0, -19), 4, 2, 0},         {CSize(0, 0), 3, 7, 0},
+        {CSize(80, 0), 3, 3, 0},       {CSize(0, 96), 3, 3, 0},          {CSize(14, 19), 4, 4, 0},
+        {g_sizeHorzSpread, 4, 2, PILE_SHOW_SLOTS}, {CSize(-14, 0), 4, 1, PILE_SHOW_SLOTS},
+        {g_sizeVertSpread, 5, 3, PILE_SHOW_SLOTS}, {CSize(0, 0), 3, 1, PILE_SHOW_SLOTS},
+        {CSize(80, 0), 3, 1, PILE_SHOW_SLOTS},     {g_sizeHorzSpread, 5, 5, PILE_TOP_FACE_UP},
+    };
+    for (const auto& c : cases) {
+        CCardPile pile;
+        for (int i = 0; i < c.nCards; ++i)
+            pile.AddCard(CCard(1 + i % 13, i % 4, 1 + i % 13, 0));
+        pile.SetLayout(CPoint(150, 100), c.sizeStep, c.nVisible, c.nFlags);
+
+        CPaintBench painted(PictureKind::Patterned);
+        CCardPainter painter(painted.Table(), painted.CardDCs());
+        pile.Paint(painter);
+
+        CPaintBench expected(PictureKind::Patterned);
+        CCardPainter reference(expected.Table(), expected.CardDCs());
+        reference.FillBackground(pile.GetBoundingRect());
+        const int nDrawn = std::min(c.nVisible, c.nCards);
+        if (c.nFlags & PILE_SHOW_SLOTS) {
+            for (int nSlot = 0; nSlot < c.nVisible; ++nSlot)
+                reference.DrawCard(IMG_EMPTY, pile.GetSlotPosition(nSlot));
+        }
+        for (int nSlot = 0; nSlot < nDrawn; ++nSlot)
+            reference.DrawCard(pile.GetCardImage(c.nCards - nDrawn + nSlot), pile.GetSlotPosition(nSlot));
+
+        int nDiffering = 0;
+        for (int y = 0; y < TABLE_CY; ++y) {
+            for (int x = 0; x < TABLE_CX; ++x)
+                nDiffering += painted.TableSurface().GetPixel(x, y) != expected.TableSurface().GetPixel(x, y);
+        }
+        EXPECT_EQ(nDiffering, 0) << "step (" << c.sizeStep.cx << ", " << c.sizeStep.cy << "), " << c.nCards
+                                 << " cards in " << c.nVisible << " slots";
+    }
+}
 
 TEST(CCardPainter, WithoutPicturesOnlyTheTableIsDrawn)
 {

@@ -75,6 +75,45 @@ TEST(ResourceTable, BitmapsLoadByIdAndByNameWhateverTheCase)
     EXPECT_EQ(again.GetSurface()->GetPixel(3, 3), 0x0000FFu);
 }
 
+TEST(ResourceTable, BitmapsWithADrawerAreDrawnOnceAtTheirFirstLookUp)
+{
+    int nDrawnById = 0;
+    int nDrawnByName = 0;
+    AfxRegisterBitmap(TEST_BITMAP, CSize(5, 4), [&nDrawnById](CDC& dc) {
+        ++nDrawnById;
+        dc.FillSolidRect(1, 1, 2, 2, RGB(0x12, 0x34, 0x56));
+    });
+    AfxRegisterBitmap("LazyU", CSize(3, 3), [&nDrawnByName](CDC& dc) {
+        ++nDrawnByName;
+        dc.SetPixel(0, 0, RGB(0xFF, 0, 0));
+    });
+    EXPECT_EQ(nDrawnById, 0) << "registering draws nothing";
+    EXPECT_EQ(nDrawnByName, 0);
+
+    CBitmap first;
+    ASSERT_TRUE(first.LoadBitmap(TEST_BITMAP));
+    EXPECT_EQ(first.GetSize(), CSize(5, 4));
+    EXPECT_EQ(first.GetSurface()->GetPixel(0, 0), 0u) << "the bitmap starts black";
+    EXPECT_EQ(first.GetSurface()->GetPixel(2, 2), 0x123456u);
+    CBitmap second;
+    ASSERT_TRUE(second.LoadBitmap(TEST_BITMAP));
+    EXPECT_EQ(second.GetSurface()->GetPixel(2, 2), 0x123456u);
+    EXPECT_EQ(nDrawnById, 1) << "the drawn picture is kept";
+
+    const CSurface* pByName = AfxFindBitmap("lazyu");
+    ASSERT_NE(pByName, nullptr);
+    EXPECT_EQ(pByName->GetPixel(0, 0), 0xFF0000u);
+    EXPECT_EQ(AfxFindBitmap("LAZYU"), pByName);
+    EXPECT_EQ(nDrawnByName, 1);
+
+    // A plain picture registered later replaces the drawer's, drawn or not.
+    AfxRegisterBitmap("LazyU", CSize(3, 3), [&nDrawnByName](CDC&) { ++nDrawnByName; });
+    AfxRegisterBitmap("LazyU", CSurface(2, 2, 0x00ABCDEF));
+    ASSERT_NE(AfxFindBitmap("LazyU"), nullptr);
+    EXPECT_EQ(AfxFindBitmap("LazyU")->GetPixel(1, 1), 0xABCDEFu);
+    EXPECT_EQ(nDrawnByName, 1);
+}
+
 TEST(ResourceTable, IconHandlesStayValidWhenReRegistered)
 {
     EXPECT_EQ(AfxLoadIcon(TEST_MISSING), nullptr);

@@ -45,12 +45,12 @@ public:
     using CDummyDlg::m_nToPlay;
     using CDummyDlg::m_nTricks;
     using CDummyDlg::m_nTrumps;
+    using CDummyDlg::m_playedCards;
     using CDummyDlg::m_stats;
     using CDummyDlg::m_trick;
     using CDummyDlg::m_tricks;
     using CDummyDlg::m_bFaceUp;
     using CDummyDlg::m_bShowLastTrick;
-    using CDummyDlg::m_playedCards;
     using CDummyDlg::m_rectNorthName;
     using CDummyDlg::m_rectEastName;
     using CDummyDlg::m_rectSouthName;
