@@ -11,6 +11,7 @@
 #include "platform/msg/messages.h"
 #include "platform/wnd/CInputRouter.h"
 #include "platform/wnd/SessionEnd.h"
+#include "platform/wnd/WindowTree.h"
 #include "platform/wnd/WindowHandle.h"
 #include "platform/wnd/styles.h"
 
@@ -138,8 +139,13 @@ SDL_Window* CSdlBackend::Realise(HWND hWnd)
         flags |= SDL_WINDOW_RESIZABLE;
     pWindow = SDL_CreateWindow(hWnd->m_strText, hWnd->m_rect.left, hWnd->m_rect.top,
                                std::max<int>(hWnd->m_rect.Width(), 1), std::max<int>(hWnd->m_rect.Height(), 1), flags);
-    if (pWindow != nullptr)
-        OnWindowTextChanged(hWnd);
+    if (pWindow == nullptr)
+        return nullptr;
+    OnWindowTextChanged(hWnd);
+    // The window manager stops a person's resize at the window's own minimum, rather than
+    // letting the frame shrink and the window spring back.
+    const CRect rectMin = KeepMinTrackSize(hWnd, CRect(0, 0, 1, 1));
+    SDL_SetWindowMinimumSize(pWindow, rectMin.Width(), rectMin.Height());
     return pWindow;
 }
 

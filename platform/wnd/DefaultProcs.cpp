@@ -183,8 +183,12 @@ bool ShowWindowHandle(HWND hWnd, int nCmdShow)
         if (!IsLiveWindow(hWnd))
             return false;
         hWnd->m_bVisible = true;
-        if (bTop)
+        if (bTop) {
+            // As a window manager places a new window: one that would reach past the screen's
+            // right or bottom edge comes in far enough to be seen whole, where it fits.
+            SetWindowRectangle(hWnd, MoveOntoScreen(hWnd->m_rect, GetBackend().GetScreenRect()));
             GetBackend().OnWindowShown(hWnd, true);
+        }
         InvalidateWindow(hWnd, nullptr);
     }
     if (bTop && bMinimise != hWnd->m_bIconic && (bMinimise || nCmdShow == SW_RESTORE || nCmdShow == SW_SHOWNORMAL)) {

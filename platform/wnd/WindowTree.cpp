@@ -244,6 +244,13 @@ CRect KeepMinTrackSize(HWND hWnd, const CRect& rect)
     return CRect(rect.TopLeft(), CSize(cx, cy));
 }
 
+CRect MoveOntoScreen(const CRect& rect, const CRect& rectScreen)
+{
+    const int left = std::max<int>(rectScreen.left, std::min<int>(rect.left, rectScreen.right - rect.Width()));
+    const int top = std::max<int>(rectScreen.top, std::min<int>(rect.top, rectScreen.bottom - rect.Height()));
+    return CRect(CPoint(left, top), rect.Size());
+}
+
 HWND ChildFromPoint(HWND hWnd, CPoint point)
 {
     for (auto it = hWnd->m_children.rbegin(); it != hWnd->m_children.rend(); ++it) {

@@ -58,6 +58,10 @@ bool SetWindowRectangle(HWND hWnd, const CRect& rect);
 // rect grown, from its top-left corner, to the smallest size top-level window hWnd accepts
 // (its WM_GETMINMAXINFO); unchanged for a child or a window that sets no minimum.
 CRect KeepMinTrackSize(HWND hWnd, const CRect& rect);
+// rect moved left and up, as little as needed, so that it ends inside rectScreen; never
+// past the screen's left or top edge, so a rectangle larger than the screen shows its
+// top-left part. The size stays.
+CRect MoveOntoScreen(const CRect& rect, const CRect& rectScreen);
 // The deepest shown child of hWnd under point (client coordinates of hWnd), or hWnd itself.
 HWND ChildFromPoint(HWND hWnd, CPoint point);
 

@@ -205,6 +205,25 @@ TEST(CWnd, MinimumTrackSizeHoldsForMovesAndDraggedFramesAlike)
     EXPECT_EQ(wnd.m_sizeLast, CSize(320, 150));
 }
 
+TEST(CWnd, WindowShownPastTheScreensEdgeComesInToBeSeenWhole)
+{
+    const CRect rectScreen = plat::GetBackend().GetScreenRect();
+    CWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, "Top", WS_POPUP | WS_CAPTION,
+                             CRect(CPoint(rectScreen.right - 100, rectScreen.bottom - 50), CSize(300, 200)),
+                             nullptr, 0));
+    wnd.ShowWindow(SW_SHOW);
+    CRect rect;
+    wnd.GetWindowRect(&rect);
+    EXPECT_EQ(rect, CRect(CPoint(rectScreen.right - 300, rectScreen.bottom - 200), CSize(300, 200)));
+
+    // Larger than the screen: its top-left corner shows.
+    EXPECT_EQ(plat::MoveOntoScreen(CRect(50, 60, 50 + rectScreen.Width() + 10, 70), rectScreen),
+              CRect(CPoint(rectScreen.left, 60), CSize(rectScreen.Width() + 10, 10)));
+    // Inside already: it stays.
+    EXPECT_EQ(plat::MoveOntoScreen(CRect(10, 20, 110, 70), rectScreen), CRect(10, 20, 110, 70));
+}
+
 TEST(CWnd, MessageMapsAreWalkedUpTheClassChainAndUnroutedMessagesGetTheDefault)
 {
     CClosingWnd wnd;
