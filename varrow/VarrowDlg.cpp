@@ -127,7 +127,7 @@ CString CVarrowDlg::GetGameName()
     return GAME_NAME;
 }
 
-void CVarrowDlg::NewGame()
+void CVarrowDlg::ClearTable()
 {
     m_hands.ClearAll();
     m_stock.Clear();
@@ -135,6 +135,11 @@ void CVarrowDlg::NewGame()
     m_discards1.ClearAll();
     m_discards2.ClearAll();
     m_centre.ClearAll();
+}
+
+void CVarrowDlg::NewGame()
+{
+    ClearTable();
 
     CCardPile deckPayoff;
     for (int nRank = RANK_ACE; nRank <= RANK_KING; nRank++) {

@@ -66,6 +66,9 @@ protected:
     // A pay-off card that went back shows its pile's top again.
     void OnDragCancelled() override;
 
+    // Empties every pile of the table.
+    void ClearTable();
+
     // The piles of player nPlayer (0 left, 1 right).
     CCardPile& Hand(int nPlayer) { return nPlayer == 0 ? m_hand1 : m_hand2; }
     CCardPile& Payoff(int nPlayer) { return nPlayer == 0 ? m_payoff1 : m_payoff2; }

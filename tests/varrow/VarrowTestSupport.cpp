@@ -17,16 +17,6 @@ int CVarrowTestDlg::CountAllCards()
     return nCount;
 }
 
-void CVarrowTestDlg::ClearTable()
-{
-    m_hands.ClearAll();
-    m_payoffs.ClearAll();
-    m_stock.Clear();
-    m_discards1.ClearAll();
-    m_discards2.ClearAll();
-    m_centre.ClearAll();
-}
-
 CCard Card(int nRank, int nSuit)
 {
     return CCard(nRank, nSuit, nRank, 0);

@@ -15,6 +15,7 @@ class CVarrowTestDlg : public CVarrowDlg {
 public:
     explicit CVarrowTestDlg(CMainDlg* pMainDlg) : CVarrowDlg(pMainDlg, pMainDlg) {}
 
+    using CVarrowDlg::ClearTable;
     using CVarrowDlg::ComputerStep;
     using CVarrowDlg::Discards;
     using CVarrowDlg::FindAcceptingPile;
@@ -48,8 +49,6 @@ public:
     CCardPile& Discard(int nPlayer, int nIndex) { return *Discards(nPlayer).GetAt(nIndex); }
     // Every card on the table, in every pile.
     int CountAllCards();
-    // Empties every pile.
-    void ClearTable();
 };
 
 // Cards of this game: order = rank, no points; a wild card is rank 0, suit 0.

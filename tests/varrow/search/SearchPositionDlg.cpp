@@ -168,16 +168,6 @@ CSearchPositionDlg::CSearchPositionDlg() : CVarrowDlg(nullptr, nullptr)
     m_bHuman[1] = true;
 }
 
-void CSearchPositionDlg::ClearTable()
-{
-    m_hands.ClearAll();
-    m_payoffs.ClearAll();
-    m_stock.Clear();
-    m_discards1.ClearAll();
-    m_discards2.ClearAll();
-    m_centre.ClearAll();
-}
-
 std::string CSearchPositionDlg::WritePosition(int nPlayer)
 {
     std::string str;

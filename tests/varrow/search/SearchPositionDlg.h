@@ -68,5 +68,4 @@ private:
     // The pile a move's pointer names, as its corpus character; '?' for none of them.
     char SourceCode(int nPlayer, const CCardMove& move);
     char CentreCode(const CCardPile* pPile);
-    void ClearTable();
 };
