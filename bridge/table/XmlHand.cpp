@@ -394,11 +394,15 @@ bool CXmlHandReader::Read(CFileDeal& deal)
         if (strTag == "cards") {
             if (bCards)
                 return Fail("the cards are given twice");
-            bCards = ReadXmlCards(deal);
+            if (!ReadXmlCards(deal))
+                return false;
+            bCards = true;
         } else if (strTag == "scores") {
             if (bScores)
                 return Fail("the scores are given twice");
-            bScores = ReadXmlScores(deal);
+            if (!ReadXmlScores(deal))
+                return false;
+            bScores = true;
         } else if (strTag == "dealer") {
             CString strText;
             if (!ReadXmlText(strText, "the dealer"))
