@@ -87,7 +87,8 @@ size_t GetPendingScriptCount();
 
 // Saves pWnd's top-level window as it is on screen (menu bar included) as a PNG file.
 bool SaveWindowPng(CWnd* pWnd, const char* szPath);
-// szName inside the build folder ($ORVEL_BUILD_DIR, else the current folder).
+// szName inside the build folder ($ORVEL_BUILD_DIR, which every test program sets; else the
+// current folder).
 CString BuildFolderPath(const char* szName);
 
 // Forgets answers, records, scripts, queued input and posted messages, and clears focus,

@@ -2,8 +2,12 @@
 // once (its calls are still counted), every test starts with no queued input, answers or
 // scripts left by the one before, and a watchdog fails the program when one test runs for
 // more than 10 seconds, which is how a modal loop waiting for input nobody queued shows up.
+// Pictures and files a test keeps for a look go to the build folder, also when the program is
+// started by hand from elsewhere (ctest names the folder in ORVEL_BUILD_DIR itself).
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 #include "platform/backend/backend.h"
 #include "platform/msg/loop.h"
@@ -39,6 +43,7 @@ private:
 int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
+    setenv("ORVEL_BUILD_DIR", ORVEL_DEFAULT_BUILD_DIR, 0);
     plat::UseHeadlessBackend();
     plat::SetInstantSleep(true);
     CWatchdog watchdog(CWatchdog::DEFAULT_LIMIT_SECONDS);
