@@ -1,7 +1,8 @@
 #pragma once
 // What every fuzz target of the file readers asserts about a deal a reader accepted, worked
-// out afresh from the cards rather than through the readers' own checks: any failure aborts,
-// which libFuzzer reports as a crash with the input that caused it.
+// out afresh from the cards rather than through the readers' own checks, and the deals the
+// tables hand to the writers, made from the fuzzer's bytes: any failure aborts, which
+// libFuzzer reports as a crash with the input that caused it.
 
 #include <algorithm>
 #include <cstddef>
@@ -13,12 +14,12 @@
 
 #include "bridge/table/FileDeal.h"
 
-// Aborts with szWhat when bHolds is false.
+// Aborts with szWhat, said of szReader (the reader or writer at fault), when bHolds is false.
 inline void FuzzCheck(bool bHolds, const char* szReader, const char* szWhat)
 {
     if (bHolds)
         return;
-    std::fprintf(stderr, "%s accepted an inconsistent deal: %s\n", szReader, szWhat);
+    std::fprintf(stderr, "%s: %s\n", szReader, szWhat);
     std::abort();
 }
 
