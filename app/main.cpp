@@ -1,5 +1,5 @@
-// The program's entry: fills the resource table and the launcher's game table, then runs the
-// application object.
+// The program's entry: makes a file-size limit fail saves rather than end the program, fills
+// the resource table and the launcher's game table, then runs the application object.
 
 #include "app/GameFactory.h"
 #include "app/MainDlg.h"
@@ -7,6 +7,7 @@
 #include "bridge/table/BidWhistDlg.h"
 #include "bridge/table/DummyDlg.h"
 #include "nettable/MauMauDlg.h"
+#include "platform/file/FileSizeSignal.h"
 #include "resources/Resources.h"
 #include "resources/VarrowResources.h"
 #include "resources/resource.h"
@@ -39,6 +40,7 @@ void RegisterGames()
 
 int main(int argc, char** argv)
 {
+    plat::IgnoreFileSizeSignal();
     RegisterAllResources();
     RegisterGames();
     return AfxWinMain(argc, argv);

@@ -27,6 +27,7 @@
 #include "bridge/table/FileDeal.h"
 #include "bridge/table/HandStats.h"
 #include "bridge/table/ScoreLimits.h"
+#include "bridge/table/TableFileIo.h"
 #include "cardtable/CardMove.h"
 #include "cardtable/CardPile.h"
 #include "cardtable/GameDlg.h"
@@ -145,9 +146,9 @@ public:
     void PlayFullAuto(int nHands);
 
     // Writes the deal to szFileName as a hand file: as it stands, or as it stood when play
-    // began once a trick is complete. False, after a message box naming the file and the
-    // reason, when it cannot be written; the old file is then as it was.
-    bool WriteHandFile(const char* szFileName);
+    // began once a trick is complete. False when it cannot be written, after a message box
+    // naming the file and the reason unless report is Quiet; the old file is then as it was.
+    bool WriteHandFile(const char* szFileName, SaveReport report = SaveReport::Shown);
     // Loads the deal of the hand file szFileName. A file that cannot be read, or that holds no
     // consistent deal, is reported in a message box and leaves the table as it was; false then.
     bool ReadHandFile(const char* szFileName);
@@ -175,7 +176,8 @@ protected:
     // The deal.
     // A shuffled deal in the four hands, sorted and displayed, autosaved when on.
     void DealCards();
-    // Writes the deal to the next of the nine rotating autosave files.
+    // Writes the deal to the next of the nine rotating autosave files. A failure is reported
+    // once; later ones stay quiet until an autosave succeeds or Auto Save is switched again.
     void AutoSaveDeal();
     // Empties the table for a new deal, state before play.
     void ResetDeal();
@@ -210,8 +212,9 @@ protected:
     // hand file"), and the table stays as it was.
     bool LoadFile(const CString& strFile, DealParser pfnParse, const char* szKind);
     // Puts a deal a reader accepted on the table, before play: what the file held replaces
-    // the table's, the rest stays. A deal without 13 cards at every seat must pass Play's
-    // check of a deal set up by hand.
+    // the table's, the rest stays; a table without an auction keeps its contract for a deal
+    // that has none yet. A deal without 13 cards at every seat must pass Play's check of a
+    // deal set up by hand.
     void LoadDeal(const CFileDeal& deal);
     // The end of every load: trumps raised, hands sorted, and the deal shown ready to play.
     void FinishLoad();
@@ -361,6 +364,8 @@ protected:
     int m_nDeclaringSide;
     int m_nState;
     bool m_bDealEdited = false;
+    // An autosave failed and was reported: further failures are not.
+    bool m_bAutoSaveQuiet = false;
     bool m_bBusy;
     CString m_strNames[SEAT_COUNT];
     // Owned; null once the window has closed itself, until Show Whist Explanation makes a

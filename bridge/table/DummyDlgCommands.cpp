@@ -149,10 +149,11 @@ void CDummyDlg::LoadScores()
     for (int nSide = 0; nSide < SIDE_COUNT; nSide++) {
         int* const values[SIDE_SCORE_COUNT] = {&m_nRubbers[nSide], &m_nGames[nSide],
                                                &m_nAbove[nSide], &m_nBelow[nSide]};
-        // A value no rubber can reach (older runs could save wrapped sums) counts as unreadable.
+        // A value beyond the bound (older runs saved wrapped or larger sums) keeps the bound:
+        // a long session's score must not fall back to nothing.
         for (int nKind = 0; nKind < SIDE_SCORE_COUNT; nKind++) {
             const int nValue = settings.ReadInt(SideValueName(SIDE_WORDS[nKind], nSide), 0);
-            *values[nKind] = IsSideScore(nKind, nValue) ? nValue : 0;
+            *values[nKind] = ClampSideScore(nKind, nValue);
         }
     }
     for (const NameValue& name : NAME_VALUES)
@@ -319,6 +320,8 @@ void CDummyDlg::OnQuit()
 void CDummyDlg::SetAutoSave(bool bOn)
 {
     m_bAutoSave = bOn;
+    // Switching it anew is the person's sign that the next failure should be heard of.
+    m_bAutoSaveQuiet = false;
     CheckMenuItem(ID_OPTIONS_AUTOSAVE, bOn);
 }
 

@@ -84,11 +84,11 @@ CFileDeal CDummyDlg::DealForFile()
     return deal;
 }
 
-bool CDummyDlg::WriteHandFile(const char* szFileName)
+bool CDummyDlg::WriteHandFile(const char* szFileName, SaveReport report)
 {
     std::ostringstream os;
     FormatHandFile(os, DealForFile());
-    return SaveTableFile(this, szFileName, os.str());
+    return SaveTableFile(this, szFileName, os.str(), report);
 }
 
 bool CDummyDlg::ReadHandFile(const char* szFileName)
@@ -116,8 +116,13 @@ void CDummyDlg::LoadDeal(const CFileDeal& deal)
     DropAttackEngine();
     ResetDeal();
     if (deal.bHasContract) {
-        m_nContractLevel = deal.nLevel;
-        m_nTrumps = deal.nTrumps;
+        // A deal saved before its auction has no contract yet. A table without an auction
+        // cannot give it one and never plays below the one-level: it keeps its own contract,
+        // as its imports do.
+        if (deal.nLevel != FILE_NO_CONTRACT || GetAuction() != nullptr) {
+            m_nContractLevel = deal.nLevel;
+            m_nTrumps = deal.nTrumps;
+        }
         m_nDealer = deal.nDealer;
         m_nTricks[0] = deal.nTricks[0];
         m_nTricks[1] = deal.nTricks[1];
@@ -227,6 +232,10 @@ void CDummyDlg::AutoSaveDeal()
     const int nFile = settings.ReadInt(AUTOSAVE_VALUE, AUTOSAVE_FIRST);
     CString strName;
     strName.Format("%s%d.%s", AUTOSAVE_VALUE, nFile, HAND_FILE_EXT);
-    WriteHandFile(strName);
+    // Autosaves come at every new deal, in automatic play too: a box at each would stop play
+    // and trap the person. One box tells of the failure; the rest wait for a success.
+    const bool bSaved =
+        WriteHandFile(strName, m_bAutoSaveQuiet ? SaveReport::Quiet : SaveReport::Shown);
+    m_bAutoSaveQuiet = !bSaved;
     settings.WriteInt(AUTOSAVE_VALUE, nFile >= AUTOSAVE_LAST ? AUTOSAVE_FIRST : nFile + 1);
 }

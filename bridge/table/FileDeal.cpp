@@ -37,6 +37,12 @@ int CFileDeal::LongestHand() const
     return nLongest;
 }
 
+bool CFileDeal::TricksFitHands() const
+{
+    const int nTaken = nTricks[0] + nTricks[1];
+    return nTaken == 0 || nTaken + LongestHand() <= CARDS_PER_HAND;
+}
+
 bool CDealtCards::Deal(const CCard& card)
 {
     const uint64_t nBit = uint64_t(1) << card.GetImageIndex();

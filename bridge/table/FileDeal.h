@@ -5,9 +5,12 @@
 // reader refused it, not at all.
 //
 // An accepted deal is consistent: every card is a card of the bridge deck (order and points as
-// the deck makes them, trumps not raised), no card is dealt twice, no hand holds more than 13
-// cards, the seats, level and strain are in range, the tricks taken and the cards still held
-// make at most 13 tricks, and the scores are ones a rubber can reach (ScoreLimits.h).
+// the deck makes them, trumps not raised) and no card is dealt twice, so that the hands hold
+// 52 cards at most; the seats, level and strain are in range; once tricks have been taken,
+// they and the cards of the longest hand make at most 13 tricks; and the scores are ones a
+// rubber can reach (ScoreLimits.h). A hand may hold any number of cards: a deal set up by hand
+// before play can give a seat more or fewer than 13, and Play names the seat until the person
+// has put it right.
 
 #include <cstdint>
 #include <string>
@@ -21,6 +24,8 @@
 // the one-level .. 6 for the seven-level.
 constexpr int FILE_NO_CONTRACT = -1;
 constexpr int FILE_HIGHEST_LEVEL = 6;
+// The cards of the bridge deck, the most one hand can be given.
+constexpr int DECK_CARDS = SEAT_COUNT * CARDS_PER_HAND;
 
 struct CFileDeal {
     // The hands by seat: North, East, South, West.
@@ -47,6 +52,9 @@ struct CFileDeal {
     int CardCount() const;
     // The number of cards in the longest hand.
     int LongestHand() const;
+    // Whether the tricks taken leave room for the cards still held: every trick took a card
+    // from each hand, so once a trick is counted no hand holds more than 13 less the tricks.
+    bool TricksFitHands() const;
 };
 
 // The cards a reader has dealt so far, to catch a card dealt twice.

@@ -80,7 +80,7 @@ bool ReadHand(CHandFileReader& reader, int nSeat, CCardPile& hand, CDealtCards& 
 {
     const CString strSeat = g_strSeatNames[nSeat];
     int nCount = 0;
-    if (!reader.Read(nCount, 0, CARDS_PER_HAND, "the number of " + strSeat + "'s cards"))
+    if (!reader.Read(nCount, 0, DECK_CARDS, "the number of " + strSeat + "'s cards"))
         return false;
     for (int i = 0; i < nCount; ++i) {
         int nRank = 0, nSuit = 0, nOrder = 0, nPoints = 0;
@@ -128,9 +128,8 @@ bool ReadDeal(CHandFileReader& reader, CFileDeal& deal)
         if (!ReadHand(reader, nSeat, deal.hands[nSeat], dealt))
             return false;
     }
-    // Every trick took a card from each hand, so tricks and cards held add up to 13 at most.
-    const int nTricks = deal.nTricks[0] + deal.nTricks[1];
-    if (nTricks + deal.LongestHand() > CARDS_PER_HAND) {
+    if (!deal.TricksFitHands()) {
+        const int nTricks = deal.nTricks[0] + deal.nTricks[1];
         CString strWhat;
         strWhat.Format("%d tricks taken and %d cards still in a hand make more than %d tricks",
                        nTricks, deal.LongestHand(), CARDS_PER_HAND);

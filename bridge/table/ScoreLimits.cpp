@@ -15,15 +15,15 @@ int MaxSideScore(int nKind)
     return nKind == SCORE_GAMES ? MAX_GAMES_WON : MAX_SIDE_SCORE;
 }
 
-bool IsSideScore(int nKind, int nValue)
-{
-    return nValue >= 0 && nValue <= MaxSideScore(nKind);
-}
-
 int AddToScore(int nScore, int nPoints)
 {
     const long long nSum = static_cast<long long>(nScore) + nPoints;
     return static_cast<int>(std::clamp<long long>(nSum, 0, MAX_SIDE_SCORE));
+}
+
+int ClampSideScore(int nKind, int nValue)
+{
+    return std::clamp(nValue, 0, MaxSideScore(nKind));
 }
 
 CString SideName(int nSide)

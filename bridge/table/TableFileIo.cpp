@@ -24,19 +24,25 @@ bool ReadTableFile(CWnd* pOwner, const CString& strFile, std::string& strContent
         plat::ReadWholeFile(std::string(strFile), MAX_TABLE_FILE_BYTES, strContents);
     if (result.Succeeded())
         return true;
+    if (result.step == plat::FileResult::Step::NotRegular) {
+        ShowFileMessage(pOwner, strFile + " is not a regular file");
+        return false;
+    }
     const char* szWhat = result.step == plat::FileResult::Step::Open ? " could not be opened: "
                                                                      : " could not be read: ";
     ShowFileMessage(pOwner, strFile + szWhat + result.ErrorText().c_str());
     return false;
 }
 
-bool SaveTableFile(CWnd* pOwner, const CString& strFile, const std::string& strContents)
+bool SaveTableFile(CWnd* pOwner, const CString& strFile, const std::string& strContents,
+                   SaveReport report)
 {
     const plat::FileResult result =
         plat::WriteFileAtomically(std::string(strFile), strContents, plat::FileAccess::Shared);
     if (result.Succeeded())
         return true;
-    ShowFileMessage(pOwner, strFile + " could not be written: " + result.ErrorText().c_str());
+    if (report == SaveReport::Shown)
+        ShowFileMessage(pOwner, strFile + " could not be written: " + result.ErrorText().c_str());
     return false;
 }
 

@@ -14,13 +14,17 @@ class CWnd;
 // holds, so that a huge file chosen by mistake is refused rather than read into memory.
 constexpr size_t MAX_TABLE_FILE_BYTES = 1 << 20;
 
+// Whether a save that fails says so in a message box.
+enum class SaveReport { Shown, Quiet };
+
 // Reads the whole file strFile into strContents. False, after a message box owned by pOwner
-// (may be null) such as "deal.brg could not be opened: No such file or directory", when it
-// cannot be opened or read.
+// (may be null) such as "deal.brg could not be opened: No such file or directory", or
+// "pipe.brg is not a regular file", when it cannot be opened or read.
 bool ReadTableFile(CWnd* pOwner, const CString& strFile, std::string& strContents);
-// Replaces or creates strFile with strContents. False, after a message box such as
-// "deal.brg could not be written: File too large", when that fails.
-bool SaveTableFile(CWnd* pOwner, const CString& strFile, const std::string& strContents);
+// Replaces or creates strFile with strContents. False when that fails, after a message box
+// such as "deal.brg could not be written: File too large" unless report is Quiet.
+bool SaveTableFile(CWnd* pOwner, const CString& strFile, const std::string& strContents,
+                   SaveReport report = SaveReport::Shown);
 // The message box for a file whose contents were refused, szKind saying what it should have
 // been: "deal.brg is not a hand file: line 4: ...".
 void ReportRefusedFile(CWnd* pOwner, const CString& strFile, const char* szKind,

@@ -234,7 +234,8 @@ bool CXmlHandReader::ReadXmlInt(int nMin, int nMax, const CString& strWhat, int&
     std::string strWord(strText);
     const size_t nFirst = strWord.find_first_not_of(" \t\r\n");
     const size_t nLast = strWord.find_last_not_of(" \t\r\n");
-    strWord = nFirst == std::string::npos ? std::string()
+    // An empty value reads as 0, as the format has always read it.
+    strWord = nFirst == std::string::npos ? std::string("0")
                                           : strWord.substr(nFirst, nLast - nFirst + 1);
     CString strProblem;
     return ReadFileNumber(strWord, nMin, nMax, strWhat, nValue, strProblem) || Fail(strProblem);
@@ -252,8 +253,8 @@ bool CXmlHandReader::ReadXmlSuit(CCardPile& hand, int nSeat, int nSuit)
         strWord.Empty();
         if (bLongWord || card.GetRank() == RANK_WILD)
             return Fail(strWhere + " hold a word that is no rank");
-        if (hand.GetCount() >= CARDS_PER_HAND)
-            return Fail(g_strSeatNames[nSeat] + "'s hand holds more than 13 cards");
+        // A hand may hold any number of cards (a deal set up by hand); as no card may come
+        // twice, it holds 52 at most.
         if (!m_dealt.Deal(card))
             return Fail(CardName(card) + " is dealt twice");
         hand.AddCard(card);

@@ -26,7 +26,7 @@ CString AskXmlImportFileName(CWnd* pParent);
 
 // The tag scanner of the import over one input stream. Every loop ends at the end of the
 // stream or at the first problem found, and what one file can make it hold is bounded: tags
-// and texts are cut at a fixed length and a hand takes at most 13 cards.
+// and texts are cut at a fixed length and no card is taken twice.
 class CXmlHandReader {
 public:
     explicit CXmlHandReader(std::istream& is);
@@ -49,8 +49,8 @@ public:
     // The text up to the next "<", which is consumed, or to the end of the stream; false
     // (a problem naming szWhere) when the stream ends first.
     bool ReadXmlText(CString& strText, const CString& strWhere);
-    // The whole number ReadXmlText gives (white space around it allowed), which must lie in
-    // nMin..nMax; strWhat names it in the problem otherwise.
+    // The whole number ReadXmlText gives (white space around it allowed; an empty text is 0),
+    // which must lie in nMin..nMax; strWhat names it in the problem otherwise.
     bool ReadXmlInt(int nMin, int nMax, const CString& strWhat, int& nValue);
     // The blank-separated ranks up to the next "<", dealt to hand as cards of nSuit.
     bool ReadXmlSuit(CCardPile& hand, int nSeat, int nSuit);

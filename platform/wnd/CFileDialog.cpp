@@ -195,23 +195,28 @@ void CFileDialog::OnTypeChanged()
 
 bool CFileDialog::AcceptName(CString strName)
 {
+    // A folder that is not there stays part of the name: the caller's open or save then
+    // fails on it and reports the system's reason, rather than the dialog doing nothing.
+    CString strMissingFolder;
     int nSlash = LastSlash(strName);
     if (nSlash >= 0) {
         CString strFolder = nSlash == 0 ? CString("/") : strName.Left(nSlash);
-        if (!IsFolder(strFolder))
-            return false;
-        EnterFolder(strFolder);
+        if (IsFolder(strFolder))
+            EnterFolder(strFolder);
+        else
+            strMissingFolder = strName.Left(nSlash + 1);
         strName = strName.Mid(nSlash + 1);
     }
     if (strName.IsEmpty())
         return false;
-    if (IsFolder(strName)) {
+    if (strMissingFolder.IsEmpty() && IsFolder(strName)) {
         EnterFolder(strName);
         SetDlgItemText(IDC_FILE_NAME, "");
         return false;
     }
     if (strName.Find('.') < 0 && !m_strDefExt.IsEmpty())
         strName += CString(".") + m_strDefExt;
+    strName = strMissingFolder + strName;
     CString strCaption;
     GetWindowText(strCaption);
     if (m_bOpenFileDialog && (m_dwFlags & OFN_FILEMUSTEXIST) != 0 && !Exists(strName)) {

@@ -4,7 +4,9 @@
 // field. Filters are "Description (*.ext)|*.ext|...|" pairs; a pattern may list several
 // wildcards separated by ";". On OK the default extension is appended when the typed name
 // has none, a save with OFN_OVERWRITEPROMPT asks before replacing a file, and the chosen
-// folder stays the current folder (unless OFN_NOCHANGEDIR); Cancel restores the folder.
+// folder stays the current folder (unless OFN_NOCHANGEDIR); Cancel restores the folder. A
+// name typed with a folder that does not exist is taken as typed, folder and all, so that
+// opening or saving it fails with the system's reason for the caller to report.
 
 #include <vector>
 
@@ -35,7 +37,8 @@ public:
 
     INT_PTR DoModal() override;
 
-    // The chosen file's name with its extension, without the folder.
+    // The chosen file's name with its extension, without the folder (but with a typed folder
+    // that does not exist, relative to the current folder).
     CString GetFileName() const { return m_strFileName; }
     // The chosen file's full path.
     CString GetPathName() const { return m_strPathName; }

@@ -1,27 +1,30 @@
 #pragma once
 // What every fuzz target of the file readers asserts about a deal a reader accepted, worked
-// out afresh from the cards rather than through the readers' own checks: any failure aborts,
-// which libFuzzer reports as a crash with the input that caused it.
+// out afresh from the cards rather than through the readers' own checks, and the deals the
+// tables hand to the writers, made from the fuzzer's bytes: any failure aborts, which
+// libFuzzer reports as a crash with the input that caused it.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "bridge/table/FileDeal.h"
 
-// Aborts with szWhat when bHolds is false.
+// Aborts with szWhat, said of szReader (the reader or writer at fault), when bHolds is false.
 inline void FuzzCheck(bool bHolds, const char* szReader, const char* szWhat)
 {
     if (bHolds)
         return;
-    std::fprintf(stderr, "%s accepted an inconsistent deal: %s\n", szReader, szWhat);
+    std::fprintf(stderr, "%s: %s\n", szReader, szWhat);
     std::abort();
 }
 
-// Every card a card of the bridge deck with its plain order and points, none twice, at most
-// 13 a hand; seats, level and strain in range; tricks the cards left allow; scores in range.
+// Every card a card of the bridge deck with its plain order and points, none twice; seats,
+// level and strain in range; tricks the cards left allow; scores in range.
 inline void CheckAcceptedDeal(const CFileDeal& deal, const char* szReader)
 {
     const int CARDS_IN_DECK = 52;
@@ -30,7 +33,6 @@ inline void CheckAcceptedDeal(const CFileDeal& deal, const char* szReader)
     bool bSeen[CARDS_IN_DECK] = {};
     int nLongest = 0;
     for (const CCardPile& hand : deal.hands) {
-        FuzzCheck(hand.GetCount() <= 13, szReader, "a hand holds more than 13 cards");
         nLongest = hand.GetCount() > nLongest ? hand.GetCount() : nLongest;
         for (const CCard& card : hand.m_cards) {
             const int nRank = card.GetRank();
@@ -52,7 +54,8 @@ inline void CheckAcceptedDeal(const CFileDeal& deal, const char* szReader)
         FuzzCheck(deal.nDealer >= 0 && deal.nDealer <= 3, szReader, "a dealer outside the seats");
         FuzzCheck(deal.nToPlay >= 0 && deal.nToPlay <= 3, szReader, "a player to move outside the seats");
         FuzzCheck(deal.nTricks[0] >= 0 && deal.nTricks[1] >= 0, szReader, "a negative trick count");
-        FuzzCheck(deal.nTricks[0] + deal.nTricks[1] + nLongest <= 13, szReader,
+        const int nTaken = deal.nTricks[0] + deal.nTricks[1];
+        FuzzCheck(nTaken == 0 || nTaken + nLongest <= 13, szReader,
                   "more tricks than the cards left allow");
     }
     if (deal.bHasLeader)
@@ -68,16 +71,23 @@ inline void CheckAcceptedDeal(const CFileDeal& deal, const char* szReader)
     }
 }
 
-// Whether the two deals hold the same cards in each hand, whatever their order.
+// The cards of a hand as deck positions (suit and rank), in order: the cards whatever their
+// place in the hand and whatever trump bonus their orders carry.
+inline std::vector<int> DeckPositions(const CCardPile& hand)
+{
+    std::vector<int> positions;
+    for (const CCard& card : hand.m_cards)
+        positions.push_back(card.GetSuit() * 13 + card.GetRank() - 1);
+    std::sort(positions.begin(), positions.end());
+    return positions;
+}
+
+// Whether the two deals hold the same cards in each hand.
 inline bool SameHands(const CFileDeal& a, const CFileDeal& b)
 {
     for (int nSeat = 0; nSeat < SEAT_COUNT; ++nSeat) {
-        if (a.hands[nSeat].GetCount() != b.hands[nSeat].GetCount())
+        if (DeckPositions(a.hands[nSeat]) != DeckPositions(b.hands[nSeat]))
             return false;
-        for (const CCard& card : a.hands[nSeat].m_cards) {
-            if (!b.hands[nSeat].Contains(card))
-                return false;
-        }
     }
     return true;
 }
@@ -110,4 +120,66 @@ inline bool ParseAndCheck(DealParser pfnParse, const uint8_t* pData, size_t nSiz
     }
     CheckAcceptedDeal(deal, szReader);
     return true;
+}
+
+// The fuzzer's bytes read one number at a time; 0 once they run out.
+class CFuzzBytes {
+public:
+    CFuzzBytes(const uint8_t* pData, size_t nSize) : m_pData(pData), m_nSize(nSize) {}
+
+    // A number in 0..nCount-1 from the next byte.
+    int Next(int nCount) { return NextByte() % nCount; }
+    // A number in 0..nCount-1 from the next four bytes.
+    int NextWide(int nCount)
+    {
+        uint32_t nValue = 0;
+        for (int i = 0; i < 4; ++i)
+            nValue = nValue << 8 | static_cast<uint32_t>(NextByte());
+        return static_cast<int>(nValue % static_cast<uint32_t>(nCount));
+    }
+
+private:
+    int NextByte() { return m_nPos < m_nSize ? m_pData[m_nPos++] : 0; }
+
+    const uint8_t* m_pData;
+    size_t m_nSize;
+    size_t m_nPos = 0;
+};
+
+// A deal the tables hand to their writers, built from the fuzzer's bytes: any share of
+// distinct cards among the seats (a deal set up by hand, one saved during a trick with cards
+// missing, one kept as play began with its trumps raised), trick counts the cards left allow,
+// and any contract, seats and scores in range.
+inline CFileDeal WriterDeal(const uint8_t* pData, size_t nSize)
+{
+    const int CARDS_IN_DECK = 52;
+    const int NOT_HELD = SEAT_COUNT; // the card lies in a trick
+    CFuzzBytes bytes(pData, nSize);
+    CFileDeal deal;
+    deal.bHasContract = deal.bHasLeader = true;
+    deal.nLevel = bytes.Next(FILE_HIGHEST_LEVEL + 2) + FILE_NO_CONTRACT;
+    deal.nTrumps = bytes.Next(NO_TRUMPS + 1);
+    deal.nLeader = bytes.Next(SEAT_COUNT);
+    deal.nDealer = bytes.Next(SEAT_COUNT);
+    deal.nToPlay = bytes.Next(SEAT_COUNT);
+    deal.nTricks[0] = bytes.Next(CARDS_PER_HAND + 1);
+    deal.nTricks[1] = bytes.Next(CARDS_PER_HAND + 1 - deal.nTricks[0]);
+    const int nTaken = deal.nTricks[0] + deal.nTricks[1];
+    // Once tricks are counted every hand gave a card to each of them.
+    const int nRoom = nTaken > 0 ? CARDS_PER_HAND - nTaken : CARDS_IN_DECK;
+    for (int nCard = 0; nCard < CARDS_IN_DECK; ++nCard) {
+        const int nSeat = bytes.Next(NOT_HELD + 1);
+        if (nSeat != NOT_HELD && deal.hands[nSeat].GetCount() < nRoom)
+            deal.hands[nSeat].AddCard(MakeDeckCard(nCard % 13 + 1, nCard / 13));
+    }
+    if (deal.nTrumps < NO_TRUMPS && bytes.Next(2) == 1) {
+        for (CCardPile& hand : deal.hands)
+            hand.AdjustSuitOrder(deal.nTrumps, TRUMP_BONUS);
+    }
+    deal.bHasScores = bytes.Next(2) == 1;
+    for (auto& side : deal.nScores) {
+        for (int nKind = 0; nKind < SIDE_SCORE_COUNT; ++nKind)
+            side[nKind] = bytes.NextWide(MaxSideScore(nKind) + 1);
+    }
+    return deal;
 }

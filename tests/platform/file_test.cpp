@@ -116,8 +116,8 @@ TEST(WholeFile, ReadsTellAMissingFileFromOneThatCannotBeReadOrIsTooLong)
 
     ASSERT_EQ(0, ::mkdir("folder.brg", 0755));
     result = plat::ReadWholeFile("folder.brg", 100, strContents);
-    EXPECT_EQ(FileResult::Step::Read, result.step);
-    EXPECT_EQ(EISDIR, result.nError);
+    EXPECT_EQ(FileResult::Step::NotRegular, result.step);
+    EXPECT_EQ("Not a regular file", result.ErrorText());
 
     std::ofstream("long.brg") << std::string(101, 'x');
     result = plat::ReadWholeFile("long.brg", 100, strContents);

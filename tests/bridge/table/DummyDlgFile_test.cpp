@@ -204,8 +204,8 @@ TEST_F(TableTest, DamagedHandFilesAreReportedAndLeaveTheDealAsItWas)
         {"", "line 1: the file ends where the contract level should follow"},
         {"garbage text", "line 1: the contract level must be a number"},
         {"0 2\n1 2\n1\n0 0\n13\n13 3 12", "line 6: the file ends where the points of a card of North should follow"},
-        {"0 2\n1 2\n1\n0 0\n1000000\n", "line 5: the number of North's cards must be 0 to 13, not 1000000"},
-        {"0 2\n1 2\n1\n0 0\n-3\n", "line 5: the number of North's cards must be 0 to 13, not -3"},
+        {"0 2\n1 2\n1\n0 0\n1000000\n", "line 5: the number of North's cards must be 0 to 52, not 1000000"},
+        {"0 2\n1 2\n1\n0 0\n-3\n", "line 5: the number of North's cards must be 0 to 52, not -3"},
         {"0 2\n7 2\n1\n0 0\n" + strHands, "line 2: the leader must be 0 to 3, not 7"},
         {"0 2\n1 2\n9\n0 0\n" + strHands, "line 3: the player to move must be 0 to 3, not 9"},
         {"9 2\n1 2\n1\n0 0\n" + strHands, "line 1: the contract level must be -1 to 6, not 9"},
@@ -221,10 +221,10 @@ TEST_F(TableTest, DamagedHandFilesAreReportedAndLeaveTheDealAsItWas)
          "line 6: the order of a card of North must be -2147483648 to 2147483647, not 99999999999"},
         // Scores no rubber reaches, or only some of them.
         {"0 2\n1 2\n1\n0 0\n" + strNoScores + "2147483647 0 0 0\n0 0 0 0\n",
-         "line 61: North/South's rubbers must be 0 to 10000000, not 2147483647"},
+         "line 61: North/South's rubbers must be 0 to 1000000000, not 2147483647"},
         {"0 2\n1 2\n1\n0 0\n" + strNoScores + "0 2 0 0\n0 0 0 0\n", "line 61: North/South's games must be 0 to 1, not 2"},
         {"0 2\n1 2\n1\n0 0\n" + strNoScores + "0 0 0 0\n0 0 -150 0\n",
-         "line 62: East/West's points above the line must be 0 to 10000000, not -150"},
+         "line 62: East/West's points above the line must be 0 to 1000000000, not -150"},
         {"0 2\n1 2\n1\n0 0\n" + strNoScores + "1 1 30 40\n0 1\n",
          "line 63: the file ends where East/West's points above the line should follow"},
     };

@@ -146,21 +146,24 @@ TEST_F(TableTest, QuitSavesScoresAndDealerAndFreesTheSlot)
     EXPECT_EQ(m_pTable->m_nRubbers[1], 2);
 }
 
-TEST_F(TableTest, StoredScoresNoRubberReachesReadAsNoneAndAreSavedInRange)
+TEST_F(TableTest, StoredScoresAreReadUpToTheBoundAndBeyondItKeepTheBound)
 {
-    WriteValue("DummyAboveSouth", "2147483647");
+    WriteValue("DummyAboveSouth", "99999999999");
+    WriteValue("DummyAboveWest", "987654321");
     WriteValue("DummyBelowWest", "-2147483499");
     WriteValue("DummyGamesWest", "5");
     WriteValue("DummyRubbersSouth", "12");
     WriteValue("DummyGamesSouth", "1");
     ASSERT_NE(OpenTable(43), nullptr);
-    EXPECT_EQ(m_pTable->m_nAbove[0], 0);
+    EXPECT_EQ(m_pTable->m_nAbove[0], MAX_SIDE_SCORE);
+    EXPECT_EQ(m_pTable->m_nAbove[1], 987654321);
     EXPECT_EQ(m_pTable->m_nBelow[1], 0);
-    EXPECT_EQ(m_pTable->m_nGames[1], 0);
+    EXPECT_EQ(m_pTable->m_nGames[1], 1);
     EXPECT_EQ(m_pTable->m_nRubbers[0], 12);
     EXPECT_EQ(m_pTable->m_nGames[0], 1);
     ASSERT_TRUE(Command(ID_FILE_QUIT));
-    EXPECT_EQ(ReadValue("DummyAboveSouth"), CString("0"));
+    EXPECT_EQ(ReadValue("DummyAboveSouth"), CString("1000000000"));
+    EXPECT_EQ(ReadValue("DummyAboveWest"), CString("987654321"));
     EXPECT_EQ(ReadValue("DummyBelowWest"), CString("0"));
     EXPECT_EQ(ReadValue("DummyRubbersSouth"), CString("12"));
 }

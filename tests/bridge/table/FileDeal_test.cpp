@@ -72,12 +72,12 @@ TEST(CFileDeal, NumbersAreReadWholeAndWithinTheirRange)
 
 TEST(CFileDeal, ScoresStayWithinWhatARubberReaches)
 {
-    EXPECT_TRUE(IsSideScore(SCORE_RUBBERS, 0));
-    EXPECT_TRUE(IsSideScore(SCORE_ABOVE, MAX_SIDE_SCORE));
-    EXPECT_FALSE(IsSideScore(SCORE_BELOW, MAX_SIDE_SCORE + 1));
-    EXPECT_FALSE(IsSideScore(SCORE_ABOVE, -1));
-    EXPECT_TRUE(IsSideScore(SCORE_GAMES, 1));
-    EXPECT_FALSE(IsSideScore(SCORE_GAMES, 2));
+    EXPECT_EQ(ClampSideScore(SCORE_RUBBERS, 0), 0);
+    EXPECT_EQ(ClampSideScore(SCORE_ABOVE, MAX_SIDE_SCORE), MAX_SIDE_SCORE);
+    EXPECT_EQ(ClampSideScore(SCORE_BELOW, INT_MAX), MAX_SIDE_SCORE);
+    EXPECT_EQ(ClampSideScore(SCORE_ABOVE, -1), 0);
+    EXPECT_EQ(ClampSideScore(SCORE_GAMES, 1), 1);
+    EXPECT_EQ(ClampSideScore(SCORE_GAMES, 2), 1);
     EXPECT_EQ(AddToScore(100, 620), 720);
     EXPECT_EQ(AddToScore(MAX_SIDE_SCORE - 5, 620), MAX_SIDE_SCORE);
     EXPECT_EQ(AddToScore(INT_MAX, INT_MAX), MAX_SIDE_SCORE);

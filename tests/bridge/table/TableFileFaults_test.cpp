@@ -1,23 +1,52 @@
 // The hand files and scores tried as a hostile user would, through the real commands with the
 // file dialogs answered: a failed open, a damaged file, uneven hands, trick counts and scores
 // no deal allows, the contract saved in the middle of a deal and the record of a pass-out
-// after a load. None of them may cost the player the deal on the table or a score.
+// after a load. And as a user's desktop has them: a named pipe, a link, a read-only file, a
+// name as long as the system allows, a missing folder, a byte-order mark, a deal set up by
+// hand, the other table's autosave, autosaves that keep failing and scores of long sessions.
+// None of them may hang or trap the player or cost the deal on the table or a score.
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "bridge/play/PlayConstants.h"
 #include "platform/testing/driver.h"
+#include "resources/BridgeOptionTemplates.h"
 #include "resources/resource.h"
 #include "tests/bridge/table/BidWhistTestSupport.h"
 #include "tests/bridge/table/TableFilesTestSupport.h"
-
-namespace auctiontest {
+#include "tests/bridge/table/TableTestSupport.h"
 
 namespace {
 
 namespace test = plat::test;
+
+// Chooses command nID of pTable's menu with szFile typed into its file dialog; the texts of
+// the message boxes shown meanwhile.
+std::vector<CString> RunFileCommand(CWnd* pTable, UINT nID, const char* szFile)
+{
+    const size_t nBoxes = test::GetMessageBoxes().size();
+    test::QueueFileDialogAnswer(szFile);
+    EXPECT_TRUE(test::ChooseMenuCommand(pTable, nID)) << szFile;
+    test::RunUntilIdle();
+    std::vector<CString> shown;
+    for (size_t i = nBoxes; i < test::GetMessageBoxes().size(); i++)
+        shown.push_back(test::GetMessageBoxes()[i].strText);
+    return shown;
+}
+
+} // namespace
+
+namespace auctiontest {
+
+namespace {
 
 // The lines of a text, without their line ends.
 std::vector<std::string> Lines(const std::string& strText)
@@ -72,23 +101,14 @@ struct CTableState {
 class TableFileFaultsTest : public BidWhistTest {
 protected:
     // Loads szFile with command nID; the texts of the message boxes it showed.
-    std::vector<CString> Load(UINT nID, const char* szFile)
-    {
-        const size_t nBoxes = test::GetMessageBoxes().size();
-        test::QueueFileDialogAnswer(szFile);
-        EXPECT_TRUE(Command(nID)) << szFile;
-        std::vector<CString> shown;
-        for (size_t i = nBoxes; i < test::GetMessageBoxes().size(); i++)
-            shown.push_back(test::GetMessageBoxes()[i].strText);
-        return shown;
-    }
+    std::vector<CString> Load(UINT nID, const char* szFile) { return RunFileCommand(m_pTable, nID, szFile); }
 
     // Loads szFile with command nID and expects it refused with szMessage alone, the table
     // left exactly as it was.
-    void ExpectRefused(UINT nID, const char* szFile, const char* szMessage)
+    void ExpectRefused(UINT nID, const char* szFile, const CString& strMessage)
     {
         const CTableState before(*m_pTable);
-        EXPECT_EQ(Load(nID, szFile), std::vector<CString>{szMessage});
+        EXPECT_EQ(Load(nID, szFile), std::vector<CString>{strMessage});
         EXPECT_TRUE(CTableState(*m_pTable) == before) << szFile;
     }
 
@@ -109,6 +129,13 @@ TEST_F(TableFileFaultsTest, AMistypedOrUnreadableNameIsReportedAndTheDealStays)
     ExpectRefused(ID_FILE_OPENHAND, "huge.brg", "huge.brg could not be read: File too large");
     ExpectRefused(ID_IMPORT_TIMESBRIDGE, "mistyped.bridge",
                   "mistyped.bridge could not be opened: No such file or directory");
+    // A named pipe is refused at once, never waited on for a writer.
+    const std::pair<UINT, const char*> pipes[] = {
+        {ID_FILE_OPENHAND, "pipe.brg"}, {ID_IMPORT_XML, "pipe.xml"}, {ID_IMPORT_TIMESBRIDGE, "pipe.bridge"}};
+    for (const auto& [nID, szPipe] : pipes) {
+        ASSERT_EQ(::mkfifo(FolderFile(szPipe).c_str(), 0644), 0);
+        ExpectRefused(nID, szPipe, CString(szPipe) + " is not a regular file");
+    }
     for (int nSeat = 0; nSeat < SEAT_COUNT; nSeat++)
         EXPECT_EQ(m_pTable->Hand(nSeat).GetCount(), CARDS_PER_HAND);
 
@@ -189,7 +216,7 @@ TEST_F(TableFileFaultsTest, TrickCountsAndScoresNoDealAllowsAreRefused)
         {3, "13 13", "bad.brg is not a hand file: line 4: 26 tricks taken and 13 cards still in a hand make "
                      "more than 13 tricks"},
         {61, "0 0 2147483500 0",
-         "bad.brg is not a hand file: line 62: East/West's points above the line must be 0 to 10000000, not "
+         "bad.brg is not a hand file: line 62: East/West's points above the line must be 0 to 1000000000, not "
          "2147483500"},
         {60, "0 2 0 0", "bad.brg is not a hand file: line 61: North/South's games must be 0 to 1, not 2"},
     };
@@ -209,7 +236,7 @@ TEST_F(TableFileFaultsTest, TrickCountsAndScoresNoDealAllowsAreRefused)
     std::ofstream(FolderFile("huge.xml")) << strXml;
     ExpectRefused(ID_IMPORT_XML, "huge.xml",
                   "huge.xml is not a hand file: line 42: East/West's points above the line must be 0 to "
-                  "10000000, not 2147483500");
+                  "1000000000, not 2147483500");
 }
 
 TEST_F(TableFileFaultsTest, HandFileSavedAfterATrickNamesTheContractInPlayAndAPassOutAfterItsLoadIsAPass)
@@ -258,4 +285,186 @@ TEST_F(TableFileFaultsTest, HandFileSavedAfterATrickNamesTheContractInPlayAndAPa
     EXPECT_EQ(ReadWholeFile(FolderFile("stats.csv").c_str()), "0,0,-1,-7,0,0,1\n");
 }
 
+TEST_F(TableFileFaultsTest, XmlWithAByteOrderMarkAndAnEmptyValueImports)
+{
+    ASSERT_NE(OpenTable(616), nullptr);
+    m_pTable->m_nAbove[0] = 70;
+    m_pTable->m_nBelow[1] = 40;
+    std::vector<int> dealt[SEAT_COUNT];
+    for (int nSeat = 0; nSeat < SEAT_COUNT; nSeat++)
+        dealt[nSeat] = CardIndexes(m_pTable->Hand(nSeat));
+    ASSERT_TRUE(RunFileCommand(m_pTable, ID_EXPORT_XML, "deal.xml").empty());
+    std::string strXml = ReadWholeFile(FolderFile("deal.xml").c_str());
+    strXml.replace(strXml.find("<above>70</above>"), 17, "<above></above>");
+    std::ofstream(FolderFile("marked.xml")) << "\xEF\xBB\xBF" << strXml;
+    m_pTable->NextDeal();
+    EXPECT_TRUE(Load(ID_IMPORT_XML, "marked.xml").empty());
+    EXPECT_EQ(m_pTable->m_nAbove[0], 0);
+    EXPECT_EQ(m_pTable->m_nBelow[1], 40);
+    for (int nSeat = 0; nSeat < SEAT_COUNT; nSeat++)
+        EXPECT_EQ(CardIndexes(m_pTable->Hand(nSeat)), dealt[nSeat]) << "seat " << nSeat;
+}
+
 } // namespace auctiontest
+
+namespace tabletest {
+
+using PlainTableFileFaultsTest = TableTest;
+
+TEST_F(PlainTableFileFaultsTest, ADealSetUpByHandWithUnevenHandsSavesAndOpensAsItWas)
+{
+    ASSERT_NE(OpenTable(3005), nullptr);
+    // Dummy is East: manual East/West play lets the person move one of North's cards to East.
+    ASSERT_TRUE(Command(ID_TRAINER_MANUALEASTWEST));
+    test::Drag(m_pTable, TopCardPoint(*m_pTable->GetSeatPiles(NORTH)->GetAt(0)),
+               TopCardPoint(*m_pTable->GetSeatPiles(EAST)->GetAt(0)));
+    test::RunUntilIdle();
+    std::vector<int> shown[SEAT_COUNT];
+    for (int nSeat = 0; nSeat < SEAT_COUNT; nSeat++) {
+        CCardPile pile;
+        m_pTable->GetSeatPiles(nSeat)->CopyAllTo(pile);
+        shown[nSeat] = CardIndexes(pile);
+    }
+    ASSERT_EQ(shown[NORTH].size(), 12u);
+    ASSERT_EQ(shown[EAST].size(), 14u);
+
+    const std::pair<UINT, UINT> commands[] = {{ID_FILE_SAVEHAND, ID_FILE_OPENHAND}, {ID_EXPORT_XML, ID_IMPORT_XML}};
+    for (const auto& [nSave, nOpen] : commands) {
+        const char* szFile = nSave == ID_EXPORT_XML ? "edited.xml" : "edited.brg";
+        EXPECT_TRUE(RunFileCommand(m_pTable, nSave, szFile).empty()) << szFile;
+        m_pTable->NextDeal();
+        EXPECT_TRUE(RunFileCommand(m_pTable, nOpen, szFile).empty()) << szFile;
+        for (int nSeat = 0; nSeat < SEAT_COUNT; nSeat++)
+            EXPECT_EQ(CardIndexes(m_pTable->Hand(nSeat)), shown[nSeat]) << szFile << " seat " << nSeat;
+    }
+    // Play names the seat to put right, as for the deal set up on the table.
+    ASSERT_TRUE(test::ClickControl(m_pTable, IDC_PLAY));
+    test::RunUntilIdle();
+    EXPECT_EQ(test::GetMessageBoxes().back().strText, "North does not have 13 cards");
+    EXPECT_EQ(m_pTable->m_nState, STATE_BEFORE_PLAY);
+}
+
+TEST_F(PlainTableFileFaultsTest, TheOtherTablesDealBeforeItsAuctionIsPlayedInThisTablesContract)
+{
+    ASSERT_NE(OpenTable(4242), nullptr);
+    ASSERT_EQ(m_pTable->m_nContractLevel, 0);
+    ASSERT_EQ(m_pTable->m_nTrumps, SUIT_CLUBS);
+    // The table with the auction saves its deal before the auction with level -1, no trump.
+    ASSERT_TRUE(RunFileCommand(m_pTable, ID_FILE_SAVEHAND, "deal.brg").empty());
+    std::string strFile = ReadWholeFile(FolderFile("deal.brg").c_str());
+    std::ofstream(FolderFile("auction.brg")) << strFile.replace(0, strFile.find('\n'), "-1 4");
+    m_pTable->NextDeal();
+    EXPECT_TRUE(RunFileCommand(m_pTable, ID_FILE_OPENHAND, "auction.brg").empty());
+    EXPECT_EQ(m_pTable->m_nContractLevel, 0);
+    EXPECT_EQ(m_pTable->m_nTrumps, SUIT_DIAMONDS);
+
+    PlayDealByComputer();
+    ASSERT_EQ(m_pTable->m_stats.size(), 1u);
+    EXPECT_EQ(m_pTable->m_stats[0].m_contract.GetLevel(), 0);
+    EXPECT_EQ(m_pTable->m_stats[0].m_contract.GetSuit(), SUIT_DIAMONDS);
+    EXPECT_EQ(m_pTable->m_stats[0].m_nKind, STATS_KIND_PLAIN);
+}
+
+TEST_F(PlainTableFileFaultsTest, AFailingAutosaveIsReportedOnceUntilOneSucceedsOrAutoSaveIsSwitchedAgain)
+{
+    ASSERT_NE(OpenTable(77), nullptr);
+    // Folders where the autosave files go: no save can replace them, not even root's.
+    const auto blockAutosaves = [this]() {
+        for (int n = 1; n <= 9; n++)
+            ::mkdir(FolderFile(("autosave" + std::to_string(n) + ".brg").c_str()).c_str(), 0755);
+    };
+    const auto failuresDuring = [](const std::function<void()>& fnRun) {
+        const size_t nBoxes = test::GetMessageBoxes().size();
+        fnRun();
+        int nFailures = 0;
+        for (size_t i = nBoxes; i < test::GetMessageBoxes().size(); i++)
+            nFailures += test::GetMessageBoxes()[i].strText.Find(".brg could not be written: ") > 0;
+        return nFailures;
+    };
+    const auto twoNewDeals = [this]() {
+        for (int i = 0; i < 2; i++) {
+            test::QueueMessageBoxAnswer(IDOK);
+            ASSERT_TRUE(Command(ID_FUNCTIONS_NEWDEAL));
+        }
+    };
+    blockAutosaves();
+    ASSERT_TRUE(Command(ID_OPTIONS_AUTOSAVE));
+    // Five hands of automatic play and the deal for the person after them: one box.
+    EXPECT_EQ(failuresDuring([this]() {
+                  test::ScriptNextDialog(IDD_AUTOMATIC_PLAY,
+                                         {test::SetTextStep(IDC_AUTO_HANDS, "5"), test::ClickStep(IDOK)});
+                  ASSERT_TRUE(Command(ID_FUNCTIONS_PLAYFULLAUTO));
+              }),
+              1);
+    EXPECT_EQ(failuresDuring(twoNewDeals), 0);
+    // Switched off and on, Auto Save tells of the next failure again; so it does after an
+    // autosave that succeeded.
+    ASSERT_TRUE(Command(ID_OPTIONS_AUTOSAVE));
+    ASSERT_TRUE(Command(ID_OPTIONS_AUTOSAVE));
+    EXPECT_EQ(failuresDuring(twoNewDeals), 1);
+    for (int n = 1; n <= 9; n++)
+        ::rmdir(FolderFile(("autosave" + std::to_string(n) + ".brg").c_str()).c_str());
+    EXPECT_EQ(failuresDuring(twoNewDeals), 0);
+    blockAutosaves();
+    EXPECT_EQ(failuresDuring(twoNewDeals), 1);
+}
+
+TEST_F(PlainTableFileFaultsTest, ScoresOfLongSessionsAreAddedSavedAndOpened)
+{
+    ASSERT_NE(OpenTable(5151), nullptr);
+    // Ten million each, which about 100,000 deals reach.
+    const int nLong = 10000000;
+    for (int nSide = 0; nSide < 2; nSide++)
+        m_pTable->m_nAbove[nSide] = m_pTable->m_nBelow[nSide] = nLong;
+    PlayDealByComputer();
+    const int nSum = m_pTable->m_nAbove[0] + m_pTable->m_nBelow[0] + m_pTable->m_nAbove[1] + m_pTable->m_nBelow[1];
+    EXPECT_GT(nSum, 4 * nLong) << "the deal's points count";
+
+    m_pTable->NextDeal();
+    m_pTable->m_nRubbers[1] = 123456789;
+    m_pTable->m_nBelow[0] = MAX_SIDE_SCORE;
+    ASSERT_TRUE(RunFileCommand(m_pTable, ID_FILE_SAVEHAND, "long.brg").empty());
+    m_pTable->m_nRubbers[1] = m_pTable->m_nBelow[0] = 0;
+    EXPECT_TRUE(RunFileCommand(m_pTable, ID_FILE_OPENHAND, "long.brg").empty());
+    EXPECT_EQ(m_pTable->m_nRubbers[1], 123456789);
+    EXPECT_EQ(m_pTable->m_nBelow[0], MAX_SIDE_SCORE);
+}
+
+TEST_F(PlainTableFileFaultsTest, SavingFollowsALinkRespectsAReadOnlyFileAndTakesAnyLegalName)
+{
+    ASSERT_NE(OpenTable(6161), nullptr);
+    ASSERT_TRUE(RunFileCommand(m_pTable, ID_FILE_SAVEHAND, "plain.brg").empty());
+    const std::string strDeal = ReadWholeFile(FolderFile("plain.brg").c_str());
+    ASSERT_EQ(::mkdir(FolderFile("hands").c_str(), 0755), 0);
+    std::ofstream(FolderFile("hands/real.brg")) << "old";
+    ASSERT_EQ(::symlink("hands/real.brg", FolderFile("link.brg").c_str()), 0);
+    std::ofstream(FolderFile("readonly.brg")) << "old";
+    ASSERT_EQ(::chmod(FolderFile("readonly.brg").c_str(), 0444), 0);
+    const std::string strLongName = std::string(251, 'n') + ".brg";
+
+    struct Save {
+        std::string strName;
+        std::vector<CString> boxes;
+    };
+    const Save saves[] = {
+        {"link.brg", {"link.brg already exists.\nDo you want to replace it?"}},
+        {"readonly.brg",
+         {"readonly.brg already exists.\nDo you want to replace it?", "readonly.brg could not be written: Permission denied"}},
+        {strLongName, {}},
+        {"missing/deal.brg", {"missing/deal.brg could not be written: No such file or directory"}},
+    };
+    for (const Save& save : saves) {
+        test::QueueMessageBoxAnswer(IDYES);
+        EXPECT_EQ(RunFileCommand(m_pTable, ID_FILE_SAVEHAND, save.strName.c_str()), save.boxes) << save.strName;
+        test::ResetDriver();
+    }
+    struct stat info;
+    ASSERT_EQ(::lstat(FolderFile("link.brg").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode)) << "the link stays a link";
+    EXPECT_EQ(ReadWholeFile(FolderFile("hands/real.brg").c_str()), strDeal);
+    EXPECT_EQ(ReadWholeFile(FolderFile("readonly.brg").c_str()), "old");
+    EXPECT_EQ(ReadWholeFile(FolderFile(strLongName.c_str()).c_str()), strDeal);
+    EXPECT_TRUE(RunFileCommand(m_pTable, ID_FILE_OPENHAND, strLongName.c_str()).empty());
+}
+
+} // namespace tabletest
