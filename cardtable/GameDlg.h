@@ -75,8 +75,10 @@ public:
     // Copies card picture nImage (mod 58) to pt on pDC; nothing before the pictures are
     // loaded or for a negative image.
     void DrawCard(CDC* pDC, CPoint pt, int nImage);
-    // Moves a card picture from ptOld to ptNew on pDC in one copy of the union of both card
-    // rectangles, restoring the table from the back buffer; a negative image only restores.
+    // Moves a card picture from ptOld to ptNew on pDC (this window's client context) in one
+    // copy of the union of both card rectangles, restoring the table from the back buffer; a
+    // negative image only restores. A table refreshed since it was drawn is first drawn and
+    // shown whole.
     void DrawCardMoving(CDC* pDC, CPoint ptOld, CPoint ptNew, int nImage);
     // Paints the pile into the back buffer and copies its area onto the window (paints it
     // straight onto the window while the back buffer awaits its redraw).
