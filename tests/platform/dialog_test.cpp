@@ -133,19 +133,16 @@ TEST_F(CDialogTest, UnansweredMessageBoxPressesItsDefaultButton)
 TEST_F(CDialogTest, MessageBoxIsWideEnoughForItsCaptionInATitleBar)
 {
     // A title bar holds the caption in bold beside the window's icon, three buttons and its
-    // edges: under a window manager's usual theme those took some 120 pixels, and a box of
-    // 184 cut this caption short.
-    constexpr int TITLE_BAR_ROOM = 120;
+    // edges, some 120 pixels under a window manager's usual theme (a box of 184 pixels cut
+    // this caption short).
     CDC dc;
     dc.CreateCompatibleDC(nullptr);
     dc.SetFontWeight(FontWeight::Bold);
-    const int nCaptionWidth = dc.GetTextExtent(CString("Bidding Hint")).cx;
-
     plat::RunMessageBox(nullptr, "Pass", "X", MB_OK);
     plat::RunMessageBox(nullptr, "Pass", "Bidding Hint", MB_OK);
     ASSERT_EQ(test::GetMessageBoxes().size(), 2u);
     EXPECT_GT(test::GetMessageBoxes()[1].nWidth, test::GetMessageBoxes()[0].nWidth);
-    EXPECT_GE(test::GetMessageBoxes()[1].nWidth, nCaptionWidth + TITLE_BAR_ROOM);
+    EXPECT_GE(test::GetMessageBoxes()[1].nWidth, dc.GetTextExtent(CString("Bidding Hint")).cx + 120);
 }
 
 TEST_F(CDialogTest, EnterPressesTheDefaultButtonEscapeCancelsTabMovesSpacePresses)

@@ -25,63 +25,47 @@ double SecondsSince(std::chrono::steady_clock::time_point start)
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-// A name server the test controls: a lookup waits until the test lets the server answer (or
-// gives up after a while), then finds every name but those beginning with "unknown", all at
-// the loopback address.
+// A name server the test controls, in the resolver's place while one lives: a lookup waits
+// until the test lets it answer (giving up after a while), then finds every name but those
+// beginning with "unknown", at the loopback address.
 class CTestNameServer {
 public:
-    static bool Resolve(const char* szHost, uint32_t& nAddress)
+    CTestNameServer()
     {
-        std::unique_lock<std::mutex> lock(s_mutex);
-        if (!s_answer.wait_for(lock, GIVE_UP, [] { return s_bAnswering; }))
-            s_bGaveUp = true;
-        nAddress = htonl(INADDR_LOOPBACK);
-        return std::string(szHost).rfind("unknown", 0) != 0;
+        SetAnswering(true);
+        plat::SetHostResolver(Resolve);
     }
-    // Lookups from now on wait (false) or answer at once (true).
+    // A lookup the test abandoned must not wait on after it.
+    ~CTestNameServer()
+    {
+        SetAnswering(true);
+        plat::SetHostResolver(nullptr);
+    }
     static void SetAnswering(bool bAnswering)
     {
         std::lock_guard<std::mutex> lock(s_mutex);
         s_bAnswering = bAnswering;
         s_answer.notify_all();
     }
-    // Whether a lookup gave up waiting since the last Reset.
     static bool GaveUp()
     {
         std::lock_guard<std::mutex> lock(s_mutex);
         return s_bGaveUp;
     }
-    static void Reset()
-    {
-        std::lock_guard<std::mutex> lock(s_mutex);
-        s_bAnswering = true;
-        s_bGaveUp = false;
-    }
 
 private:
-    static constexpr std::chrono::seconds GIVE_UP{2};
+    static bool Resolve(const char* szHost, uint32_t& nAddress)
+    {
+        std::unique_lock<std::mutex> lock(s_mutex);
+        s_bGaveUp = !s_answer.wait_for(lock, std::chrono::seconds(2), [] { return s_bAnswering; });
+        nAddress = htonl(INADDR_LOOPBACK);
+        return std::string(szHost).rfind("unknown", 0) != 0;
+    }
+
     static inline std::mutex s_mutex;
     static inline std::condition_variable s_answer;
     static inline bool s_bAnswering = true;
     static inline bool s_bGaveUp = false;
-};
-
-// Puts the test's name server in the resolver's place while it lives.
-class CNameServerGuard {
-public:
-    CNameServerGuard()
-    {
-        CTestNameServer::Reset();
-        plat::SetHostResolver(CTestNameServer::Resolve);
-    }
-    ~CNameServerGuard()
-    {
-        // A lookup abandoned by the test must not wait on after it.
-        CTestNameServer::SetAnswering(true);
-        plat::SetHostResolver(nullptr);
-    }
-    CNameServerGuard(const CNameServerGuard&) = delete;
-    CNameServerGuard& operator=(const CNameServerGuard&) = delete;
 };
 
 // A socket that writes down every notification it gets and, unless told otherwise, reads
@@ -368,7 +352,7 @@ TEST_F(CSocketTest, AsyncConnectReportsOnConnectThenOnSend)
         {"cardserver.test", {"connect", "send"}, 0},
         {"unknown.test", {"connect"}, WSAHOST_NOT_FOUND},
     };
-    CNameServerGuard nameServer;
+    CTestNameServer nameServer;
     for (const Case& test : cases) {
         CAsyncRecorder recorder;
         ASSERT_TRUE(recorder.Create());
@@ -407,7 +391,7 @@ TEST_F(CSocketTest, MisuseFailsWithAReasonInsteadOfActing)
 
 TEST_F(CSocketTest, HostNameIsLookedUpWhileTheLoopRunsAndAnUnansweredOneGivesUp)
 {
-    CNameServerGuard nameServer;
+    CTestNameServer nameServer;
     CTestNameServer::SetAnswering(false);
     // Data waiting for this socket lets the name server answer once the loop gets to it.
     CRecordingSocket trigger;

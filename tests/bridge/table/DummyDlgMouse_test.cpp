@@ -148,26 +148,6 @@ TEST_F(TableTest, EnterPressesPlayAndEscapeLeavesTheTableOpen)
     EXPECT_EQ(m_pMainDlg->GetGameDlg(0), m_pTable);
 }
 
-TEST_F(TableTest, EnterWhileACardIsCarriedStartsPlayOnlyOnceTheCardIsBack)
-{
-    ASSERT_NE(OpenTable(3005), nullptr);
-    ASSERT_TRUE(Command(ID_TRAINER_MANUALEASTWEST));
-    const CCardPile& northPile = *m_pTable->GetSeatPiles(NORTH)->GetAt(0);
-    plat::test::MouseDown(m_pTable, TopCardPoint(northPile));
-    plat::test::MouseMove(m_pTable, CPoint(2, 2));
-    plat::test::RunUntilIdle();
-    ASSERT_TRUE(m_pTable->IsDragging());
-    plat::test::PressKey(m_pTable, VK_RETURN);
-    plat::test::RunUntilIdle();
-    EXPECT_EQ(m_pTable->m_nState, STATE_BEFORE_PLAY) << "North is a card short";
-
-    plat::test::MouseUp(m_pTable, CPoint(2, 2));
-    plat::test::RunUntilIdle();
-    EXPECT_EQ(m_pTable->m_nState, STATE_PLAYING);
-    EXPECT_EQ(m_pTable->m_origNorth.GetCount(), 13);
-    ExpectDealWhole(*m_pTable);
-}
-
 TEST_F(TableTest, PersonPlaysSouthByDraggingAndTheComputerFollows)
 {
     ASSERT_NE(OpenTable(3003), nullptr);
