@@ -5,11 +5,19 @@
 #include "platform/wnd/MessageBox.h"
 #include "resources/resource.h"
 
+namespace {
+
+// What message boxes without a caption of their own are titled; the executable's file name
+// would give it in lower case.
+constexpr char APP_NAME[] = "OrvelBridge";
+
+} // namespace
+
 BEGIN_MESSAGE_MAP(CVarrowApp, CWinApp)
     ON_COMMAND(ID_HELP, &CWinApp::OnHelp)
 END_MESSAGE_MAP()
 
-CVarrowApp::CVarrowApp()
+CVarrowApp::CVarrowApp() : CWinApp(APP_NAME)
 {
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// CVarrowApp: the application object. InitInstance starts what the suite needs (the network
+// CVarrowApp: the application object, named "OrvelBridge" (the caption of every message box
+// that brings none of its own). InitInstance starts what the suite needs (the network
 // sockets), then runs the launcher as the main window; the program ends when it closes.
 
 #include "platform/wnd/CWinApp.h"

@@ -127,7 +127,13 @@ void CGameDlg::DrawCardMoving(CDC* pDC, CPoint ptOld, CPoint ptNew, int nImage)
     dcArea.CreateCompatibleDC(pDC);
     CBitmap* pOldArea = dcArea.SelectObject(&bitmapArea);
 
-    UpdateBackBuffer();
+    // A table refreshed since it was last drawn is drawn now and shown whole: restoring just
+    // the card's area from it would leave the rest of the window as it was, such as a seat
+    // name still in the colour of the last trick's leader.
+    if (m_bBackBufferStale) {
+        RedrawBackBuffer();
+        PaintBackBuffer(pDC);
+    }
     if (m_pBackBuffer != nullptr) {
         CDC dcBack;
         dcBack.CreateCompatibleDC(pDC);

@@ -22,6 +22,15 @@
 // OnCardDropped, where the game lays the card with PlaceDraggedCard or sends it back with
 // ReturnDraggedCard. A card the game does neither with goes back to its place, and so does
 // one whose window loses the mouse while it is carried (a modal box, the window hidden).
+//
+// While a card is carried the table is one card short, so nothing may judge or change it:
+// every command that reaches the window then (a button pressed with Space or Enter, a
+// command sent to it) is held and carried out, in order, once the card is down, whether
+// dropped or sent back. A menu opened then takes the mouse, which sends the card back before
+// its command comes. Closing the window forgets the held commands.
+
+#include <utility>
+#include <vector>
 
 #include "cardtable/CardMove.h"
 #include "platform/base.h"
@@ -66,8 +75,10 @@ public:
     // Copies card picture nImage (mod 58) to pt on pDC; nothing before the pictures are
     // loaded or for a negative image.
     void DrawCard(CDC* pDC, CPoint pt, int nImage);
-    // Moves a card picture from ptOld to ptNew on pDC in one copy of the union of both card
-    // rectangles, restoring the table from the back buffer; a negative image only restores.
+    // Moves a card picture from ptOld to ptNew on pDC (this window's client context) in one
+    // copy of the union of both card rectangles, restoring the table from the back buffer; a
+    // negative image only restores. A table refreshed since it was drawn is first drawn and
+    // shown whole.
     void DrawCardMoving(CDC* pDC, CPoint ptOld, CPoint ptNew, int nImage);
     // Paints the pile into the back buffer and copies its area onto the window (paints it
     // straight onto the window while the back buffer awaits its redraw).
@@ -167,6 +178,8 @@ protected:
     CRect m_rectClient;
 
     BOOL OnInitDialog() override;
+    // Holds the command while a card is carried; otherwise routes it as a dialog does.
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     // Enter and Escape reach a dialog as OK and Cancel, which would hide a game window for
     // good: both do nothing here.
     void OnOK() override;
@@ -195,6 +208,8 @@ private:
     void DropDraggedCard(CPoint point);
     // The picture the carried card shows.
     int DragImage() const;
+    // Posts the commands held during the carry, now that the card is down.
+    void ReleaseHeldCommands();
 
     CPoint m_ptDrag;
     CCardMove m_dragMove;
@@ -210,6 +225,8 @@ private:
     // Presses being handled and CClickGuards alive.
     int m_nClickNesting = 0;
     PressTiming m_pressTiming = PressTiming::AtOnce;
+    // Commands (WM_COMMAND's parameters) that arrived while a card was carried.
+    std::vector<std::pair<WPARAM, LPARAM>> m_heldCommands;
 
     // The table changed since the back buffer was last drawn.
     bool m_bBackBufferStale = false;

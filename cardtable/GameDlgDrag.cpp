@@ -30,9 +30,30 @@ void CGameDlg::OnCancel()
 
 LRESULT CGameDlg::OnCloseBox(WPARAM, LPARAM)
 {
+    // What was asked of the table during a carry must not act on a window put away.
+    m_heldCommands.clear();
     CancelDrag();
     EndDialog(IDCANCEL);
     return 0;
+}
+
+BOOL CGameDlg::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    if (m_bDragging || m_bCardInAir) {
+        m_heldCommands.emplace_back(wParam, lParam);
+        return TRUE;
+    }
+    return CDialog::OnCommand(wParam, lParam);
+}
+
+void CGameDlg::ReleaseHeldCommands()
+{
+    // Posted rather than run here, so that each takes its turn in the loop after the drop's
+    // own handling, with the game's guards as for any other command.
+    std::vector<std::pair<WPARAM, LPARAM>> commands;
+    commands.swap(m_heldCommands);
+    for (const auto& command : commands)
+        PostMessage(WM_COMMAND, command.first, command.second);
 }
 
 void CGameDlg::OnTablePress(CPoint)
@@ -154,6 +175,7 @@ void CGameDlg::DropDraggedCard(CPoint point)
         OnCardDropped(point);
     }
     ReturnDraggedCard();
+    ReleaseHeldCommands();
 }
 
 void CGameDlg::PlaceDraggedCard(CCardPile* pTarget, int nIndex)
@@ -184,6 +206,7 @@ void CGameDlg::CancelDrag()
     m_bCardInAir = true;
     ReturnDraggedCard();
     OnDragCancelled();
+    ReleaseHeldCommands();
 }
 
 int CGameDlg::DragImage() const

@@ -56,6 +56,20 @@ BOOL CExplainWhistDlg::OnInitDialog()
 
 void CExplainWhistDlg::OnClose()
 {
+    CloseAndTellOwner();
+}
+
+void CExplainWhistDlg::OnCancel()
+{
+    CloseAndTellOwner();
+}
+
+void CExplainWhistDlg::OnOK()
+{
+}
+
+void CExplainWhistDlg::CloseAndTellOwner()
+{
     CRect rect;
     GetWindowRect(&rect);
     {
@@ -63,7 +77,9 @@ void CExplainWhistDlg::OnClose()
                               settings_keys::SUITE_KEY);
         settings.WriteRect(RECT_VALUE, rect);
     }
-    CDialog::OnClose();
+    // The dialog's default close ends up here through Cancel; ending the dialog directly
+    // hides the modeless window just the same.
+    EndDialog(IDCANCEL);
     if (m_pOwner)
         m_pOwner->OnExplainWindowClosed();
 }

@@ -32,12 +32,20 @@ protected:
     BOOL OnInitDialog() override;
     // Saves the rectangle, hides the window and tells the owner, which disposes of it.
     afx_msg void OnClose();
+    // Escape closes the window as its close box does, so that the owner (and its menu
+    // check mark) knows; hiding it alone would leave the mark on a window not shown.
+    void OnCancel() override;
+    // Enter has nothing to confirm in a list of lines: the window stays.
+    void OnOK() override;
     // Keeps the list filling the whole client area.
     afx_msg void OnSize(UINT nType, int cx, int cy);
 
     DECLARE_MESSAGE_MAP()
 
 private:
+    // What closing does, by close box or Escape.
+    void CloseAndTellOwner();
+
     CListBox m_list;
     CExplainOwner* m_pOwner;
     int m_nLines;

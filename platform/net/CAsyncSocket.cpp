@@ -6,10 +6,11 @@
 
 #include <arpa/inet.h>
 #include <fcntl.h>
-#include <netdb.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <unistd.h>
+
+#include "platform/net/CHostLookup.h"
 
 namespace {
 
@@ -17,32 +18,13 @@ const UINT MAX_PORT = 65535;
 
 int s_nLastError = 0;
 
-// Fills addr with the IPv4 address of szHost (a dotted address or a name) and nPort.
-bool ResolveHost(LPCTSTR szHost, UINT nPort, sockaddr_in& addr)
-{
-    std::memset(&addr, 0, sizeof addr);
-    addr.sin_family = AF_INET;
-    addr.sin_port = htons(static_cast<uint16_t>(nPort));
-    if (inet_pton(AF_INET, szHost, &addr.sin_addr) == 1)
-        return true;
-    addrinfo hints{};
-    hints.ai_family = AF_INET;
-    hints.ai_socktype = SOCK_STREAM;
-    addrinfo* pResult = nullptr;
-    if (getaddrinfo(szHost, nullptr, &hints, &pResult) != 0 || !pResult)
-        return false;
-    addr.sin_addr = reinterpret_cast<const sockaddr_in*>(pResult->ai_addr)->sin_addr;
-    freeaddrinfo(pResult);
-    return true;
-}
-
 } // namespace
 
 CAsyncSocket::CAsyncSocket()
     : m_hSocket(-1), m_state(State::None), m_watch(*this), m_pAlive(std::make_shared<bool>(true)),
-      m_nBlockingDepth(0), m_bRenewBeforeConnect(false), m_bBound(false), m_nBoundAddress(0),
-      m_nBoundPort(0), m_bSendReadyWanted(false), m_bReceiveArmed(false),
-      m_bAcceptArmed(false)
+      m_nConnectPort(0), m_nConnectError(0), m_nBlockingDepth(0), m_bRenewBeforeConnect(false),
+      m_bBound(false), m_nBoundAddress(0), m_nBoundPort(0), m_bSendReadyWanted(false),
+      m_bReceiveArmed(false), m_bAcceptArmed(false)
 {
 }
 
@@ -128,6 +110,7 @@ BOOL CAsyncSocket::StartConnect(LPCTSTR lpszHostAddress, UINT nHostPort)
     case State::Connected:
     case State::Finished:
         return Fail(EISCONN);
+    case State::Resolving:
     case State::Connecting:
         return Fail(EALREADY);
     case State::Listening:
@@ -139,26 +122,78 @@ BOOL CAsyncSocket::StartConnect(LPCTSTR lpszHostAddress, UINT nHostPort)
         return Fail(EINVAL);
     if (m_bRenewBeforeConnect && !RenewSocket())
         return FALSE;
-    sockaddr_in addr;
-    if (!ResolveHost(lpszHostAddress, nHostPort, addr)) {
-        SetLastError(WSAHOST_NOT_FOUND);
-        return FALSE;
+    m_pLookup.reset();
+    m_nConnectError = 0;
+    in_addr address{};
+    if (inet_pton(AF_INET, lpszHostAddress, &address) == 1) {
+        m_nConnectError = ConnectTo(address.s_addr, nHostPort);
+    } else {
+        m_nConnectPort = nHostPort;
+        const auto onAnswer = [this](bool bFound, uint32_t nAddress) {
+            OnHostLookedUp(bFound, nAddress);
+        };
+        m_pLookup = plat::CHostLookup::Start(lpszHostAddress, onAnswer);
+        if (m_pLookup) {
+            m_state = State::Resolving;
+            return TRUE;
+        }
+        // No worker to spare: the name is looked up here, as it must be somehow.
+        uint32_t nAddress = 0;
+        m_nConnectError = plat::CHostLookup::ResolveNow(lpszHostAddress, nAddress)
+                              ? ConnectTo(nAddress, nHostPort)
+                              : WSAHOST_NOT_FOUND;
     }
+    if (m_nConnectError == 0)
+        return TRUE;
+    SetLastError(m_nConnectError);
+    return FALSE;
+}
+
+int CAsyncSocket::ConnectTo(uint32_t nAddress, UINT nHostPort)
+{
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_port = htons(static_cast<uint16_t>(nHostPort));
+    addr.sin_addr.s_addr = nAddress;
     if (::connect(m_hSocket, reinterpret_cast<const sockaddr*>(&addr), sizeof addr) == 0) {
         SetConnected();
-        return TRUE;
+        return 0;
     }
-    if (errno != EINPROGRESS) {
-        const int nErrno = errno;
-        ConnectFailed();
-        return Fail(nErrno);
+    if (errno == EINPROGRESS) {
+        m_state = State::Connecting;
+        return 0;
     }
-    m_state = State::Connecting;
-    return TRUE;
+    const int nErrno = errno;
+    ConnectFailed();
+    return plat::SocketErrorFromErrno(nErrno);
+}
+
+void CAsyncSocket::OnHostLookedUp(bool bFound, uint32_t nAddress)
+{
+    if (bFound) {
+        m_nConnectError = ConnectTo(nAddress, m_nConnectPort);
+    } else {
+        m_state = State::Created;
+        m_nConnectError = WSAHOST_NOT_FOUND;
+    }
+    if (m_nBlockingDepth > 0 || m_state == State::Connecting)
+        return;
+    OnConnect(m_nConnectError);
+}
+
+bool CAsyncSocket::WaitForLookup(int nTimeoutMs)
+{
+    return m_state != State::Resolving || !m_pLookup || m_pLookup->WaitForAnswer(nTimeoutMs);
 }
 
 void CAsyncSocket::AbandonConnect()
 {
+    if (m_state == State::Resolving) {
+        // The worker finishes on its own; its answer goes nowhere.
+        m_pLookup.reset();
+        m_state = State::Created;
+        return;
+    }
     // Connecting to an unspecified address dissolves the attempt and leaves the socket free.
     sockaddr addr{};
     addr.sa_family = AF_UNSPEC;
@@ -260,6 +295,7 @@ void CAsyncSocket::ReleaseSocket()
     if (m_hSocket < 0)
         return;
     AfxUnregisterIdleSource(&m_watch);
+    m_pLookup.reset();
     ::close(m_hSocket);
     m_hSocket = -1;
     m_state = State::None;

@@ -4,7 +4,8 @@
 //
 // The message loop watches every created socket while it would otherwise wait, and calls
 // OnReady here, which turns what the descriptor shows into at most these notifications:
-//  - OnConnect(error) once when a connection started by Connect completes or fails;
+//  - OnConnect(error) once when a connection started by Connect completes or fails
+//    (WSAHOST_NOT_FOUND when its host name is unknown);
 //  - OnSend(0) once when a connection is established (also an accepted one) and once more
 //    after a Send that would have blocked, when room is free again; never continuously;
 //  - OnReceive(0) when data is waiting; the next one comes only after Receive was called,
@@ -14,12 +15,21 @@
 //    data still waiting is offered through OnReceive first.
 // A handler may Close or delete its own socket. Failed calls return FALSE or SOCKET_ERROR
 // and leave the reason for GetLastError.
+//
+// A host name is looked up on a worker thread (CHostLookup), so that a name server that is
+// slow or never answers cannot hold the loop; the connection starts once the address is
+// known.
 
+#include <cstdint>
 #include <memory>
 
 #include "platform/base/CString.h"
 #include "platform/msg/IdleSource.h"
 #include "platform/net/netdefs.h"
+
+namespace plat {
+class CHostLookup;
+}
 
 class CAsyncSocket {
 public:
@@ -34,7 +44,8 @@ public:
     BOOL Create(UINT nSocketPort = 0, int nSocketType = SOCK_STREAM,
                 LPCTSTR lpszSocketAddress = nullptr);
     // Starts connecting to lpszHostAddress (a name or dotted address). A connection that
-    // cannot complete at once returns FALSE with WSAEWOULDBLOCK and reports OnConnect later.
+    // cannot complete at once (a name to look up first, a handshake under way) returns FALSE
+    // with WSAEWOULDBLOCK and reports OnConnect later.
     virtual BOOL Connect(LPCTSTR lpszHostAddress, UINT nHostPort);
     // Makes a created socket wait for clients.
     BOOL Listen(int nConnectionBacklog = 5);
@@ -65,16 +76,27 @@ public:
     virtual void OnClose(int nErrorCode);
 
 protected:
-    enum class State { None, Created, Connecting, Connected, Listening, Finished };
+    enum class State { None, Created, Resolving, Connecting, Connected, Listening, Finished };
 
-    // Connects the created socket to a resolved host; FALSE with the error when it could not
-    // even start. On TRUE the connection is complete or under way.
+    // Connects the created socket to a host; FALSE with the error when it could not even
+    // start. On TRUE the connection is complete or under way: its host name being looked up
+    // (Resolving) or its handshake running (Connecting).
     BOOL StartConnect(LPCTSTR lpszHostAddress, UINT nHostPort);
+    // While Resolving: waits up to nTimeoutMs for the host's address and, when it came,
+    // starts the connection (a blocking call that waits hears nothing of it). True when the
+    // lookup has answered.
+    bool WaitForLookup(int nTimeoutMs);
+    // Why the last connection attempt failed at once or after its lookup (a socket error
+    // code), or 0.
+    int GetConnectError() const { return m_nConnectError; }
     // Between these the loop leaves this socket alone: a blocking call polls it itself.
     // They nest, as blocking calls may run inside the messages another one dispatches.
     void BeginBlocking() { ++m_nBlockingDepth; }
     void EndBlocking() { --m_nBlockingDepth; }
-    // Drops a connection attempt still under way; the socket may connect again.
+    // One of this socket's blocking calls is waiting.
+    bool IsBlocking() const { return m_nBlockingDepth > 0; }
+    // Drops a connection attempt still under way (its lookup too); the socket may connect
+    // again.
     void AbandonConnect();
     // Marks a connection attempt that failed: the system socket is renewed before the next.
     void ConnectFailed();
@@ -110,6 +132,12 @@ private:
 
     void Attach(int hSocket, State state);
     void ReleaseSocket();
+    // Connects to nAddress (network byte order): 0 when the connection is made or under way,
+    // else the socket error, the attempt marked as failed.
+    int ConnectTo(uint32_t nAddress, UINT nHostPort);
+    // The lookup's answer: the connection starts, or fails with WSAHOST_NOT_FOUND; OnConnect
+    // tells of an outcome known now, unless a blocking call waits for it.
+    void OnHostLookedUp(bool bFound, uint32_t nAddress);
     // Why Send or Receive cannot move nBufLen bytes at lpBuf now (an errno value), or 0.
     int TransferError(const void* lpBuf, int nBufLen) const;
     // Replaces the system socket under the same descriptor with a fresh one bound as the
@@ -124,6 +152,11 @@ private:
 
     CWatch m_watch;
     std::shared_ptr<bool> m_pAlive;
+    // The lookup of the host being connected to; kept after it answered until the next
+    // attempt or Close.
+    std::unique_ptr<plat::CHostLookup> m_pLookup;
+    UINT m_nConnectPort;
+    int m_nConnectError;
     int m_nBlockingDepth;
     bool m_bRenewBeforeConnect;
     // The local address and port Create bound to (host order), when it bound at all.

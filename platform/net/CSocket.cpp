@@ -29,13 +29,31 @@ DWORD CSocket::GetBlockingTimeout()
     return s_dwBlockingTimeoutMs;
 }
 
+CSocket::Deadline CSocket::NewDeadline()
+{
+    return std::chrono::steady_clock::now() + std::chrono::milliseconds(s_dwBlockingTimeoutMs);
+}
+
 BOOL CSocket::Connect(LPCTSTR lpszHostAddress, UINT nHostPort)
 {
+    if (IsBlocking()) {
+        SetLastError(WSAEINPROGRESS);
+        return FALSE;
+    }
+    const Deadline deadline = NewDeadline();
     if (!StartConnect(lpszHostAddress, nHostPort))
         return FALSE;
-    if (m_state == State::Connected)
-        return TRUE;
-    switch (WaitFor(POLLOUT)) {
+    return FinishConnect(deadline);
+}
+
+BOOL CSocket::FinishConnect(Deadline deadline)
+{
+    WaitResult result = WaitResult::Ready;
+    if (m_state == State::Resolving)
+        result = WaitUntil(deadline, [this](int nSliceMs) { return WaitForLookup(nSliceMs); });
+    if (result == WaitResult::Ready && m_state == State::Connecting)
+        result = WaitFor(POLLOUT, deadline);
+    switch (result) {
     case WaitResult::Destroyed:
         return FALSE;
     case WaitResult::TimedOut:
@@ -46,6 +64,12 @@ BOOL CSocket::Connect(LPCTSTR lpszHostAddress, UINT nHostPort)
         return FALSE;
     case WaitResult::Ready:
         break;
+    }
+    if (m_state == State::Connected)
+        return TRUE;
+    if (m_state != State::Connecting) {
+        SetLastError(GetConnectError());
+        return FALSE;
     }
     int nError = 0;
     socklen_t nLen = sizeof nError;
@@ -61,6 +85,10 @@ BOOL CSocket::Connect(LPCTSTR lpszHostAddress, UINT nHostPort)
 
 int CSocket::Send(const void* lpBuf, int nBufLen, int nFlags)
 {
+    if (IsBlocking()) {
+        SetLastError(WSAEINPROGRESS);
+        return SOCKET_ERROR;
+    }
     const char* pBytes = static_cast<const char*>(lpBuf);
     int nSent = 0;
     do {
@@ -71,7 +99,7 @@ int CSocket::Send(const void* lpBuf, int nBufLen, int nFlags)
         }
         if (GetLastError() != WSAEWOULDBLOCK)
             return nSent > 0 ? nSent : SOCKET_ERROR;
-        const WaitResult result = WaitFor(POLLOUT);
+        const WaitResult result = WaitFor(POLLOUT, NewDeadline());
         if (result == WaitResult::Destroyed)
             return nSent > 0 ? nSent : SOCKET_ERROR;
         if (result != WaitResult::Ready) {
@@ -84,11 +112,15 @@ int CSocket::Send(const void* lpBuf, int nBufLen, int nFlags)
 
 int CSocket::Receive(void* lpBuf, int nBufLen, int nFlags)
 {
+    if (IsBlocking()) {
+        SetLastError(WSAEINPROGRESS);
+        return SOCKET_ERROR;
+    }
     for (;;) {
         const int nResult = CAsyncSocket::Receive(lpBuf, nBufLen, nFlags);
         if (nResult >= 0 || GetLastError() != WSAEWOULDBLOCK)
             return nResult;
-        const WaitResult result = WaitFor(POLLIN);
+        const WaitResult result = WaitFor(POLLIN, NewDeadline());
         if (result == WaitResult::Destroyed)
             return SOCKET_ERROR;
         if (result != WaitResult::Ready) {
@@ -98,11 +130,18 @@ int CSocket::Receive(void* lpBuf, int nBufLen, int nFlags)
     }
 }
 
-CSocket::WaitResult CSocket::WaitFor(short nEvents)
+CSocket::WaitResult CSocket::WaitFor(short nEvents, Deadline deadline)
+{
+    return WaitUntil(deadline, [this, nEvents](int nSliceMs) {
+        pollfd fd{m_hSocket, nEvents, 0};
+        return ::poll(&fd, 1, nSliceMs) > 0;
+    });
+}
+
+CSocket::WaitResult CSocket::WaitUntil(Deadline deadline,
+                                       const std::function<bool(int nSliceMs)>& isReady)
 {
     const std::shared_ptr<bool> pAlive = AliveToken();
-    const auto deadline =
-        std::chrono::steady_clock::now() + std::chrono::milliseconds(s_dwBlockingTimeoutMs);
     BeginBlocking();
     for (;;) {
         MSG msg;
@@ -122,8 +161,7 @@ CSocket::WaitResult CSocket::WaitFor(short nEvents)
             EndBlocking();
             return WaitResult::Abandoned;
         }
-        pollfd fd{m_hSocket, nEvents, 0};
-        if (::poll(&fd, 1, POLL_SLICE_MS) > 0) {
+        if (isReady(POLL_SLICE_MS)) {
             EndBlocking();
             return WaitResult::Ready;
         }

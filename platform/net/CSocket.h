@@ -1,15 +1,23 @@
 #pragma once
 // CSocket: the blocking socket of the game code. Connect, Send and Receive wait until they
 // are done, dispatching window messages meanwhile so the program stays responsive, and give
-// up after a bounded time (a peer that never answers or stops reading cannot hold the
-// caller for ever). Notifications arrive as for CAsyncSocket; none are delivered for this
-// socket while one of its own calls waits.
+// up after a bounded time (a name server, a peer that never answers or a peer that stops
+// reading cannot hold the caller for ever). Notifications arrive as for CAsyncSocket; none
+// are delivered for this socket while one of its own calls waits.
+//
+// A blocking call made while another of the same socket waits (from a handler that the
+// wait dispatched) is refused with WSAEINPROGRESS, as the framework's blocking socket does:
+// a send let through would put its bytes into the middle of the waiting one's.
+
+#include <chrono>
+#include <functional>
 
 #include "platform/net/CAsyncSocket.h"
 
 class CSocket : public CAsyncSocket {
 public:
-    // Connects and waits for the outcome: FALSE when refused, failed or not complete in time
+    // Connects and waits for the outcome, the host name's lookup included: FALSE when the
+    // host is unknown (WSAHOST_NOT_FOUND), refused, failed or not connected in time
     // (WSAETIMEDOUT; the attempt is dropped and the socket may connect again). OnSend
     // follows a connection made.
     BOOL Connect(LPCTSTR lpszHostAddress, UINT nHostPort) override;
@@ -25,8 +33,16 @@ public:
 
 private:
     enum class WaitResult { Ready, TimedOut, Abandoned, Destroyed };
+    using Deadline = std::chrono::steady_clock::time_point;
 
-    // Dispatches messages until the socket shows one of nEvents (poll bits) or the time is
-    // up. Destroyed means the object is gone and must not be touched.
-    WaitResult WaitFor(short nEvents);
+    // Now plus the blocking timeout.
+    static Deadline NewDeadline();
+    // Dispatches messages until isReady, given a slice of milliseconds it may wait, says the
+    // wait is over, or the deadline passes. Destroyed means the object is gone and must not
+    // be touched.
+    WaitResult WaitUntil(Deadline deadline, const std::function<bool(int nSliceMs)>& isReady);
+    // Waits until the socket shows one of nEvents (poll bits).
+    WaitResult WaitFor(short nEvents, Deadline deadline);
+    // Waits for a connection under way (its lookup, then its handshake) to be made.
+    BOOL FinishConnect(Deadline deadline);
 };

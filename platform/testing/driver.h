@@ -51,6 +51,8 @@ struct MessageBoxRecord {
     CString strCaption;
     int nResult;
     bool bAnswered;
+    // The box's outer width in pixels.
+    int nWidth;
 };
 void QueueMessageBoxAnswer(int nResult);
 const std::vector<MessageBoxRecord>& GetMessageBoxes();

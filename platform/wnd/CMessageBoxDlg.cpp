@@ -122,6 +122,16 @@ int TabbedTextWidth(CDC& dc, const std::string& strText, int nTabPixels)
     }
 }
 
+// The narrowest box whose title bar shows strCaption whole.
+int CaptionWidth(CDC& dc, const CString& strCaption)
+{
+    const FontWeight oldWeight = dc.SetFontWeight(FontWeight::Bold);
+    const int nTextWidth = dc.GetTextExtent(strCaption).cx;
+    dc.SetFontWeight(oldWeight);
+    return nTextWidth + plat::MSGBOX_TITLE_BUTTONS * plat::MSGBOX_TITLE_BUTTON_WIDTH +
+           2 * plat::MSGBOX_TITLE_EDGE;
+}
+
 } // namespace
 
 BEGIN_MESSAGE_MAP(CMessageBoxDlg, CDialog)
@@ -165,7 +175,8 @@ BOOL CMessageBoxDlg::OnInitDialog()
     int nLeft = plat::MSGBOX_MARGIN + (hIcon != nullptr ? ICON_SIZE + plat::MSGBOX_ICON_GAP : 0);
     int nTextWidth = std::max<int>(rectText.Width(), plat::MSGBOX_MIN_TEXT_WIDTH);
     int nBodyHeight = std::max<int>(rectText.Height(), hIcon != nullptr ? ICON_SIZE : 0);
-    int nWidth = nLeft + nTextWidth + plat::MSGBOX_MARGIN;
+    const int nBodyWidth = nLeft + nTextWidth + plat::MSGBOX_MARGIN;
+    int nWidth = std::max(nBodyWidth, CaptionWidth(dc, m_template.strCaption));
 
     if (hIcon != nullptr) {
         CDialogItem item{IDC_MSGBOX_ICON, ControlKind::Icon, "", 0, 0, 0, 0};

@@ -45,6 +45,12 @@ constexpr int MSGBOX_BUTTON_GAP = 8;
 constexpr int MSGBOX_ICON_GAP = 12;
 constexpr int MSGBOX_MIN_TEXT_WIDTH = 160;
 constexpr int MSGBOX_MAX_TEXT_WIDTH = 520;
+// A window manager writes a box's caption in its title bar (in a bold face about the size of
+// ours) beside the window's icon and its minimise, maximise and close buttons; a box is at
+// least its caption's width plus room for four such buttons and the bar's edges.
+constexpr int MSGBOX_TITLE_BUTTON_WIDTH = 24;
+constexpr int MSGBOX_TITLE_BUTTONS = 4;
+constexpr int MSGBOX_TITLE_EDGE = 20;
 
 // Where a window goes when nothing places it.
 constexpr int DEFAULT_WINDOW_X = 100;

@@ -7,6 +7,7 @@
 #include "app/VarrowApp.h"
 #include "platform/reg/registry.h"
 #include "platform/testing/driver.h"
+#include "platform/wnd/MessageBox.h"
 #include "resources/CardImages.h"
 #include "resources/resource.h"
 #include "tests/app/ShellTestSupport.h"
@@ -192,6 +193,10 @@ TEST_F(CMainDlgTest, StartUpRunsLauncherAndEndsWhenItCloses)
     EXPECT_EQ(0u, GetPendingScriptCount()) << "the launcher ran";
     EXPECT_EQ(nullptr, app.m_pMainWnd);
     EXPECT_EQ(12, OpenSettings().ReadInt("version", 0));
+    // A box that brings no caption of its own is titled with the application's name.
+    AfxMessageBox("Sockets or not");
+    ASSERT_FALSE(GetMessageBoxes().empty());
+    EXPECT_EQ("OrvelBridge", GetMessageBoxes().back().strCaption);
 }
 
 } // namespace

@@ -130,6 +130,21 @@ TEST_F(CDialogTest, UnansweredMessageBoxPressesItsDefaultButton)
     EXPECT_EQ(test::GetMessageBoxes()[0].strCaption, "platform_tests") << "the executable's name";
 }
 
+TEST_F(CDialogTest, MessageBoxIsWideEnoughForItsCaptionInATitleBar)
+{
+    // A title bar holds the caption in bold beside the window's icon, three buttons and its
+    // edges, some 120 pixels under a window manager's usual theme (a box of 184 pixels cut
+    // this caption short).
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    dc.SetFontWeight(FontWeight::Bold);
+    plat::RunMessageBox(nullptr, "Pass", "X", MB_OK);
+    plat::RunMessageBox(nullptr, "Pass", "Bidding Hint", MB_OK);
+    ASSERT_EQ(test::GetMessageBoxes().size(), 2u);
+    EXPECT_GT(test::GetMessageBoxes()[1].nWidth, test::GetMessageBoxes()[0].nWidth);
+    EXPECT_GE(test::GetMessageBoxes()[1].nWidth, dc.GetTextExtent(CString("Bidding Hint")).cx + 120);
+}
+
 TEST_F(CDialogTest, EnterPressesTheDefaultButtonEscapeCancelsTabMovesSpacePresses)
 {
     CEveryControlDlg dlg;

@@ -1,11 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <condition_variable>
+#include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
+#include <arpa/inet.h>
+
 #include "platform/net.h"
+#include "platform/net/CHostLookup.h"
 #include "tests/support/Loopback.h"
 #include "tests/support/RunLoop.h"
 
@@ -19,20 +25,73 @@ double SecondsSince(std::chrono::steady_clock::time_point start)
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
+// A name server the test controls, in the resolver's place while one lives: a lookup waits
+// until the test lets it answer (giving up after a while), then finds every name but those
+// beginning with "unknown", at the loopback address.
+class CTestNameServer {
+public:
+    CTestNameServer()
+    {
+        SetAnswering(true);
+        plat::SetHostResolver(Resolve);
+    }
+    // A lookup the test abandoned must not wait on after it.
+    ~CTestNameServer()
+    {
+        SetAnswering(true);
+        plat::SetHostResolver(nullptr);
+    }
+    static void SetAnswering(bool bAnswering)
+    {
+        std::lock_guard<std::mutex> lock(s_mutex);
+        s_bAnswering = bAnswering;
+        s_answer.notify_all();
+    }
+    static bool GaveUp()
+    {
+        std::lock_guard<std::mutex> lock(s_mutex);
+        return s_bGaveUp;
+    }
+
+private:
+    static bool Resolve(const char* szHost, uint32_t& nAddress)
+    {
+        std::unique_lock<std::mutex> lock(s_mutex);
+        s_bGaveUp = !s_answer.wait_for(lock, std::chrono::seconds(2), [] { return s_bAnswering; });
+        nAddress = htonl(INADDR_LOOPBACK);
+        return std::string(szHost).rfind("unknown", 0) != 0;
+    }
+
+    static inline std::mutex s_mutex;
+    static inline std::condition_variable s_answer;
+    static inline bool s_bAnswering = true;
+    static inline bool s_bGaveUp = false;
+};
+
 // A socket that writes down every notification it gets and, unless told otherwise, reads
-// what OnReceive announces.
+// what OnReceive announces; m_onReceive, when set, runs first.
 class CRecordingSocket : public CSocket {
 public:
+    static constexpr int READ_CHUNK = 1 << 20;
+
     void OnReceive(int nErrorCode) override
     {
         m_events.push_back("receive");
-        if (m_bReadOnReceive) {
-            char buffer[1024];
-            const int nRead = Receive(buffer, sizeof buffer - 1);
-            if (nRead > 0)
-                m_strText.append(buffer, nRead);
+        if (m_onReceive) {
+            // A copy, since the hook may replace itself.
+            const std::function<void()> onReceive = m_onReceive;
+            onReceive();
         }
+        if (m_bReadOnReceive)
+            ReadChunk();
         CSocket::OnReceive(nErrorCode);
+    }
+    void ReadChunk()
+    {
+        std::vector<char> buffer(READ_CHUNK);
+        const int nRead = Receive(buffer.data(), READ_CHUNK);
+        if (nRead > 0)
+            m_strText.append(buffer.data(), nRead);
     }
     void OnSend(int nErrorCode) override
     {
@@ -71,6 +130,7 @@ public:
     std::vector<std::string> m_events;
     std::string m_strText;
     std::vector<std::unique_ptr<CRecordingSocket>> m_clients;
+    std::function<void()> m_onReceive;
     bool m_bReadOnReceive = true;
     bool m_bDeleteOnClose = false;
     int m_nConnectError = -1;
@@ -281,15 +341,29 @@ TEST_F(CSocketTest, AsyncConnectReportsOnConnectThenOnSend)
             nConnectError = nErrorCode;
         }
         void OnSend(int) override { events.push_back("send"); }
-    } recorder;
-    ASSERT_TRUE(recorder.Create());
-    if (!recorder.Connect(LOOPBACK, m_nPort)) {
-        EXPECT_EQ(WSAEWOULDBLOCK, CAsyncSocket::GetLastError());
+    };
+    struct Case {
+        const char* szHost;
+        std::vector<std::string> events;
+        int nConnectError;
+    };
+    const Case cases[] = {
+        {LOOPBACK, {"connect", "send"}, 0},
+        {"cardserver.test", {"connect", "send"}, 0},
+        {"unknown.test", {"connect"}, WSAHOST_NOT_FOUND},
+    };
+    CTestNameServer nameServer;
+    for (const Case& test : cases) {
+        CAsyncRecorder recorder;
+        ASSERT_TRUE(recorder.Create());
+        if (!recorder.Connect(test.szHost, m_nPort)) {
+            EXPECT_EQ(WSAEWOULDBLOCK, CAsyncSocket::GetLastError());
+        }
+        ASSERT_TRUE(RunLoopUntil([&] { return recorder.events.size() >= test.events.size(); }));
+        EXPECT_EQ(test.events, recorder.events) << test.szHost;
+        EXPECT_EQ(test.nConnectError, recorder.nConnectError) << test.szHost;
     }
-    ASSERT_TRUE(RunLoopUntil([&] { return recorder.events.size() >= 2; }));
-    EXPECT_EQ((std::vector<std::string>{"connect", "send"}), recorder.events);
-    EXPECT_EQ(0, recorder.nConnectError);
-    ASSERT_TRUE(RunLoopUntil([&] { return !m_server.m_clients.empty(); }));
+    ASSERT_TRUE(RunLoopUntil([&] { return m_server.m_clients.size() == 2; }));
     EXPECT_TRUE(ServerEnd().IsCreated());
 }
 
@@ -313,4 +387,62 @@ TEST_F(CSocketTest, MisuseFailsWithAReasonInsteadOfActing)
     ASSERT_TRUE(target.Create());
     EXPECT_FALSE(m_server.Accept(target));
     EXPECT_EQ(WSAEINVAL, CAsyncSocket::GetLastError());
+}
+
+TEST_F(CSocketTest, HostNameIsLookedUpWhileTheLoopRunsAndAnUnansweredOneGivesUp)
+{
+    CTestNameServer nameServer;
+    CTestNameServer::SetAnswering(false);
+    // Data waiting for this socket lets the name server answer once the loop gets to it.
+    CRecordingSocket trigger;
+    ConnectClient(trigger);
+    trigger.m_onReceive = [] { CTestNameServer::SetAnswering(true); };
+    ServerEnd().Send("go", 2);
+    CRecordingSocket client;
+    ASSERT_TRUE(client.Create());
+    EXPECT_TRUE(client.Connect("cardserver.test", m_nPort));
+    EXPECT_FALSE(CTestNameServer::GaveUp()) << "the lookup held the loop";
+
+    CSocket::SetBlockingTimeout(300);
+    CTestNameServer::SetAnswering(false);
+    CRecordingSocket lost;
+    ASSERT_TRUE(lost.Create());
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(lost.Connect("cardserver.test", m_nPort));
+    EXPECT_EQ(WSAETIMEDOUT, CSocket::GetLastError());
+    EXPECT_LT(SecondsSince(start), 1.5);
+    EXPECT_TRUE(lost.Connect(LOOPBACK, m_nPort)) << "the socket may try again";
+
+    CTestNameServer::SetAnswering(true);
+    CRecordingSocket unknown;
+    ASSERT_TRUE(unknown.Create());
+    EXPECT_FALSE(unknown.Connect("unknown.test", m_nPort));
+    EXPECT_EQ(WSAHOST_NOT_FOUND, CSocket::GetLastError());
+}
+
+TEST_F(CSocketTest, SendMadeWhileAnotherSendWaitsIsRefusedNotInterleaved)
+{
+    CRecordingSocket client;
+    ConnectClient(client);
+    CRecordingSocket& reader = ServerEnd();
+    reader.m_bReadOnReceive = false;
+    // Once the flood has filled the buffers, the reader makes room and the client, from
+    // inside its waiting send, tries another.
+    int nNestedResult = 0;
+    int nNestedError = 0;
+    reader.m_onReceive = [&] {
+        reader.m_onReceive = nullptr;
+        reader.m_bReadOnReceive = true;
+        reader.ReadChunk();
+        nNestedResult = client.Send("nested\n", 7);
+        nNestedError = CSocket::GetLastError();
+    };
+    const std::string strFlood(16 << 20, 'x');
+    EXPECT_EQ(static_cast<int>(strFlood.size()),
+              client.Send(strFlood.data(), static_cast<int>(strFlood.size())));
+    ASSERT_TRUE(RunLoopUntil([&] { return reader.m_strText.size() >= strFlood.size(); }));
+    EXPECT_EQ(SOCKET_ERROR, nNestedResult);
+    EXPECT_EQ(WSAEINPROGRESS, nNestedError);
+    EXPECT_EQ(strFlood.size(), reader.m_strText.size());
+    EXPECT_EQ(std::string::npos, reader.m_strText.find("nested")) << "nothing in the middle";
 }

@@ -150,6 +150,43 @@ TEST_F(CRummyDlgTest, RummyButtonJudgesThePersonsHand)
     }
 }
 
+TEST_F(CRummyDlgTest, RummyPressedByKeyWhileACardIsCarriedJudgesTheHandOnceItIsDown)
+{
+    // Unmatched 2, 3, 8 and 9 less the nine: 13, no rummy. Without the eight it would be.
+    constexpr const char* HAND_ONE_CARD_SHORT_OF_RUMMY = "KC KD KH 5C 5D 5S 2C 3D 8H 9S";
+    constexpr int EIGHT_OF_HEARTS = 8;
+    OpenAtPersonsTurn();
+    for (UINT nKey : {VK_SPACE, VK_RETURN}) {
+        SetCards(PersonsHand(), HAND_ONE_CARD_SHORT_OF_RUMMY);
+        const size_t nBoxesBefore = GetMessageBoxes().size();
+        MouseDown(m_pRummy, HandCardPoint(PersonsHand(), EIGHT_OF_HEARTS));
+        MouseMove(m_pRummy, EmptyTablePoint());
+        RunUntilIdle();
+        ASSERT_TRUE(m_pRummy->IsDragging());
+        m_pRummy->GetDlgItem(IDC_PLAY)->SetFocus();
+        PressKey(m_pRummy, nKey);
+        RunUntilIdle();
+        EXPECT_EQ(nBoxesBefore, GetMessageBoxes().size()) << "nothing judged while carried";
+
+        MouseUp(m_pRummy, EmptyTablePoint());
+        RunUntilIdle();
+        ASSERT_EQ(nBoxesBefore + 1, GetMessageBoxes().size()) << nKey;
+        EXPECT_EQ("You're pulling my chain!", GetMessageBoxes().back().strText);
+        EXPECT_EQ(HAND_ONE_CARD_SHORT_OF_RUMMY, Names(PersonsHand()));
+    }
+
+    // Closing the window puts the card back and forgets what was asked meanwhile.
+    MouseDown(m_pRummy, HandCardPoint(PersonsHand(), EIGHT_OF_HEARTS));
+    RunUntilIdle();
+    PressKey(m_pRummy, VK_SPACE);
+    RunUntilIdle();
+    PressCloseBox(m_pRummy);
+    RunUntilIdle();
+    EXPECT_FALSE(m_pRummy->IsWindowVisible());
+    EXPECT_EQ(2u, GetMessageBoxes().size());
+    EXPECT_EQ(HAND_ONE_CARD_SHORT_OF_RUMMY, Names(PersonsHand()));
+}
+
 TEST_F(CRummyDlgTest, CardDroppedWhereNothingTakesItGoesBackToItsPlace)
 {
     OpenAtPersonsTurn();

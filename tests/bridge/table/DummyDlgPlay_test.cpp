@@ -5,6 +5,7 @@
 #include "bridge/play/PlayConstants.h"
 #include "bridge/play/whistattack.h"
 #include "platform/testing/driver.h"
+#include "platform/wnd/CClientDC.h"
 #include "resources/resource.h"
 #include "tests/bridge/play/PlayTestHelpers.h"
 #include "tests/bridge/table/TableTestSupport.h"
@@ -218,6 +219,40 @@ TEST_F(TableTest, DummyTurnsFaceUpAfterTheOpeningLead)
     // Dummy's suit piles show what is left of its hand.
     EXPECT_EQ(m_pTable->GetSeatPiles(EAST)->GetCardCount(), 13);
     EXPECT_EQ(m_pTable->GetSeatPiles(NORTH)->GetCardCount(), 12);
+}
+
+TEST_F(TableTest, TextsOnScreenKeepUpWithTheTableThroughAutomaticPlay)
+{
+    ASSERT_NE(OpenTable(31), nullptr);
+    // Before each computer card once a card of the trick has moved: the seat names (the
+    // leader's in white, dummy's in blue) and the side texts as the table stands.
+    int nTurns = 0;
+    int nStale = 0;
+    m_pTable->m_onComputerTurn = [&] {
+        if (m_pTable->m_nState != STATE_PLAYING || m_pTable->m_trick.GetCount() == 0)
+            return;
+        ++nTurns;
+        CClientDC dc(m_pTable);
+        CRect rectClient;
+        m_pTable->GetClientRect(&rectClient);
+        CBitmap bitmap;
+        bitmap.CreateCompatibleBitmap(&dc, rectClient.Width(), rectClient.Height());
+        CDC dcTable;
+        dcTable.CreateCompatibleDC(&dc);
+        dcTable.SelectObject(&bitmap);
+        m_pTable->DrawTable(&dcTable);
+        for (const CRect& rect : {m_pTable->m_rectNorthName, m_pTable->m_rectEastName,
+                                  m_pTable->m_rectSouthName, m_pTable->m_rectWestName,
+                                  m_pTable->m_rectSideNS, m_pTable->m_rectSideEW}) {
+            for (int y = rect.top; y < rect.bottom; y++) {
+                for (int x = rect.left; x < rect.right; x++)
+                    nStale += dc.GetPixel(x, y) != dcTable.GetPixel(x, y);
+            }
+        }
+    };
+    m_pTable->PlayFullAuto(1);
+    EXPECT_GT(nTurns, 50);
+    EXPECT_EQ(nStale, 0) << "pixels unlike the table";
 }
 
 TEST_F(TableTest, NewDealChosenWhileTheComputerPlaysStopsTheOldDeal)

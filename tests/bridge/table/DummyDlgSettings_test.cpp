@@ -292,6 +292,18 @@ TEST_F(TableTest, ExplanationWindowListsTheEnginesLinesAndShowsOnRequest)
     ASSERT_NE(m_pTable->m_pExplain, nullptr);
     EXPECT_TRUE(m_pTable->m_pExplain->IsWindowVisible());
     EXPECT_TRUE(IsChecked(m_pTable, ID_TRAINER_SHOWEXPLANATION));
+    // Enter leaves the window; Escape closes it as the close box does, so one command
+    // brings it back.
+    plat::test::PressKey(m_pTable->m_pExplain, VK_RETURN);
+    plat::test::RunUntilIdle();
+    EXPECT_TRUE(m_pTable->m_pExplain->IsWindowVisible());
+    plat::test::PressKey(m_pTable->m_pExplain, VK_ESCAPE);
+    plat::test::RunUntilIdle();
+    EXPECT_EQ(m_pTable->m_pExplain, nullptr);
+    EXPECT_FALSE(IsChecked(m_pTable, ID_TRAINER_SHOWEXPLANATION));
+    ASSERT_TRUE(Command(ID_TRAINER_SHOWEXPLANATION));
+    ASSERT_NE(m_pTable->m_pExplain, nullptr);
+    EXPECT_TRUE(m_pTable->m_pExplain->IsWindowVisible());
     PlayDealByComputer();
     EXPECT_EQ(m_pTable->m_tricks.GetCount(), 13);
     EXPECT_GE(m_pTable->m_pExplain->GetLineCount(), 13);

@@ -4,6 +4,8 @@
 // settings file and a working folder of its own (hand files and autosaves land there); and
 // the seats by name.
 
+#include <functional>
+
 #include "bridge/table/DummyDlg.h"
 #include "tests/bridge/table/BridgeTableTest.h"
 
@@ -20,6 +22,16 @@ constexpr int WEST = 3;
 class CTestDummyDlg : public CDummyDlg {
 public:
     using CDummyDlg::CDummyDlg;
+
+    // Runs m_onComputerTurn, when set, each time the table asks whether a computer seat is
+    // to play.
+    bool IsComputerToPlay() override
+    {
+        if (m_onComputerTurn)
+            m_onComputerTurn();
+        return CDummyDlg::IsComputerToPlay();
+    }
+    std::function<void()> m_onComputerTurn;
 
     using CDummyDlg::AdvancePlayer;
     using CDummyDlg::ArrangeSuitPiles;
