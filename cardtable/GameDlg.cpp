@@ -247,13 +247,20 @@ void CGameDlg::AnimateMove(CCardMove* pMove, BOOL bFaceUp)
     // steps draw nothing, and the card appears on its target at the end. The delay is still
     // read at every step; where the card was last shown is tracked, so that a delay that
     // changes during the move never leaves a picture behind.
+    // A card in a window nobody sees need not slide either, and one whose window or program
+    // is being closed hurries to its place, so that the close acts at once.
     bool bShown = false;
+    bool bHurry = false;
     CPoint ptShown = pt;
     while (pt != ptEnd) {
         pt = AnimationStep(pt, ptEnd);
         const int nDelay = m_pMainDlg != nullptr ? m_pMainDlg->GetCardDelay() : 0;
-        if (nDelay <= 0)
+        if (nDelay <= 0 || bHurry)
             continue;
+        if (!IsWindowVisible() || AfxIsCloseRequestWaiting()) {
+            bHurry = true;
+            continue;
+        }
         {
             // Each step goes to the screen when its context is released.
             CClientDC dc(this);
@@ -286,6 +293,19 @@ void CGameDlg::PumpMessages()
         ::TranslateMessage(&msg);
         ::DispatchMessage(&msg);
     }
+    if (::IsWindow(hWnd))
+        ServeCloseRequests();
+}
+
+bool CGameDlg::ServeCloseRequests()
+{
+    // A close handled here may destroy this window; its object outlives the handler that
+    // runs the long work, so only the handle is read afterwards.
+    const HWND hWnd = m_hWnd;
+    MSG msg;
+    while (::AfxPeekCloseRequest(&msg))
+        ::DispatchMessage(&msg);
+    return ::IsWindow(hWnd) != FALSE;
 }
 
 void CGameDlg::OnSysCommand(UINT nID, LPARAM lParam)

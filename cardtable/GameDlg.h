@@ -96,10 +96,17 @@ public:
     // taking it off the source at the start and putting it on the target at the end. The
     // picture is the card's when bFaceUp, else the card back. Steps are at most
     // ANIMATION_STEP pixels per axis, with the launcher's card delay slept after each; a step
-    // without a positive delay is not drawn.
+    // without a positive delay is not drawn, nor one in a hidden window or after a close
+    // request came (the card then goes straight to its place).
     void AnimateMove(CCardMove* pMove, BOOL bFaceUp);
-    // Dispatches the messages pending for this window (and its controls) until none is left.
+    // Dispatches the messages pending for this window (and its controls) until none is left,
+    // then every close request (ServeCloseRequests).
     void PumpMessages();
+    // Between the steps of long computer work that lets nothing else in: dispatches every
+    // waiting request to close a window (this one's close box, the launcher's, an end
+    // signal), so that closing acts at once; other input waits for the work to end. False
+    // when this window is gone and the work must stop.
+    bool ServeCloseRequests();
 
     // The point one animation step from ptFrom towards ptTo.
     static CPoint AnimationStep(CPoint ptFrom, CPoint ptTo);

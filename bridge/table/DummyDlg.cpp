@@ -256,10 +256,12 @@ bool CDummyDlg::IsComputerToPlay()
 
 void CDummyDlg::PlayComputerSeats()
 {
-    // A failed card replays the deal, which stops play; so does the window going away
-    // while a turn pumps messages.
-    while (GetSafeHwnd() != nullptr && m_nState == STATE_PLAYING && IsComputerToPlay())
+    // A failed card replays the deal, which stops play; so does the window going away, by
+    // a close let through after every card or while a turn pumps messages.
+    while (GetSafeHwnd() != nullptr && m_nState == STATE_PLAYING && IsComputerToPlay()) {
         ComputerPlay();
+        ServeCloseRequests();
+    }
 }
 
 CCard CDummyDlg::ChooseComputerCard()

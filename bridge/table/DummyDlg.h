@@ -143,6 +143,7 @@ public:
     void SelectGame(int nGameNumber, int nLeader, int nLevel, int nSuit);
     // Plays nHands + 1 deals automatically (in the last one the manual modes apply again),
     // then deals one for the person. nHands is held between -1 and one below the int's limit.
+    // A close of the window (or of the launcher, or an end signal) ends it within a card.
     void PlayFullAuto(int nHands);
 
     // Writes the deal to szFileName as a hand file: as it stands, or as it stood when play
@@ -232,7 +233,8 @@ protected:
     void ComputerPlay();
     // The engine's card for the seat to play.
     CCard ChooseComputerCard();
-    // Computer seats play while play is under way and a computer seat is to play.
+    // Computer seats play while play is under way and a computer seat is to play; a close
+    // request is let through after every card and stops play when the window goes.
     void PlayComputerSeats();
     // After every card: dummy laid open after the opening lead, the trick completed, or
     // the turn passed on.

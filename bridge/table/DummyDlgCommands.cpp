@@ -548,6 +548,8 @@ void CDummyDlg::PlayFullAuto(int nHands)
         OnPlay();
         m_bBusy = true;
     }
-    NextDeal();
+    // A closed window deals no hand for the person.
+    if (GetSafeHwnd() != nullptr)
+        NextDeal();
     m_bBusy = false;
 }

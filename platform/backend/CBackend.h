@@ -17,6 +17,9 @@ public:
     CBackend& operator=(const CBackend&) = delete;
     virtual ~CBackend() = default;
 
+    static constexpr int NO_EVENT_FD = -1;
+    static constexpr int EVENT_FD_UNKNOWN = -2;
+
     virtual bool IsHeadless() const = 0;
 
     // A top-level window got its handle, surface and rectangle; not yet shown.
@@ -31,9 +34,19 @@ public:
     // Shows rectSurface (surface coordinates) of the window's surface on screen now.
     virtual void Present(HWND hWnd, const CRect& rectSurface) = 0;
 
-    // Turns pending OS events into messages, waiting up to nTimeoutMs for the first (0: no
-    // waiting). True when any event was handled.
-    virtual bool PumpEvents(int nTimeoutMs) = 0;
+    // Turns the OS events that have come into messages, without waiting. True when any event
+    // was handled.
+    virtual bool PumpEvents() = 0;
+    // The descriptor that turns readable when OS events may have come, for the message loop
+    // to sleep on beside its idle sources; NO_EVENT_FD when no OS event ever comes
+    // (headless), EVENT_FD_UNKNOWN when events come but no descriptor tells of them, so the
+    // loop must look again every few milliseconds.
+    virtual int GetEventFd() = 0;
+    // For work that must not handle events now (a card sliding): lets the window system's
+    // library read what came and answer what it was asked (the window manager's ping), leaving
+    // every event for the next PumpEvents. True when a close box or a request to quit is
+    // among the events waiting.
+    virtual bool ServeWindowSystem() = 0;
 
     // The bounds of the screen the windows live on.
     virtual CRect GetScreenRect() const = 0;

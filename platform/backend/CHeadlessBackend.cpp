@@ -1,7 +1,5 @@
 #include "platform/backend/CHeadlessBackend.h"
 
-#include <poll.h>
-
 namespace plat {
 
 void CHeadlessBackend::Present(HWND /*hWnd*/, const CRect& /*rectSurface*/)
@@ -9,10 +7,9 @@ void CHeadlessBackend::Present(HWND /*hWnd*/, const CRect& /*rectSurface*/)
     ++m_nPresents;
 }
 
-bool CHeadlessBackend::PumpEvents(int nTimeoutMs)
+bool CHeadlessBackend::PumpEvents()
 {
-    if (nTimeoutMs > 0)
-        poll(nullptr, 0, nTimeoutMs);
+    ++m_nPumps;
     return false;
 }
 

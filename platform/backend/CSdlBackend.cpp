@@ -1,6 +1,7 @@
 #include "platform/backend/CSdlBackend.h"
 
 #include <SDL.h>
+#include <SDL_syswm.h>
 
 #include <algorithm>
 #include <chrono>
@@ -24,6 +25,10 @@ constexpr int FALLBACK_SCREEN_WIDTH = 1024;
 constexpr int FALLBACK_SCREEN_HEIGHT = 768;
 
 constexpr long long MICROSECONDS_PER_SECOND = 1000000;
+
+// How many waiting window events are looked through for a close box; a close box behind
+// more than these is found at the next look.
+constexpr int PEEKED_WINDOW_EVENTS = 64;
 
 // Keys that map one to one onto virtual key codes.
 struct KeyMapping {
@@ -99,6 +104,8 @@ bool CSdlBackend::Initialise()
     // GL driver stack. Overriding the hint keeps the plain surface whatever the environment
     // says; no renderer is ever created, so nothing else loads GL.
     SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_OVERRIDE);
+    // SDL keeps the screen saver off by default, and wakes every half minute to do so.
+    SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
         return false;
     m_bInitialised = true;
@@ -249,25 +256,48 @@ void CSdlBackend::NoteFramePresented()
     }
 }
 
-bool CSdlBackend::PumpEvents(int nTimeoutMs)
+bool CSdlBackend::PumpEvents()
 {
-    // Loops that peek between every card step ask very often; the display is asked at most
-    // once a millisecond unless the caller is ready to wait.
-    Uint32 nNow = SDL_GetTicks();
-    if (nTimeoutMs <= 0 && nNow == m_nLastPump)
-        return false;
-    m_nLastPump = nNow;
     SDL_Event event;
     bool bAny = false;
-    if (nTimeoutMs > 0 && SDL_WaitEventTimeout(&event, nTimeoutMs) != 0) {
-        HandleEvent(event);
-        bAny = true;
-    }
     while (SDL_PollEvent(&event) != 0) {
         HandleEvent(event);
         bAny = true;
     }
     return bAny;
+}
+
+int CSdlBackend::GetEventFd()
+{
+    if (m_nEventFd >= 0)
+        return m_nEventFd;
+    // Every window shares the one display connection; any realised window names it.
+    for (const auto& entry : m_windows) {
+        SDL_SysWMinfo info;
+        SDL_VERSION(&info.version);
+        if (entry.second == nullptr || SDL_GetWindowWMInfo(entry.second, &info) != SDL_TRUE)
+            continue;
+#if defined(SDL_VIDEO_DRIVER_X11)
+        if (info.subsystem == SDL_SYSWM_X11)
+            m_nEventFd = ConnectionNumber(info.info.x11.display);
+#endif
+        break;
+    }
+    return m_nEventFd;
+}
+
+bool CSdlBackend::ServeWindowSystem()
+{
+    SDL_PumpEvents();
+    if (SDL_HasEvent(SDL_QUIT) == SDL_TRUE)
+        return true;
+    SDL_Event events[PEEKED_WINDOW_EVENTS];
+    const int nCount = SDL_PeepEvents(events, PEEKED_WINDOW_EVENTS, SDL_PEEKEVENT, SDL_WINDOWEVENT, SDL_WINDOWEVENT);
+    for (int i = 0; i < nCount; i++) {
+        if (events[i].window.event == SDL_WINDOWEVENT_CLOSE)
+            return true;
+    }
+    return false;
 }
 
 void CSdlBackend::HandleEvent(const SDL_Event& event)

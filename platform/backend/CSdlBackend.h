@@ -5,6 +5,11 @@
 // system command, minimising sets the window iconic, input goes to CInputRouter, and SDL's
 // quit event ends the session as an end signal does (SessionEnd.h).
 //
+// The message loop sleeps on the display connection's descriptor (X11), which turns readable
+// when the display sends anything; other video drivers give none, and the loop then looks
+// every few milliseconds. The screen saver is left to the desktop: a card table waiting for
+// the person is no reason to keep the screen on.
+//
 // Every pixel is drawn by the layer, so a window is shown through SDL's plain software window
 // surface: the backend never lets SDL load an OpenGL driver to back it (that alone would map
 // some 70 MB of driver code and take longer than everything else at start-up).
@@ -42,7 +47,9 @@ public:
     void OnWindowMoved(HWND hWnd) override;
     void OnWindowTextChanged(HWND hWnd) override;
     void Present(HWND hWnd, const CRect& rectSurface) override;
-    bool PumpEvents(int nTimeoutMs) override;
+    bool PumpEvents() override;
+    int GetEventFd() override;
+    bool ServeWindowSystem() override;
     CRect GetScreenRect() const override;
 
 private:
@@ -58,7 +65,8 @@ private:
 
     std::map<HWND, SDL_Window*> m_windows;
     bool m_bInitialised = false;
-    unsigned m_nLastPump = 0;   // SDL ticks of the last look at OS events
+    // The display connection's descriptor once a window told it; EVENT_FD_UNKNOWN before.
+    int m_nEventFd = EVENT_FD_UNKNOWN;
     bool m_bFramePresented = false;
 };
 

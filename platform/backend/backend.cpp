@@ -43,6 +43,11 @@ CBackend& GetBackend()
     return *s_pBackend;
 }
 
+CBackend* GetBackendIfMade()
+{
+    return s_pBackend.get();
+}
+
 bool IsHeadlessBackend()
 {
     return s_pBackend ? s_pBackend->IsHeadless() : s_kind == BackendKind::Headless;

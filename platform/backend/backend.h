@@ -13,6 +13,8 @@ void UseBackend(BackendKind kind);
 void UseHeadlessBackend();
 // The backend in use, made on first use (SDL2, or headless when no display can be opened).
 CBackend& GetBackend();
+// The backend in use when one was made already, else nullptr.
+CBackend* GetBackendIfMade();
 // True when the backend in use (or the one chosen) is headless.
 bool IsHeadlessBackend();
 

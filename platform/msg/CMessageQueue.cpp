@@ -14,8 +14,18 @@ namespace plat {
 
 namespace {
 
-// While waiting without an OS event, the loop looks again this often.
+// While waiting on a backend whose events no descriptor announces, the loop looks again this
+// often.
 constexpr int WAIT_SLICE_MS = 5;
+
+// The low four bits of a system command are the system's own.
+constexpr WPARAM SYSCOMMAND_MASK = 0xFFF0;
+
+// A window's close box (its close command) or a close message.
+bool IsCloseRequest(const MSG& msg)
+{
+    return msg.message == WM_CLOSE || (msg.message == WM_SYSCOMMAND && (msg.wParam & SYSCOMMAND_MASK) == SC_CLOSE);
+}
 
 } // namespace
 
@@ -78,7 +88,13 @@ bool CMessageQueue::PeekPaint(MSG* pMsg, HWND hFilter, UINT nMin, UINT nMax)
 
 bool CMessageQueue::Peek(MSG* pMsg, HWND hFilter, UINT nMin, UINT nMax, bool bRemove)
 {
-    GetBackend().PumpEvents(0);
+    // Loops that peek between every card step ask very often; the display is asked at most
+    // once a millisecond.
+    const DWORD dwNow = GetTickCount();
+    if (dwNow != m_dwLastPump) {
+        m_dwLastPump = dwNow;
+        GetBackend().PumpEvents();
+    }
     if (PeekPosted(pMsg, hFilter, nMin, nMax, bRemove))
         return true;
     // Input is routed only now, so it reaches what earlier input opened.
@@ -97,17 +113,43 @@ bool CMessageQueue::Peek(MSG* pMsg, HWND hFilter, UINT nMin, UINT nMax, bool bRe
     return PeekPaint(pMsg, hFilter, nMin, nMax);
 }
 
+bool CMessageQueue::PeekCloseRequest(MSG* pMsg)
+{
+    GetBackend().PumpEvents();
+    PollIdleSources(0);
+    for (auto it = m_posted.begin(); it != m_posted.end(); ++it) {
+        if (!IsCloseRequest(*it))
+            continue;
+        *pMsg = *it;
+        m_posted.erase(it);
+        return true;
+    }
+    return false;
+}
+
+bool CMessageQueue::HasCloseRequest() const
+{
+    return std::any_of(m_posted.begin(), m_posted.end(), IsCloseRequest);
+}
+
 void CMessageQueue::Wait(int nTimeoutMs)
 {
-    DWORD dwStart = GetTickCount();
+    const DWORD dwStart = GetTickCount();
     for (;;) {
         if (!m_posted.empty() || m_bQuitPosted || CInputRouter::HasPending() || AnyWindowToPaint())
             return;
-        if (GetBackend().PumpEvents(0))
+        // The window system's library may hold events it read while the program drew: they
+        // are taken now, as its descriptor will not tell of them again.
+        m_dwLastPump = GetTickCount();
+        if (GetBackend().PumpEvents())
             return;
-        if (PollIdleSources(WAIT_SLICE_MS))
-            return;
-        if (nTimeoutMs >= 0 && static_cast<int>(GetTickCount() - dwStart) >= nTimeoutMs)
+        int nWaitMs = -1;
+        if (nTimeoutMs >= 0) {
+            nWaitMs = nTimeoutMs - static_cast<int>(GetTickCount() - dwStart);
+            if (nWaitMs <= 0)
+                return;
+        }
+        if (WatchSources(nWaitMs))
             return;
     }
 }
@@ -136,16 +178,21 @@ void CMessageQueue::UnregisterIdleSource(IdleSource* pSource)
     m_sources.erase(std::remove(m_sources.begin(), m_sources.end(), pSource), m_sources.end());
 }
 
-bool CMessageQueue::PollIdleSources(int nTimeoutMs)
+void CMessageQueue::CollectSources(std::vector<pollfd>& fds, std::vector<IdleSource*>& polled) const
 {
-    std::vector<pollfd> fds;
-    std::vector<IdleSource*> polled;
     for (IdleSource* pSource : m_sources) {
         if (pSource->Fd() < 0 || pSource->Events() == 0)
             continue;
         fds.push_back(pollfd{pSource->Fd(), pSource->Events(), 0});
         polled.push_back(pSource);
     }
+}
+
+bool CMessageQueue::PollIdleSources(int nTimeoutMs)
+{
+    std::vector<pollfd> fds;
+    std::vector<IdleSource*> polled;
+    CollectSources(fds, polled);
     if (fds.empty()) {
         if (nTimeoutMs > 0)
             poll(nullptr, 0, nTimeoutMs);
@@ -153,8 +200,30 @@ bool CMessageQueue::PollIdleSources(int nTimeoutMs)
     }
     if (poll(fds.data(), fds.size(), nTimeoutMs) <= 0)
         return false;
+    return RunReadySources(fds, polled);
+}
+
+bool CMessageQueue::WatchSources(int nTimeoutMs)
+{
+    std::vector<pollfd> fds;
+    std::vector<IdleSource*> polled;
+    CollectSources(fds, polled);
+    const int nEventFd = GetBackend().GetEventFd();
+    if (nEventFd >= 0)
+        fds.push_back(pollfd{nEventFd, POLLIN, 0});
+    else if (nEventFd == CBackend::EVENT_FD_UNKNOWN && (nTimeoutMs < 0 || nTimeoutMs > WAIT_SLICE_MS))
+        nTimeoutMs = WAIT_SLICE_MS;
+    // A signal that cuts the wait short has written to the end-signal pipe, which the next
+    // look finds ready.
+    if (poll(fds.empty() ? nullptr : fds.data(), fds.size(), nTimeoutMs) <= 0)
+        return false;
+    return RunReadySources(fds, polled);
+}
+
+bool CMessageQueue::RunReadySources(const std::vector<pollfd>& fds, const std::vector<IdleSource*>& polled)
+{
     bool bAny = false;
-    for (size_t i = 0; i < fds.size(); ++i) {
+    for (size_t i = 0; i < polled.size(); ++i) {
         if (fds[i].revents == 0)
             continue;
         // A source may have been unregistered by an earlier one's OnReady.

@@ -1,8 +1,11 @@
 #pragma once
 // CMessageQueue: the one message queue of the program's single thread. It holds posted
 // messages in order, makes WM_PAINT for invalid windows when nothing else waits, asks the
-// backend for OS events and polls the registered idle sources. Nested loops (modal
+// backend for OS events and polls the registered idle sources; with nothing to do it sleeps
+// until the window system, an idle source or a timeout wakes it. Nested loops (modal
 // dialogs, message boxes, a game pumping between card moves) all read this queue.
+
+#include <poll.h>
 
 #include <deque>
 #include <vector>
@@ -26,9 +29,16 @@ public:
     // nMin..nMax unless both are 0; WM_PAINT when only invalid windows remain. Looks once
     // at OS events and idle sources first. With bRemove the message leaves the queue.
     bool Peek(MSG* pMsg, HWND hFilter, UINT nMin, UINT nMax, bool bRemove);
-    // Blocks until an OS event, an idle source or the timeout (negative: none) gives reason
-    // to look again.
+    // Sleeps until an OS event, an idle source or the timeout (negative: none) gives reason
+    // to look again: on the backend's event descriptor together with the idle sources, with
+    // no polling slice (but on a backend without such a descriptor).
     void Wait(int nTimeoutMs);
+    // Takes in OS events and the idle sources' news, then takes the first request to close
+    // a window (its close command, WM_CLOSE), whatever the window, out of the queue; other
+    // messages keep their places.
+    bool PeekCloseRequest(MSG* pMsg);
+    // Whether a request to close a window waits in the queue.
+    bool HasCloseRequest() const;
 
     // Drops every queued message for a window that is going away.
     void RemoveMessagesFor(HWND hWnd);
@@ -49,11 +59,21 @@ private:
     bool MatchesFilter(const MSG& msg, HWND hFilter, UINT nMin, UINT nMax) const;
     bool PeekPosted(MSG* pMsg, HWND hFilter, UINT nMin, UINT nMax, bool bRemove);
     bool PeekPaint(MSG* pMsg, HWND hFilter, UINT nMin, UINT nMax);
+    void CollectSources(std::vector<pollfd>& fds, std::vector<IdleSource*>& polled) const;
+    // Sleeps in one poll on the idle sources and the backend's event descriptor for up to
+    // nTimeoutMs (negative: no limit), then runs the ready sources' OnReady. True when a
+    // source was ready; false for OS events and the timeout.
+    bool WatchSources(int nTimeoutMs);
+    // Runs OnReady of each source whose entry in fds has revents (fds may hold more entries
+    // than polled); true when any had.
+    bool RunReadySources(const std::vector<pollfd>& fds, const std::vector<IdleSource*>& polled);
 
     std::deque<MSG> m_posted;
     std::vector<IdleSource*> m_sources;
     bool m_bQuitPosted = false;
     int m_nQuitCode = 0;
+    // When the backend was last asked for OS events (GetTickCount).
+    DWORD m_dwLastPump = 0;
 };
 
 // Milliseconds since the program started.

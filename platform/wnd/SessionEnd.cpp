@@ -84,6 +84,15 @@ public:
     }
 
     int WriteFd() const { return m_fds[1]; }
+
+    // A signal's byte waits to be read.
+    bool HasRequest() const
+    {
+        if (!IsOpen())
+            return false;
+        pollfd fd = {m_fds[0], POLLIN, 0};
+        return poll(&fd, 1, 0) > 0 && (fd.revents & POLLIN) != 0;
+    }
     int Fd() const override { return m_fds[0]; }
     short Events() const override { return POLLIN; }
 
@@ -145,6 +154,11 @@ void EndSignalWatch()
     s_nSignalFd = -1;
     AfxUnregisterIdleSource(&s_pipe);
     s_pipe.Close();
+}
+
+bool IsEndSessionWaiting()
+{
+    return s_pipe.HasRequest();
 }
 
 void RequestEndSession()

@@ -27,6 +27,10 @@ void FinishSession();
 void WatchEndSignals();
 void EndSignalWatch();
 
+// Whether an end signal came that the message loop has not yet taken up; for long work that
+// hurries to where it lets the loop take it up.
+bool IsEndSessionWaiting();
+
 // Closes the main window and ends every message loop, as described above. Safe to call
 // more than once and without a main window (then the loops just end).
 void RequestEndSession();

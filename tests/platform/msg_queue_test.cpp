@@ -3,10 +3,15 @@
 
 #include <gtest/gtest.h>
 #include <poll.h>
+#include <sys/timerfd.h>
 #include <unistd.h>
+
+#include <cstdint>
 
 #include <vector>
 
+#include "platform/backend/CHeadlessBackend.h"
+#include "platform/backend/backend.h"
 #include "platform/msg/IdleSource.h"
 #include "platform/msg/loop.h"
 #include "platform/testing/driver.h"
@@ -209,6 +214,44 @@ TEST(CMessageQueue, GetMessageWakesForAnIdleSourceThatPostsAMessage)
     MSG msg;
     ASSERT_TRUE(::GetMessage(&msg, nullptr, 0, 0));
     EXPECT_EQ(msg.wParam, 9u);
+    AfxUnregisterIdleSource(&source);
+}
+
+// While nothing happens the loop sleeps in one wait on the watched descriptors (and the
+// window system's), not in slices that look again and again.
+TEST(CMessageQueue, GetMessageSleepsUntilAWatchedDescriptorTurnsReady)
+{
+    CRecordingWnd wnd;
+    ASSERT_TRUE(wnd.CreateTop("sleep"));
+    plat::test::RunUntilIdle();
+    struct CTimerSource : plat::IdleSource {
+        int m_nFd = timerfd_create(CLOCK_MONOTONIC, TFD_CLOEXEC);
+        HWND m_hWnd = nullptr;
+        ~CTimerSource() override { close(m_nFd); }
+        int Fd() const override { return m_nFd; }
+        short Events() const override { return POLLIN; }
+        void OnReady(short) override
+        {
+            uint64_t nExpiries = 0;
+            if (read(m_nFd, &nExpiries, sizeof(nExpiries)) == sizeof(nExpiries))
+                ::PostMessage(m_hWnd, WM_TEST, 7, 0);
+        }
+    } source;
+    ASSERT_GE(source.m_nFd, 0);
+    source.m_hWnd = wnd.m_hWnd;
+    // Long enough for a loop that looks every few milliseconds to look a dozen times.
+    constexpr long TIMER_NANOSECONDS = 100000000;
+    itimerspec due = {};
+    due.it_value.tv_nsec = TIMER_NANOSECONDS;
+    ASSERT_EQ(timerfd_settime(source.m_nFd, 0, &due, nullptr), 0);
+    AfxRegisterIdleSource(&source);
+    auto& backend = static_cast<plat::CHeadlessBackend&>(plat::GetBackend());
+    const long nPumpsBefore = backend.GetPumpCount();
+    MSG msg;
+    ASSERT_TRUE(::GetMessage(&msg, nullptr, 0, 0));
+    EXPECT_EQ(msg.wParam, 7u);
+    // One look before the wait, one as the wait begins, at most one after it.
+    EXPECT_LE(backend.GetPumpCount() - nPumpsBefore, 3);
     AfxUnregisterIdleSource(&source);
 }
 

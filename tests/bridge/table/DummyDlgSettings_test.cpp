@@ -1,6 +1,7 @@
 // The bridge table's modes, commands and registry values.
 
 #include <climits>
+#include <cstdio>
 #include <fstream>
 #include <functional>
 #include <sstream>
@@ -413,8 +414,8 @@ TEST_F(ClosedInAutoPlayTest, HugeNumberOfHandsIsPlayedUntilTheWindowCloses)
                                                       plat::test::ClickStep(IDOK)});
     ASSERT_TRUE(Command(ID_FUNCTIONS_PLAYFULLAUTO));
     // The count starts one below the int's limit and goes down by one a deal; the close box
-    // ends the run (the deal after it is the one dealt for the person).
-    ASSERT_EQ(CClosedInAutoPlay::s_pending.size(), 4u);
+    // ends the run, and a closed window deals no hand for the person.
+    ASSERT_EQ(CClosedInAutoPlay::s_pending.size(), 3u);
     for (int i = 0; i < 3; i++)
         EXPECT_EQ(CClosedInAutoPlay::s_pending[i], INT_MAX - 1 - i) << "deal " << i;
     // Its close handling ran: the dealer of the third automatic deal (North dealt first) is
@@ -422,6 +423,106 @@ TEST_F(ClosedInAutoPlayTest, HugeNumberOfHandsIsPlayedUntilTheWindowCloses)
     EXPECT_EQ(m_pMainDlg->GetGameDlg(0), nullptr);
     EXPECT_EQ(ReadValue("DummyDealer"), CString("3"));
     m_pTable = nullptr;
+}
+
+namespace {
+
+// How a person or the system asks the program to close while automatic play runs.
+enum class CloseKind { TableCloseBox, LauncherCloseBox, EndSignal };
+
+// A table that asks for the close of kind s_kind just before the computer's tenth card of
+// the second automatic deal, then counts the cards asked for and the sleeps slept after it.
+class CClosedMidDeal : public CTestDummyDlg {
+public:
+    using CTestDummyDlg::CTestDummyDlg;
+
+    static constexpr int DEAL_OF_CLOSE = 2;
+    static constexpr int CARD_OF_CLOSE = 10;
+
+    void NextDeal() override
+    {
+        CTestDummyDlg::NextDeal();
+        ++s_nDeals;
+        m_nCards = 0;
+    }
+
+    bool IsComputerToPlay() override
+    {
+        const bool bComputer = CTestDummyDlg::IsComputerToPlay();
+        if (s_bRequested)
+            ++s_nCardsAfter;
+        else if (bComputer && s_nDeals == DEAL_OF_CLOSE && ++m_nCards == CARD_OF_CLOSE)
+            RequestClose();
+        return bComputer;
+    }
+
+    static CloseKind s_kind;
+    static int s_nDeals;
+    static bool s_bRequested;
+    static int s_nCardsAfter;
+    static long s_nSleepsBefore;
+
+private:
+    void RequestClose()
+    {
+        s_bRequested = true;
+        s_nSleepsBefore = plat::GetSleepRecord().nCalls;
+        if (s_kind == CloseKind::TableCloseBox)
+            plat::test::PressCloseBox(this);
+        else if (s_kind == CloseKind::LauncherCloseBox)
+            plat::test::PressCloseBox(m_pMainDlg);
+        else
+            raise(SIGTERM);
+    }
+
+    int m_nCards = 0;
+};
+
+CloseKind CClosedMidDeal::s_kind = CloseKind::TableCloseBox;
+int CClosedMidDeal::s_nDeals = 0;
+bool CClosedMidDeal::s_bRequested = false;
+int CClosedMidDeal::s_nCardsAfter = 0;
+long CClosedMidDeal::s_nSleepsBefore = 0;
+
+using ClosedMidDealTest = BridgeTableTest<CClosedMidDeal, ID_GAME_DUMMY>;
+
+} // namespace
+
+TEST_F(ClosedMidDealTest, CloseDuringAutomaticPlayActsWithinTheCardAndSavesTheScores)
+{
+    for (CloseKind kind : {CloseKind::TableCloseBox, CloseKind::LauncherCloseBox, CloseKind::EndSignal}) {
+        const int nKind = static_cast<int>(kind);
+        plat::test::ResetDriver();
+        std::remove(plat::RegistryFilePath().c_str());
+        CClosedMidDeal::s_kind = kind;
+        CClosedMidDeal::s_nDeals = 0;
+        CClosedMidDeal::s_bRequested = false;
+        CClosedMidDeal::s_nCardsAfter = 0;
+        ASSERT_NE(OpenTable(54), nullptr) << nKind;
+        // The end signal closes the main window, the launcher.
+        CWinApp app;
+        app.m_pMainWnd = m_pMainDlg.get();
+        plat::WatchEndSignals();
+        plat::ResetSleepRecord();
+        plat::test::ScriptNextDialog(IDD_AUTOMATIC_PLAY, {plat::test::SetTextStep(IDC_AUTO_HANDS, "5"),
+                                                          plat::test::ClickStep(IDOK)});
+        ASSERT_TRUE(Command(ID_FUNCTIONS_PLAYFULLAUTO)) << nKind;
+        plat::EndSignalWatch();
+        app.m_pMainWnd = nullptr;
+        ASSERT_TRUE(CClosedMidDeal::s_bRequested) << nKind;
+        // The card under way hurried to its place without a pause, and no other followed;
+        // no deal came after the close.
+        EXPECT_EQ(plat::GetSleepRecord().nCalls, CClosedMidDeal::s_nSleepsBefore) << nKind;
+        EXPECT_EQ(CClosedMidDeal::s_nCardsAfter, 0) << nKind;
+        EXPECT_EQ(CClosedMidDeal::s_nDeals, CClosedMidDeal::DEAL_OF_CLOSE) << nKind;
+        // The table closed as its close box closes it, its scores and the dealer of the deal
+        // under way (East) saved.
+        EXPECT_EQ(m_pMainDlg->GetGameDlg(0), nullptr) << nKind;
+        EXPECT_NE(ReadValue("DummyAboveSouth"), CString("<none>")) << nKind;
+        EXPECT_EQ(ReadValue("DummyDealer"), CString("1")) << nKind;
+        m_pTable = nullptr;
+        CloseLauncher();
+    }
 }
 
 TEST_F(TableTest, SelectGameDealsTheChosenNumberLeaderAndContract)
