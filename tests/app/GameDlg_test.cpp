@@ -57,12 +57,15 @@ protected:
     }
 
     // Moves the source pile's only card to the target with animation, counting the sleeps;
-    // returns how often the movement presented the window.
-    static long AnimateAceOfHearts(CTwoPileGameDlg* pGame)
+    // returns how often the movement presented the window. With pClosing, a close request
+    // for that window waits while the card moves.
+    static long AnimateAceOfHearts(CTwoPileGameDlg* pGame, CWnd* pClosing = nullptr)
     {
         pGame->m_source.AddCard(ACE_OF_HEARTS);
         pGame->RefreshTable();
         RunUntilIdle();
+        if (pClosing != nullptr)
+            pClosing->PostMessage(WM_SYSCOMMAND, SC_CLOSE);
         plat::ResetSleepRecord();
         const long nPresentsBefore = Presents();
         CCardMove move(ACE_OF_HEARTS, MOVE_FROM_HAND, 0, 0, &pGame->m_source, &pGame->m_target);
@@ -150,19 +153,24 @@ TEST_F(CGameDlgTest, MovementOfThreeAcrossAndThirtyDownTakesSixDelayedSteps)
     EXPECT_TRUE(SaveWindowPng(pGame, BuildFolderPath("game-window-animated-card.png")));
 }
 
+// Nor does a card in a hidden window, or one that moves while a close request waits: it
+// goes straight to its place, so that the close acts at once.
 TEST_F(CGameDlgTest, NoPositiveDelayOrNoDistanceMovesWithoutSleeping)
 {
+    enum class Place { Apart, Same, Hidden, ClosePending };
     const struct {
         int nDelay;
-        bool bSamePlace;
-    } cases[] = {{0, false}, {-5, false}, {10, true}};
+        Place place;
+    } cases[] = {{0, Place::Apart}, {-5, Place::Apart}, {10, Place::Same}, {10, Place::Hidden}, {10, Place::ClosePending}};
     for (const auto& c : cases) {
         CMainDlg dlgMain;
         auto* pGame = static_cast<CTwoPileGameDlg*>(OpenGame(dlgMain, MakeTwoPileGame, c.nDelay));
         ASSERT_NE(nullptr, pGame);
-        if (c.bSamePlace)
+        if (c.place == Place::Same)
             pGame->m_ptTarget = pGame->m_ptSource;
-        AnimateAceOfHearts(pGame);
+        else if (c.place == Place::Hidden)
+            pGame->ShowWindow(SW_HIDE);
+        AnimateAceOfHearts(pGame, c.place == Place::ClosePending ? &dlgMain : nullptr);
         EXPECT_EQ(0, plat::GetSleepRecord().nCalls) << "delay " << c.nDelay;
         EXPECT_EQ(0, pGame->m_source.GetCount());
         EXPECT_EQ(1, pGame->m_target.GetCount());
