@@ -1,7 +1,8 @@
 #pragma once
 // CBackend: the only part of the layer that talks to the operating system's windows. Each
 // top-level window (launcher, game window, dialog, message box, menu pop-up) has a surface;
-// the backend shows it, reports input through CInputRouter, and waits for events. Two
+// the backend shows it, reports input and where the window manager put a window through
+// CInputRouter, and waits for events. Two
 // implementations exist: SDL2 for the program, headless for tests. The program or test
 // selects one through the functions of backend.h before it creates its first window.
 
@@ -50,6 +51,13 @@ public:
 
     // The bounds of the screen the windows live on.
     virtual CRect GetScreenRect() const = 0;
+    // The part of the screen top-level windows are placed in: the screen less the desktop's
+    // panels.
+    virtual CRect GetWorkArea() const = 0;
+    // The frame the window manager puts around the content of top-level window hWnd: the
+    // thickness of each side as (left, top, right, bottom), zeros without one. Before the
+    // window was first shown, the frame the manager gave a window of its kind.
+    virtual CRect GetFrameMargins(HWND hWnd) const = 0;
 };
 
 } // namespace plat

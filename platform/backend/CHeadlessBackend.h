@@ -3,6 +3,13 @@
 // drawn into as usual; nothing is shown and no OS event ever arrives, so input comes only
 // from the test driver. It counts presents, so tests can see that drawing reached "the
 // screen", and the loop's looks for OS events, so they can see it sleep while idle.
+//
+// Tests may also give it a window manager to model (SetFrameMargins): one that draws a frame
+// around captioned windows and places them the way the managers the program meets do. It
+// puts a window it shows by its frame's corner at the place asked for the content; it puts
+// the content where the frame was when it hides a window; it moves a shown window's content
+// exactly where asked. It reports each of these moves to CInputRouter::OnMoved at once, so
+// that what a test sees does not hang on when the loop next looks for events.
 
 #include "platform/backend/CBackend.h"
 
@@ -17,24 +24,34 @@ public:
     bool IsHeadless() const override { return true; }
     void OnWindowCreated(HWND) override {}
     void OnWindowDestroyed(HWND) override {}
-    void OnWindowShown(HWND, bool) override {}
+    void OnWindowShown(HWND hWnd, bool bShow) override;
     void OnWindowIconic(HWND, bool) override {}
-    void OnWindowMoved(HWND) override {}
+    void OnWindowMoved(HWND hWnd) override;
     void OnWindowTextChanged(HWND) override {}
     void Present(HWND hWnd, const CRect& rectSurface) override;
     bool PumpEvents() override;
     int GetEventFd() override { return NO_EVENT_FD; }
     bool ServeWindowSystem() override { return false; }
     CRect GetScreenRect() const override { return CRect(0, 0, SCREEN_WIDTH, SCREEN_HEIGHT); }
+    CRect GetWorkArea() const override { return GetScreenRect(); }
+    CRect GetFrameMargins(HWND hWnd) const override;
 
     // How many presents happened so far.
     long GetPresentCount() const { return m_nPresents; }
     // How often the loop looked for OS events so far.
     long GetPumpCount() const { return m_nPumps; }
+    // Tests: the modelled manager's frame, as side thicknesses (left, top, right, bottom);
+    // all zeros (the default) model no manager.
+    void SetFrameMargins(const CRect& rectMargins) { m_rectMargins = rectMargins; }
 
 private:
+    bool IsManaged(HWND hWnd) const;
+    // The modelled manager says it put hWnd's content at ptTopLeft.
+    void Report(HWND hWnd, CPoint ptTopLeft);
+
     long m_nPresents = 0;
     long m_nPumps = 0;
+    CRect m_rectMargins;
 };
 
 } // namespace plat

@@ -81,6 +81,11 @@ bool IsBorderless(HWND hWnd)
     return (hWnd->m_dwStyle & WS_CAPTION) != WS_CAPTION;
 }
 
+bool IsSizable(HWND hWnd)
+{
+    return (hWnd->m_dwStyle & WS_THICKFRAME) != 0;
+}
+
 } // namespace
 
 CSdlBackend::~CSdlBackend()
@@ -144,7 +149,10 @@ SDL_Window* CSdlBackend::Realise(HWND hWnd)
         flags |= SDL_WINDOW_BORDERLESS | SDL_WINDOW_POPUP_MENU | SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_ALWAYS_ON_TOP;
     else if ((hWnd->m_dwStyle & WS_THICKFRAME) != 0)
         flags |= SDL_WINDOW_RESIZABLE;
-    pWindow = SDL_CreateWindow(hWnd->m_strText, hWnd->m_rect.left, hWnd->m_rect.top,
+    // A window manager puts a new window's frame where the window is asked to be; asking for
+    // the place of the frame it drew for the windows before puts the content where it belongs.
+    const CRect rectFrame = GetFrameMargins(hWnd);
+    pWindow = SDL_CreateWindow(hWnd->m_strText, hWnd->m_rect.left - rectFrame.left, hWnd->m_rect.top - rectFrame.top,
                                std::max<int>(hWnd->m_rect.Width(), 1), std::max<int>(hWnd->m_rect.Height(), 1), flags);
     if (pWindow == nullptr)
         return nullptr;
@@ -362,8 +370,35 @@ void CSdlBackend::HandleMouseEvent(const SDL_Event& event)
     CInputRouter::QueueMouse(hWnd, action, CPoint(hWnd->m_rect.left + x, hWnd->m_rect.top + y));
 }
 
+void CSdlBackend::LearnFrame(HWND hWnd)
+{
+    SDL_Window* pWindow = WindowOf(hWnd);
+    int nTop = 0;
+    int nLeft = 0;
+    int nBottom = 0;
+    int nRight = 0;
+    if (pWindow == nullptr || IsBorderless(hWnd) ||
+        SDL_GetWindowBordersSize(pWindow, &nTop, &nLeft, &nBottom, &nRight) != 0)
+        return;
+    const CRect rectFrame(nLeft, nTop, nRight, nBottom);
+    if (!rectFrame.IsRectNull())
+        (IsSizable(hWnd) ? m_rectSizableFrame : m_rectFixedFrame) = rectFrame;
+}
+
+CRect CSdlBackend::GetFrameMargins(HWND hWnd) const
+{
+    if (IsBorderless(hWnd))
+        return CRect();
+    const CRect& rectKind = IsSizable(hWnd) ? m_rectSizableFrame : m_rectFixedFrame;
+    const CRect& rectOther = IsSizable(hWnd) ? m_rectFixedFrame : m_rectSizableFrame;
+    return rectKind.IsRectNull() ? rectOther : rectKind;
+}
+
 void CSdlBackend::HandleWindowEvent(const SDL_Event& event, HWND hWnd)
 {
+    // The manager's frame is known once it has shown or moved the window.
+    if (event.window.event == SDL_WINDOWEVENT_SHOWN || event.window.event == SDL_WINDOWEVENT_MOVED)
+        LearnFrame(hWnd);
     switch (event.window.event) {
     case SDL_WINDOWEVENT_CLOSE:
         CInputRouter::OnCloseBox(hWnd);
@@ -393,6 +428,14 @@ CRect CSdlBackend::GetScreenRect() const
     SDL_Rect bounds;
     if (SDL_GetDisplayBounds(0, &bounds) != 0)
         return CRect(0, 0, FALLBACK_SCREEN_WIDTH, FALLBACK_SCREEN_HEIGHT);
+    return CRect(bounds.x, bounds.y, bounds.x + bounds.w, bounds.y + bounds.h);
+}
+
+CRect CSdlBackend::GetWorkArea() const
+{
+    SDL_Rect bounds;
+    if (SDL_GetDisplayUsableBounds(0, &bounds) != 0 || bounds.w <= 0 || bounds.h <= 0)
+        return GetScreenRect();
     return CRect(bounds.x, bounds.y, bounds.x + bounds.w, bounds.y + bounds.h);
 }
 

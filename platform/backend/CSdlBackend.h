@@ -3,7 +3,8 @@
 // surface (menu bar included); the window manager draws caption and frame. Positions and
 // sizes are screen coordinates of the content area. The close box reports WM_CLOSE's
 // system command, minimising sets the window iconic, input goes to CInputRouter, and SDL's
-// quit event ends the session as an end signal does (SessionEnd.h).
+// quit event ends the session as an end signal does (SessionEnd.h). The window manager's
+// frames are read from what it reports (SDL_GetWindowBordersSize).
 //
 // The message loop sleeps on the display connection's descriptor (X11), which turns readable
 // when the display sends anything; other video drivers give none, and the loop then looks
@@ -51,6 +52,8 @@ public:
     int GetEventFd() override;
     bool ServeWindowSystem() override;
     CRect GetScreenRect() const override;
+    CRect GetWorkArea() const override;
+    CRect GetFrameMargins(HWND hWnd) const override;
 
 private:
     SDL_Window* WindowOf(HWND hWnd) const;
@@ -58,6 +61,8 @@ private:
     void HandleEvent(const SDL_Event& event);
     void HandleMouseEvent(const SDL_Event& event);
     void HandleWindowEvent(const SDL_Event& event, HWND hWnd);
+    // Keeps the frame the window manager reports for hWnd as the one of its kind.
+    void LearnFrame(HWND hWnd);
     // Makes the OS window for hWnd when it is first shown.
     SDL_Window* Realise(HWND hWnd);
     // Writes the first-frame file once, after the first present that reached the screen.
@@ -68,6 +73,10 @@ private:
     // The display connection's descriptor once a window told it; EVENT_FD_UNKNOWN before.
     int m_nEventFd = EVENT_FD_UNKNOWN;
     bool m_bFramePresented = false;
+    // The frames the window manager last drew around fixed and sizable windows (side
+    // thicknesses; zeros while none was seen, or without a manager).
+    CRect m_rectFixedFrame;
+    CRect m_rectSizableFrame;
 };
 
 } // namespace plat

@@ -173,8 +173,20 @@ void CInputRouter::OnResized(HWND hTop, CSize sizeContent)
 
 void CInputRouter::OnMoved(HWND hTop, CPoint ptTopLeft)
 {
-    if (IsLiveWindow(hTop))
-        hTop->m_rect = CRect(ptTopLeft, hTop->m_rect.Size());
+    // While a window is hidden the manager moves it as it likes (withdrawing it, it puts the
+    // content where the frame was); the window keeps the place it is to be shown at.
+    if (!IsLiveWindow(hTop) || !hTop->m_bVisible)
+        return;
+    if (hTop->m_bPlacing) {
+        hTop->m_bPlacing = false;
+        // A manager that put the frame's corner where the content was asked for is asked
+        // once more, now that the frame is known: saved places come back exactly.
+        if (ptTopLeft != hTop->m_rect.TopLeft()) {
+            GetBackend().OnWindowMoved(hTop);
+            return;
+        }
+    }
+    hTop->m_rect = CRect(ptTopLeft, hTop->m_rect.Size());
 }
 
 void CInputRouter::OnMinimised(HWND hTop, bool bMinimised)

@@ -27,6 +27,7 @@ public:
     // Window events, applied at once.
     static void OnCloseBox(HWND hTop);
     static void OnResized(HWND hTop, CSize sizeContent);
+    // The window manager put the content's top-left corner at ptTopLeft.
     static void OnMoved(HWND hTop, CPoint ptTopLeft);
     static void OnMinimised(HWND hTop, bool bMinimised);
     // The OS lost the window's picture: show the surface again.

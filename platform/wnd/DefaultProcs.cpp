@@ -184,10 +184,15 @@ bool ShowWindowHandle(HWND hWnd, int nCmdShow)
             return false;
         hWnd->m_bVisible = true;
         if (bTop) {
-            // As a window manager places a new window: one that would reach past the screen's
-            // right or bottom edge comes in far enough to be seen whole, where it fits.
-            SetWindowRectangle(hWnd, MoveOntoScreen(hWnd->m_rect, GetBackend().GetScreenRect()));
-            GetBackend().OnWindowShown(hWnd, true);
+            // As a window manager places a new window: one whose frame would reach past the
+            // work area's right or bottom edge comes in far enough to be seen whole, frame and
+            // all, where it fits. Where the manager then says it put the window is checked
+            // against this place (CInputRouter::OnMoved).
+            CBackend& backend = GetBackend();
+            SetWindowRectangle(hWnd, MoveFrameOntoScreen(hWnd->m_rect, backend.GetFrameMargins(hWnd),
+                                                         backend.GetWorkArea()));
+            hWnd->m_bPlacing = true;
+            backend.OnWindowShown(hWnd, true);
         }
         InvalidateWindow(hWnd, nullptr);
     }

@@ -75,6 +75,8 @@ struct HWND__ {
     bool m_bEraseInvalid = false;       // the invalid area gets the background first
     bool m_bMenuBarInvalid = false;     // top-level: the menu bar needs drawing
     HWND m_hFocusSaved = nullptr;       // top-level: the control that had the focus last
+    bool m_bPlacing = false;            // top-level: shown, and the window manager has not
+                                        // yet said where it put the window
     plat::ControlState m_control;
     std::unique_ptr<CSurface> m_pSurface; // top-level: what the window shows
     void* m_pBackendData = nullptr;     // top-level: the backend's own window

@@ -251,6 +251,14 @@ CRect MoveOntoScreen(const CRect& rect, const CRect& rectScreen)
     return CRect(CPoint(left, top), rect.Size());
 }
 
+CRect MoveFrameOntoScreen(const CRect& rect, const CRect& rectMargins, const CRect& rectScreen)
+{
+    const CRect rectFrame(rect.left - rectMargins.left, rect.top - rectMargins.top, rect.right + rectMargins.right,
+                          rect.bottom + rectMargins.bottom);
+    const CRect rectPlaced = MoveOntoScreen(rectFrame, rectScreen);
+    return CRect(CPoint(rectPlaced.left + rectMargins.left, rectPlaced.top + rectMargins.top), rect.Size());
+}
+
 HWND ChildFromPoint(HWND hWnd, CPoint point)
 {
     for (auto it = hWnd->m_children.rbegin(); it != hWnd->m_children.rend(); ++it) {

@@ -62,6 +62,10 @@ CRect KeepMinTrackSize(HWND hWnd, const CRect& rect);
 // past the screen's left or top edge, so a rectangle larger than the screen shows its
 // top-left part. The size stays.
 CRect MoveOntoScreen(const CRect& rect, const CRect& rectScreen);
+// Content rectangle rect moved as MoveOntoScreen moves a rectangle, so that the frame around
+// it, of side thicknesses rectMargins (left, top, right, bottom), ends inside rectScreen.
+CRect MoveFrameOntoScreen(const CRect& rect, const CRect& rectMargins, const CRect& rectScreen);
+
 // The deepest shown child of hWnd under point (client coordinates of hWnd), or hWnd itself.
 HWND ChildFromPoint(HWND hWnd, CPoint point);
 

@@ -16,6 +16,7 @@
 #include "resources/CardImages.h"
 #include "resources/resource.h"
 #include "tests/app/ShellTestSupport.h"
+#include "tests/support/CModelledWindowManager.h"
 #include "tests/support/RandomMouse.h"
 
 namespace {
@@ -105,6 +106,29 @@ TEST_F(CGameDlgTest, GameThatOverridesNothingShowsGreenTableAndKeepsUnknownRect)
     CRect rectReopened;
     dlgMain.GetGameDlg(0)->GetWindowRect(&rectReopened);
     EXPECT_EQ(rectMoved, rectReopened);
+}
+
+TEST_F(CGameDlgTest, UnderAWindowManagerAGameWindowClosedAndReopenedComesBackWhereItWas)
+{
+    CModelledWindowManager manager;
+    CMainDlg dlgMain;
+    CGameDlg* pGame = OpenGame(dlgMain, MakePlainGame);
+    ASSERT_NE(nullptr, pGame);
+    CRect rectFirst;
+    pGame->GetWindowRect(&rectFirst);
+    for (int i = 0; i < 3; i++) {
+        PressCloseBox(pGame);
+        RunUntilIdle();
+        ASSERT_EQ(nullptr, dlgMain.GetGameDlg(0));
+        EXPECT_EQ(rectFirst, OpenSettings().ReadRect("UnknownRect", CRect())) << i;
+        dlgMain.SendMessage(WM_COMMAND, ID_GAME_DUMMY);
+        RunUntilIdle();
+        pGame = dlgMain.GetGameDlg(0);
+        ASSERT_NE(nullptr, pGame);
+        CRect rect;
+        pGame->GetWindowRect(&rect);
+        EXPECT_EQ(rectFirst, rect) << i;
+    }
 }
 
 TEST_F(CGameDlgTest, SystemMenuAboutItemOpensAboutBoxUnlessItsStringIsEmpty)

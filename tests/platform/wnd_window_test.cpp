@@ -11,6 +11,7 @@
 #include "platform/gdi/icon.h"
 #include "platform/wnd/WindowTree.h"
 #include "platform/wnd/metrics.h"
+#include "tests/support/CModelledWindowManager.h"
 
 namespace test = plat::test;
 
@@ -222,6 +223,53 @@ TEST(CWnd, WindowShownPastTheScreensEdgeComesInToBeSeenWhole)
               CRect(CPoint(rectScreen.left, 60), CSize(rectScreen.Width() + 10, 10)));
     // Inside already: it stays.
     EXPECT_EQ(plat::MoveOntoScreen(CRect(10, 20, 110, 70), rectScreen), CRect(10, 20, 110, 70));
+}
+
+TEST(CWnd, UnderAWindowManagerAWindowShownComesInWithItsWholeFrameAndWhereItWasAsked)
+{
+    CModelledWindowManager manager;
+    const CRect rectScreen = plat::GetBackend().GetWorkArea();
+    const CRect rectFrame = CModelledWindowManager::Frame();
+    const CSize size(300, 200);
+    const struct {
+        CPoint ptAsked;
+        CPoint ptShown;
+    } rows[] = {
+        {CPoint(rectScreen.right - 100, rectScreen.bottom - 50),
+         CPoint(rectScreen.right - size.cx - rectFrame.right, rectScreen.bottom - size.cy - rectFrame.bottom)},
+        {CPoint(rectScreen.left - 40, rectScreen.top - 30),
+         CPoint(rectScreen.left + rectFrame.left, rectScreen.top + rectFrame.top)},
+        {CPoint(200, 100), CPoint(200, 100)},
+    };
+    for (const auto& row : rows) {
+        CWnd wnd;
+        ASSERT_TRUE(wnd.CreateEx(0, "Top", WS_POPUP | WS_CAPTION, CRect(row.ptAsked, size), nullptr, 0));
+        wnd.ShowWindow(SW_SHOW);
+        CRect rect;
+        wnd.GetWindowRect(&rect);
+        EXPECT_EQ(rect, CRect(row.ptShown, size)) << row.ptAsked.x << "," << row.ptAsked.y;
+    }
+}
+
+TEST(CWnd, UnderAWindowManagerAWindowHiddenAndShownAgainKeepsItsPlaceAndAPersonsMoveSticks)
+{
+    CModelledWindowManager manager;
+    const CRect rectAsked(100, 50, 400, 250);
+    CWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, "Top", WS_POPUP | WS_CAPTION, rectAsked, nullptr, 0));
+    CRect rect;
+    for (int i = 0; i < 3; i++) {
+        wnd.ShowWindow(SW_SHOW);
+        wnd.GetWindowRect(&rect);
+        EXPECT_EQ(rect, rectAsked) << "shown " << i;
+        wnd.ShowWindow(SW_HIDE);
+        wnd.GetWindowRect(&rect);
+        EXPECT_EQ(rect, rectAsked) << "hidden " << i;
+    }
+    wnd.ShowWindow(SW_SHOW);
+    plat::CInputRouter::OnMoved(wnd.GetSafeHwnd(), CPoint(300, 200));
+    wnd.GetWindowRect(&rect);
+    EXPECT_EQ(rect, CRect(CPoint(300, 200), rectAsked.Size()));
 }
 
 TEST(CWnd, MessageMapsAreWalkedUpTheClassChainAndUnroutedMessagesGetTheDefault)

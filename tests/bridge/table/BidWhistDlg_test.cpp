@@ -13,6 +13,7 @@
 #include "platform/testing/driver.h"
 #include "resources/resource.h"
 #include "tests/bridge/table/BidWhistTestSupport.h"
+#include "tests/support/CModelledWindowManager.h"
 
 namespace auctiontest {
 
@@ -380,6 +381,21 @@ TEST_F(BidWhistTest, OpenHandLowersTheTrumpsForTheNextAuction)
     // Play runs a fresh auction on the loaded hands, dealt by East.
     PlayDealByComputer();
     EXPECT_EQ(m_pTable->m_auction.GetDealer(), EAST);
+}
+
+TEST_F(BidWhistTest, UnderAWindowManagerTheBiddingBoxComesBackWhereItWasAtEveryShowing)
+{
+    CModelledWindowManager manager;
+    ASSERT_NE(OpenTable(501), nullptr);
+    Command(ID_TRAINER_MANUALBIDDING);
+    // Four passes, each picked and confirmed with OK, then the review.
+    ScriptCalls("P P P P");
+    ScriptEscape();
+    m_pTable->OnPlay();
+    test::RunUntilIdle();
+    EXPECT_EQ(test::GetPendingScriptCount(), 0u);
+    EXPECT_EQ(AuctionCodes(), CallCodes("P P P P"));
+    EXPECT_EQ(g_rectBid, g_rectBidInitial);
 }
 
 TEST_F(BidWhistTest, BidRectIsReadAtOpeningAndWrittenAtClose)
