@@ -1,8 +1,9 @@
 #pragma once
 // CBackend: the only part of the layer that talks to the operating system's windows. Each
 // top-level window (launcher, game window, dialog, message box, menu pop-up) has a surface;
-// the backend shows it, reports input and where the window manager put a window through
-// CInputRouter, and waits for events. Two
+// the backend shows it, reports input and what the window manager did with a window (moved,
+// activated) through CInputRouter, and waits for events. A window that belongs to its owner
+// (GetKeptAboveOwner) is marked so for the window manager, which keeps it above. Two
 // implementations exist: SDL2 for the program, headless for tests. The program or test
 // selects one through the functions of backend.h before it creates its first window.
 
@@ -58,6 +59,8 @@ public:
     // thickness of each side as (left, top, right, bottom), zeros without one. Before the
     // window was first shown, the frame the manager gave a window of its kind.
     virtual CRect GetFrameMargins(HWND hWnd) const = 0;
+    // Brings shown top-level window hWnd in front of the others, with the keyboard.
+    virtual void BringToFront(HWND hWnd) = 0;
 };
 
 } // namespace plat

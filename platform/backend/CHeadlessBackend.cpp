@@ -17,10 +17,20 @@ void CHeadlessBackend::Report(HWND hWnd, CPoint ptTopLeft)
         CInputRouter::OnMoved(hWnd, ptTopLeft);
 }
 
+void CHeadlessBackend::OnWindowDestroyed(HWND hWnd)
+{
+    if (m_hFront == hWnd)
+        m_hFront = nullptr;
+}
+
 void CHeadlessBackend::OnWindowShown(HWND hWnd, bool bShow)
 {
     if (!IsManaged(hWnd))
         return;
+    if (bShow)
+        m_hFront = hWnd;
+    else if (m_hFront == hWnd)
+        m_hFront = nullptr;
     const CSize sizeFrame(m_rectMargins.left, m_rectMargins.top);
     Report(hWnd, bShow ? hWnd->m_rect.TopLeft() + sizeFrame : hWnd->m_rect.TopLeft() - sizeFrame);
 }
@@ -34,6 +44,12 @@ void CHeadlessBackend::OnWindowMoved(HWND hWnd)
 CRect CHeadlessBackend::GetFrameMargins(HWND hWnd) const
 {
     return IsManaged(hWnd) ? m_rectMargins : CRect();
+}
+
+void CHeadlessBackend::ActivateAsManager(HWND hWnd)
+{
+    m_hFront = hWnd;
+    CInputRouter::OnActivated(hWnd);
 }
 
 void CHeadlessBackend::Present(HWND /*hWnd*/, const CRect& /*rectSurface*/)

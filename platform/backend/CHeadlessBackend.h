@@ -2,7 +2,8 @@
 // CHeadlessBackend: windows without an operating system behind them, for tests. Surfaces are
 // drawn into as usual; nothing is shown and no OS event ever arrives, so input comes only
 // from the test driver. It counts presents, so tests can see that drawing reached "the
-// screen", and the loop's looks for OS events, so they can see it sleep while idle.
+// screen", the loop's looks for OS events, so they can see it sleep while idle, and which
+// window is in front.
 //
 // Tests may also give it a window manager to model (SetFrameMargins): one that draws a frame
 // around captioned windows and places them the way the managers the program meets do. It
@@ -23,7 +24,7 @@ public:
 
     bool IsHeadless() const override { return true; }
     void OnWindowCreated(HWND) override {}
-    void OnWindowDestroyed(HWND) override {}
+    void OnWindowDestroyed(HWND hWnd) override;
     void OnWindowShown(HWND hWnd, bool bShow) override;
     void OnWindowIconic(HWND, bool) override {}
     void OnWindowMoved(HWND hWnd) override;
@@ -35,6 +36,7 @@ public:
     CRect GetScreenRect() const override { return CRect(0, 0, SCREEN_WIDTH, SCREEN_HEIGHT); }
     CRect GetWorkArea() const override { return GetScreenRect(); }
     CRect GetFrameMargins(HWND hWnd) const override;
+    void BringToFront(HWND hWnd) override { m_hFront = hWnd; }
 
     // How many presents happened so far.
     long GetPresentCount() const { return m_nPresents; }
@@ -43,6 +45,11 @@ public:
     // Tests: the modelled manager's frame, as side thicknesses (left, top, right, bottom);
     // all zeros (the default) model no manager.
     void SetFrameMargins(const CRect& rectMargins) { m_rectMargins = rectMargins; }
+    // Tests: the manager makes hWnd the active window, as a person's click on it does: it
+    // comes to the front and CInputRouter::OnActivated hears of it.
+    void ActivateAsManager(HWND hWnd);
+    // The captioned window shown, activated or brought to the front last, while it is shown.
+    HWND GetFrontWindow() const { return m_hFront; }
 
 private:
     bool IsManaged(HWND hWnd) const;
@@ -52,6 +59,7 @@ private:
     long m_nPresents = 0;
     long m_nPumps = 0;
     CRect m_rectMargins;
+    HWND m_hFront = nullptr;
 };
 
 } // namespace plat

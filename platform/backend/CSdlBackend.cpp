@@ -156,6 +156,11 @@ SDL_Window* CSdlBackend::Realise(HWND hWnd)
                                std::max<int>(hWnd->m_rect.Width(), 1), std::max<int>(hWnd->m_rect.Height(), 1), flags);
     if (pWindow == nullptr)
         return nullptr;
+    // Marked before it is first shown, so that the manager keeps it above its owner from the
+    // start.
+    SDL_Window* pOwner = WindowOf(GetKeptAboveOwner(hWnd));
+    if (pOwner != nullptr && !IsBorderless(hWnd))
+        SDL_SetWindowModalFor(pWindow, pOwner);
     OnWindowTextChanged(hWnd);
     // The window manager stops a person's resize at the window's own minimum, rather than
     // letting the frame shrink and the window spring back.
@@ -418,6 +423,9 @@ void CSdlBackend::HandleWindowEvent(const SDL_Event& event, HWND hWnd)
     case SDL_WINDOWEVENT_EXPOSED:
         CInputRouter::OnExposed(hWnd);
         break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+        CInputRouter::OnActivated(hWnd);
+        break;
     default:
         break;
     }
@@ -437,6 +445,12 @@ CRect CSdlBackend::GetWorkArea() const
     if (SDL_GetDisplayUsableBounds(0, &bounds) != 0 || bounds.w <= 0 || bounds.h <= 0)
         return GetScreenRect();
     return CRect(bounds.x, bounds.y, bounds.x + bounds.w, bounds.y + bounds.h);
+}
+
+void CSdlBackend::BringToFront(HWND hWnd)
+{
+    if (SDL_Window* pWindow = WindowOf(hWnd))
+        SDL_RaiseWindow(pWindow);
 }
 
 } // namespace plat

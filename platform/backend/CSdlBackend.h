@@ -3,7 +3,8 @@
 // surface (menu bar included); the window manager draws caption and frame. Positions and
 // sizes are screen coordinates of the content area. The close box reports WM_CLOSE's
 // system command, minimising sets the window iconic, input goes to CInputRouter, and SDL's
-// quit event ends the session as an end signal does (SessionEnd.h). The window manager's
+// quit event ends the session as an end signal does (SessionEnd.h). A window that belongs to
+// its owner is marked transient for it (SDL_SetWindowModalFor), and the window manager's
 // frames are read from what it reports (SDL_GetWindowBordersSize).
 //
 // The message loop sleeps on the display connection's descriptor (X11), which turns readable
@@ -54,6 +55,7 @@ public:
     CRect GetScreenRect() const override;
     CRect GetWorkArea() const override;
     CRect GetFrameMargins(HWND hWnd) const override;
+    void BringToFront(HWND hWnd) override;
 
 private:
     SDL_Window* WindowOf(HWND hWnd) const;

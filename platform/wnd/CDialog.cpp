@@ -19,13 +19,16 @@ CRect DialogUnitsToPixels(const CRect& rectUnits)
                  DialogUnitsToPixelsX(rectUnits.right), DialogUnitsToPixelsY(rectUnits.bottom));
 }
 
-// The main window's top-level handle, unless it is pSelf's own.
+// The owner of a dialog made without a parent window: the window the person last worked in
+// among the main window and the windows it owns (a game window, whose box it is), unless
+// that is pSelf's own.
 HWND MainWindowOwner(const CWnd* pSelf)
 {
     CWinApp* pApp = AfxGetApp();
     if (pApp == nullptr || pApp->m_pMainWnd == nullptr || pApp->m_pMainWnd == pSelf)
         return nullptr;
-    return plat::GetTopLevel(pApp->m_pMainWnd->m_hWnd);
+    HWND hMain = plat::GetTopLevel(pApp->m_pMainWnd->m_hWnd);
+    return plat::IsLiveWindow(hMain) ? plat::GetLastActivePopup(hMain) : hMain;
 }
 
 } // namespace

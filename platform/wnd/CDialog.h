@@ -19,11 +19,12 @@ public:
     explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
     ~CDialog() override;
 
-    // Modeless: makes the window from template nIDTemplate, owned by pParentWnd's window (or
-    // the main window). FALSE when the template does not exist or creation failed.
+    // Modeless: makes the window from template nIDTemplate, owned by pParentWnd's window
+    // (without one, by the window the person last worked in among the main window and the
+    // windows it owns). FALSE when the template does not exist or creation failed.
     BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
     BOOL CreateIndirect(const CDialogTemplate* pTemplate, CWnd* pParentWnd = nullptr);
-    // Runs the dialog modally: the owner (the parent's top-level window, or the main window
+    // Runs the dialog modally: the owner (the parent's top-level window, or as for Create
     // when there is no parent) is disabled meanwhile, and the window holding the mouse
     // capture, if any, gets WM_CANCELMODE and loses it. Returns EndDialog's result; IDCANCEL
     // when the window was destroyed from outside; -1 when it could not be made.

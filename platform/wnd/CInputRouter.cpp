@@ -189,6 +189,25 @@ void CInputRouter::OnMoved(HWND hTop, CPoint ptTopLeft)
     hTop->m_rect = CRect(ptTopLeft, hTop->m_rect.Size());
 }
 
+void CInputRouter::OnActivated(HWND hTop)
+{
+    if (!IsLiveWindow(hTop) || !hTop->m_bVisible)
+        return;
+    if (hTop->m_bEnabled) {
+        // The person now works in this window: the keyboard follows, and a box made without
+        // a parent belongs to it (GetLastActivePopup).
+        Activate(hTop);
+        return;
+    }
+    // A window waiting for a modal box is not to be worked in: the box comes to the front,
+    // with the keyboard.
+    HWND hPopup = GetEnabledPopup(hTop);
+    if (hPopup == nullptr)
+        return;
+    GetBackend().BringToFront(hPopup);
+    Activate(hPopup);
+}
+
 void CInputRouter::OnMinimised(HWND hTop, bool bMinimised)
 {
     if (!IsLiveWindow(hTop) || hTop->m_bIconic == bMinimised)

@@ -4,7 +4,8 @@
 // the window holding the mouse capture, to the menu bar, to the control under the mouse, or
 // to the window with the keyboard focus. Routing late, as the loop reaches each event, lets
 // input that follows a click reach what that click opened (a menu, a dropped list).
-// Disabled windows (the owner of a modal dialog) get no input.
+// Disabled windows (the owner of a modal dialog) get no input; activating one brings the box
+// it waits for to the front instead.
 
 #include <deque>
 
@@ -29,6 +30,8 @@ public:
     static void OnResized(HWND hTop, CSize sizeContent);
     // The window manager put the content's top-left corner at ptTopLeft.
     static void OnMoved(HWND hTop, CPoint ptTopLeft);
+    // The window manager made hTop the active window (a click on it, a key that switches).
+    static void OnActivated(HWND hTop);
     static void OnMinimised(HWND hTop, bool bMinimised);
     // The OS lost the window's picture: show the surface again.
     static void OnExposed(HWND hTop);

@@ -75,6 +75,7 @@ struct HWND__ {
     bool m_bEraseInvalid = false;       // the invalid area gets the background first
     bool m_bMenuBarInvalid = false;     // top-level: the menu bar needs drawing
     HWND m_hFocusSaved = nullptr;       // top-level: the control that had the focus last
+    unsigned m_nActivation = 0;         // top-level: when the focus last came in (a rising count)
     bool m_bPlacing = false;            // top-level: shown, and the window manager has not
                                         // yet said where it put the window
     plat::ControlState m_control;

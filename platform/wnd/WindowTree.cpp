@@ -24,6 +24,7 @@ std::vector<HWND> s_topLevels;
 HWND s_hFocus = nullptr;
 HWND s_hCapture = nullptr;
 unsigned s_nNextSerial = 1;
+unsigned s_nActivations = 0;
 
 void DetachFromParent(HWND hWnd)
 {
@@ -46,6 +47,31 @@ HWND FindInvalidIn(HWND hWnd)
             return hFound;
     }
     return nullptr;
+}
+
+// True when hOwner owns top-level window hWnd, directly or through owned windows between.
+bool IsOwnedBy(HWND hWnd, HWND hOwner)
+{
+    for (HWND h = hWnd->m_hOwner; h != nullptr; h = h->m_hOwner) {
+        if (h == hOwner)
+            return true;
+    }
+    return false;
+}
+
+// True when hWnd belongs to hOwner through a chain of windows each kept above the next.
+bool IsKeptAbove(HWND hWnd, HWND hOwner)
+{
+    for (HWND h = GetKeptAboveOwner(hWnd); h != nullptr; h = GetKeptAboveOwner(h)) {
+        if (h == hOwner)
+            return true;
+    }
+    return false;
+}
+
+bool IsCaptioned(HWND hWnd)
+{
+    return (hWnd->m_dwStyle & WS_CAPTION) == WS_CAPTION;
 }
 
 } // namespace
@@ -259,6 +285,35 @@ CRect MoveFrameOntoScreen(const CRect& rect, const CRect& rectMargins, const CRe
     return CRect(CPoint(rectPlaced.left + rectMargins.left, rectPlaced.top + rectMargins.top), rect.Size());
 }
 
+HWND GetKeptAboveOwner(HWND hWnd)
+{
+    if (!IsTopLevel(hWnd) || !IsLiveWindow(hWnd->m_hOwner) || (hWnd->m_dwStyle & WS_MINIMIZEBOX) != 0)
+        return nullptr;
+    return hWnd->m_hOwner;
+}
+
+HWND GetLastActivePopup(HWND hOwner)
+{
+    HWND hLast = hOwner;
+    for (HWND hTop : s_topLevels) {
+        if (hTop->m_nActivation > hLast->m_nActivation && hTop->m_bVisible && hTop->m_bEnabled && IsCaptioned(hTop) &&
+            IsOwnedBy(hTop, hOwner))
+            hLast = hTop;
+    }
+    return hLast;
+}
+
+HWND GetEnabledPopup(HWND hWnd)
+{
+    HWND hFound = nullptr;
+    for (HWND hTop : s_topLevels) {
+        if (hTop->m_bVisible && hTop->m_bEnabled && IsKeptAbove(hTop, hWnd) &&
+            (hFound == nullptr || hTop->m_nSerial > hFound->m_nSerial))
+            hFound = hTop;
+    }
+    return hFound;
+}
+
 HWND ChildFromPoint(HWND hWnd, CPoint point)
 {
     for (auto it = hWnd->m_children.rbegin(); it != hWnd->m_children.rend(); ++it) {
@@ -340,7 +395,9 @@ void SetFocusWindow(HWND hWnd)
         InvalidateWindow(hOld, nullptr);
     }
     if (IsLiveWindow(hWnd) && s_hFocus == hWnd) {
-        GetTopLevel(hWnd)->m_hFocusSaved = hWnd;
+        HWND hTop = GetTopLevel(hWnd);
+        hTop->m_hFocusSaved = hWnd;
+        hTop->m_nActivation = ++s_nActivations;
         CallWindowProcedure(hWnd, WM_SETFOCUS, reinterpret_cast<WPARAM>(hOld), 0);
         InvalidateWindow(hWnd, nullptr);
     }

@@ -66,6 +66,16 @@ CRect MoveOntoScreen(const CRect& rect, const CRect& rectScreen);
 // it, of side thicknesses rectMargins (left, top, right, bottom), ends inside rectScreen.
 CRect MoveFrameOntoScreen(const CRect& rect, const CRect& rectMargins, const CRect& rectScreen);
 
+// The window top-level window hWnd belongs to, which the window manager keeps it above: its
+// owner, for an owned window that cannot be minimised by itself (dialogs, message boxes, the
+// tool windows of a game); nullptr for the others (the launcher's game windows, which can).
+HWND GetKeptAboveOwner(HWND hWnd);
+// The window a person last worked in among hOwner and the shown, enabled, captioned
+// top-level windows it owns (at any depth); hOwner when none of those came after it.
+HWND GetLastActivePopup(HWND hOwner);
+// The enabled window hWnd is waiting for: the shown, enabled top-level window it owns (at
+// any depth) that came last, as a modal box does; nullptr when there is none.
+HWND GetEnabledPopup(HWND hWnd);
 // The deepest shown child of hWnd under point (client coordinates of hWnd), or hWnd itself.
 HWND ChildFromPoint(HWND hWnd, CPoint point);
 

@@ -7,11 +7,40 @@
 #include "platform/msg/loop.h"
 #include "platform/testing/driver.h"
 #include "platform/wnd/CComboBox.h"
+#include "platform/wnd/ModalHooks.h"
+#include "platform/wnd/WindowTree.h"
 #include "platform/wnd.h"
 #include "tests/platform/dialog_fixture.h"
+#include "tests/support/CModelledWindowManager.h"
 
 using fixture::CEveryControlDlg;
 namespace test = plat::test;
+
+namespace {
+
+// What the window manager showed when it activated s_hActivate while a box was up.
+struct ActivationSeen {
+    HWND hBox;
+    HWND hFront;
+    HWND hFocusTop;
+    HWND hKeptAbove;
+};
+HWND s_hActivate = nullptr;
+ActivationSeen s_seen = {};
+plat::ModalIdleHook s_pfnDriverHook = nullptr;
+
+void ActivateOwnerHook(HWND hDialog)
+{
+    if (s_hActivate != nullptr) {
+        CModelledWindowManager::Backend().ActivateAsManager(s_hActivate);
+        s_hActivate = nullptr;
+        s_seen = {hDialog, CModelledWindowManager::Backend().GetFrontWindow(),
+                  plat::GetTopLevel(plat::GetFocusWindow()), plat::GetKeptAboveOwner(hDialog)};
+    }
+    s_pfnDriverHook(hDialog);
+}
+
+} // namespace
 
 class CDialogTest : public ::testing::Test {
 protected:
@@ -210,6 +239,28 @@ TEST_F(CDialogTest, ModalOwnerIsDisabledDuringTheRunAndEnabledAfter)
     EXPECT_EQ(probe.DoModal(), IDCANCEL);
     EXPECT_FALSE(bOwnerEnabledDuring);
     EXPECT_TRUE(owner.IsWindowEnabled());
+}
+
+TEST_F(CDialogTest, ModalBoxBelongsToItsOwnerAndComesToTheFrontWhenTheOwnerIsActivated)
+{
+    CWnd owner;
+    ASSERT_TRUE(owner.CreateEx(0, "Owner", WS_POPUP | WS_CAPTION | WS_VISIBLE, CRect(0, 0, 300, 200), nullptr, 0));
+    // A window that can be minimised by itself stands on its own, whoever owns it.
+    CWnd game;
+    ASSERT_TRUE(
+        game.CreateEx(0, "Game", WS_POPUP | WS_CAPTION | WS_MINIMIZEBOX, CRect(0, 0, 300, 200), &owner, 0));
+    EXPECT_EQ(plat::GetKeptAboveOwner(game.m_hWnd), nullptr);
+
+    test::QueueMessageBoxAnswer(IDOK);
+    s_hActivate = owner.m_hWnd;
+    s_seen = {};
+    s_pfnDriverHook = plat::SetModalIdleHook(&ActivateOwnerHook);
+    owner.MessageBox("Deal again?");
+    plat::SetModalIdleHook(s_pfnDriverHook);
+    ASSERT_NE(s_seen.hBox, nullptr) << "the box never went idle";
+    EXPECT_EQ(s_seen.hKeptAbove, owner.m_hWnd);
+    EXPECT_EQ(s_seen.hFront, s_seen.hBox);
+    EXPECT_EQ(s_seen.hFocusTop, s_seen.hBox);
 }
 
 TEST_F(CDialogTest, ClosingTheOwnerDuringANestedModalLoopEndsItWithoutHarm)

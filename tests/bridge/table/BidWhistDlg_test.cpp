@@ -11,6 +11,8 @@
 #include "bridge/table/HandStats.h"
 #include "cardtable/RegSettings.h"
 #include "platform/testing/driver.h"
+#include "platform/wnd/ModalHooks.h"
+#include "platform/wnd/WindowTree.h"
 #include "resources/resource.h"
 #include "tests/bridge/table/BidWhistTestSupport.h"
 #include "tests/support/CModelledWindowManager.h"
@@ -61,6 +63,22 @@ int CountBoxes(const char* szCaption)
     return static_cast<int>(std::count_if(boxes.begin(), boxes.end(), [&](const auto& box) {
         return box.strCaption == szCaption;
     }));
+}
+
+// What the first modal box to go idle belonged to, and whether the table was enabled then.
+plat::ModalIdleHook s_pfnDriverHook = nullptr;
+CWnd* s_pTableSeen = nullptr;
+HWND s_hBoxOwner = nullptr;
+bool s_bTableEnabled = true;
+
+void SeeBoxOwnerHook(HWND hDialog)
+{
+    if (s_pTableSeen != nullptr) {
+        s_hBoxOwner = plat::GetKeptAboveOwner(hDialog);
+        s_bTableEnabled = s_pTableSeen->IsWindowEnabled() != FALSE;
+        s_pTableSeen = nullptr;
+    }
+    s_pfnDriverHook(hDialog);
 }
 
 } // namespace
@@ -381,6 +399,28 @@ TEST_F(BidWhistTest, OpenHandLowersTheTrumpsForTheNextAuction)
     // Play runs a fresh auction on the loaded hands, dealt by East.
     PlayDealByComputer();
     EXPECT_EQ(m_pTable->m_auction.GetDealer(), EAST);
+}
+
+TEST_F(BidWhistTest, ShowBiddingsBoxBelongsToTheTableThePersonWorksIn)
+{
+    ASSERT_NE(OpenTable(77), nullptr);
+    CWinApp app;
+    app.m_pMainWnd = m_pMainDlg.get();
+    // The person was in the launcher, then clicked the table's menu bar.
+    CModelledWindowManager::Backend().ActivateAsManager(m_pMainDlg->m_hWnd);
+    CModelledWindowManager::Backend().ActivateAsManager(m_pTable->m_hWnd);
+    s_pTableSeen = m_pTable;
+    s_hBoxOwner = nullptr;
+    test::ScriptNextDialog(IDD_BIDDING, {test::KeyStep(VK_ESCAPE)});
+    // The command as the menu sends it: the driver's own menu choice would put its hook back.
+    s_pfnDriverHook = plat::SetModalIdleHook(&SeeBoxOwnerHook);
+    m_pTable->SendMessage(WM_COMMAND, ID_FUNCTIONS_SHOWBIDDING);
+    plat::SetModalIdleHook(s_pfnDriverHook);
+    app.m_pMainWnd = nullptr;
+    EXPECT_EQ(test::GetPendingScriptCount(), 0u);
+    // Kept above the table, which takes no key meanwhile.
+    EXPECT_EQ(s_hBoxOwner, m_pTable->m_hWnd);
+    EXPECT_FALSE(s_bTableEnabled);
 }
 
 TEST_F(BidWhistTest, UnderAWindowManagerTheBiddingBoxComesBackWhereItWasAtEveryShowing)
