@@ -111,6 +111,9 @@ bool CSdlBackend::Initialise()
     SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_OVERRIDE);
     // SDL keeps the screen saver off by default, and wakes every half minute to do so.
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+    // A click that activates a window is meant for what lies under it (a menu, a card, a
+    // button); SDL would drop a press that comes with the window manager's focus.
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
         return false;
     m_bInitialised = true;

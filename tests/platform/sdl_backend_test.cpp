@@ -73,6 +73,12 @@ TEST_F(CSdlBackend, KeepsSoftwareSurfacesWhateverTheEnvironmentAsks)
     EXPECT_STREQ("0", szHint);
 }
 
+TEST_F(CSdlBackend, KeepsTheClickThatActivatesAWindow)
+{
+    ASSERT_TRUE(m_backend.Initialise());
+    EXPECT_TRUE(SDL_GetHintBoolean(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, SDL_FALSE));
+}
+
 TEST_F(CSdlBackend, WritesTheTimeOfTheFirstPresentedFrameOnce)
 {
     ASSERT_TRUE(m_backend.Initialise());
