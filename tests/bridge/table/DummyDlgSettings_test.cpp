@@ -13,6 +13,7 @@
 #include "platform/reg/registry.h"
 #include "platform/testing/driver.h"
 #include "platform/wnd/ControlOps.h"
+#include "platform/wnd/WindowTree.h"
 #include "resources/BridgeOptionTemplates.h"
 #include "resources/ExplainTemplate.h"
 #include "resources/resource.h"
@@ -280,6 +281,8 @@ TEST_F(TableTest, ExplanationWindowListsTheEnginesLinesAndShowsOnRequest)
     ASSERT_TRUE(Command(ID_TRAINER_SHOWEXPLANATION));
     EXPECT_TRUE(m_pTable->m_pExplain->IsWindowVisible());
     EXPECT_TRUE(IsChecked(m_pTable, ID_TRAINER_SHOWEXPLANATION));
+    // Kept above the table by the window manager: a click on the table does not bury it.
+    EXPECT_EQ(plat::GetKeptAboveOwner(m_pTable->m_pExplain->GetSafeHwnd()), m_pTable->GetSafeHwnd());
     m_pTable->NextDeal();
     EXPECT_EQ(m_pTable->m_pExplain->GetLineCount(), 0);
 
