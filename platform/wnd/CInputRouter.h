@@ -28,7 +28,9 @@ public:
     // Window events, applied at once.
     static void OnCloseBox(HWND hTop);
     static void OnResized(HWND hTop, CSize sizeContent);
-    // The window manager put the content's top-left corner at ptTopLeft.
+    // The window manager put the content's top-left corner at ptTopLeft. Right after a window
+    // is shown, another place than the one asked for is asked for once more; a hidden
+    // window keeps its place.
     static void OnMoved(HWND hTop, CPoint ptTopLeft);
     // The window manager made hTop the active window (a click on it, a key that switches).
     static void OnActivated(HWND hTop);

@@ -73,8 +73,9 @@ HWND GetKeptAboveOwner(HWND hWnd);
 // The window a person last worked in among hOwner and the shown, enabled, captioned
 // top-level windows it owns (at any depth); hOwner when none of those came after it.
 HWND GetLastActivePopup(HWND hOwner);
-// The enabled window hWnd is waiting for: the shown, enabled top-level window it owns (at
-// any depth) that came last, as a modal box does; nullptr when there is none.
+// The enabled window hWnd is waiting for: the shown, enabled window that came last among
+// those that belong to it (GetKeptAboveOwner, at any depth), as a modal box does; nullptr
+// when there is none.
 HWND GetEnabledPopup(HWND hWnd);
 // The deepest shown child of hWnd under point (client coordinates of hWnd), or hWnd itself.
 HWND ChildFromPoint(HWND hWnd, CPoint point);
