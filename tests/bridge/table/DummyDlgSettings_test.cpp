@@ -286,28 +286,28 @@ TEST_F(TableTest, ExplanationWindowListsTheEnginesLinesAndShowsOnRequest)
     m_pTable->NextDeal();
     EXPECT_EQ(m_pTable->m_pExplain->GetLineCount(), 0);
 
-    // Closed by its own close box, the window is forgotten and its item unchecked; the
-    // command then shows a new window, which lists the next deal's lines.
-    plat::test::PressCloseBox(m_pTable->m_pExplain);
-    plat::test::RunUntilIdle();
-    EXPECT_EQ(m_pTable->m_pExplain, nullptr);
-    EXPECT_FALSE(IsChecked(m_pTable, ID_TRAINER_SHOWEXPLANATION));
-    ASSERT_TRUE(Command(ID_TRAINER_SHOWEXPLANATION));
-    ASSERT_NE(m_pTable->m_pExplain, nullptr);
-    EXPECT_TRUE(m_pTable->m_pExplain->IsWindowVisible());
-    EXPECT_TRUE(IsChecked(m_pTable, ID_TRAINER_SHOWEXPLANATION));
-    // Enter leaves the window; Escape closes it as the close box does, so one command
-    // brings it back.
-    plat::test::PressKey(m_pTable->m_pExplain, VK_RETURN);
-    plat::test::RunUntilIdle();
-    EXPECT_TRUE(m_pTable->m_pExplain->IsWindowVisible());
-    plat::test::PressKey(m_pTable->m_pExplain, VK_ESCAPE);
-    plat::test::RunUntilIdle();
-    EXPECT_EQ(m_pTable->m_pExplain, nullptr);
-    EXPECT_FALSE(IsChecked(m_pTable, ID_TRAINER_SHOWEXPLANATION));
-    ASSERT_TRUE(Command(ID_TRAINER_SHOWEXPLANATION));
-    ASSERT_NE(m_pTable->m_pExplain, nullptr);
-    EXPECT_TRUE(m_pTable->m_pExplain->IsWindowVisible());
+    // Closed by its own close box, or by Escape as if by it, the window is forgotten and its
+    // item unchecked; one command then shows a new window, which lists the next deal's lines.
+    // Enter leaves the window as it is.
+    const std::function<void(CWnd*)> closes[] = {
+        [](CWnd* pWnd) { plat::test::PressCloseBox(pWnd); },
+        [](CWnd* pWnd) {
+            plat::test::PressKey(pWnd, VK_RETURN);
+            plat::test::RunUntilIdle();
+            EXPECT_TRUE(pWnd->IsWindowVisible());
+            plat::test::PressKey(pWnd, VK_ESCAPE);
+        },
+    };
+    for (const auto& close : closes) {
+        close(m_pTable->m_pExplain);
+        plat::test::RunUntilIdle();
+        EXPECT_EQ(m_pTable->m_pExplain, nullptr);
+        EXPECT_FALSE(IsChecked(m_pTable, ID_TRAINER_SHOWEXPLANATION));
+        ASSERT_TRUE(Command(ID_TRAINER_SHOWEXPLANATION));
+        ASSERT_NE(m_pTable->m_pExplain, nullptr);
+        EXPECT_TRUE(m_pTable->m_pExplain->IsWindowVisible());
+        EXPECT_TRUE(IsChecked(m_pTable, ID_TRAINER_SHOWEXPLANATION));
+    }
     PlayDealByComputer();
     EXPECT_EQ(m_pTable->m_tricks.GetCount(), 13);
     EXPECT_GE(m_pTable->m_pExplain->GetLineCount(), 13);
