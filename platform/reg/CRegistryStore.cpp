@@ -2,11 +2,9 @@
 
 #include <cctype>
 #include <cerrno>
-#include <fstream>
 #include <sstream>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include "platform/file/WholeFile.h"
 
@@ -76,12 +74,68 @@ bool Unquote(const std::string& strLine, size_t& nPos, std::string& strText)
     return false;
 }
 
-bool IsBlank(const std::string& strText, size_t nFrom)
+// Blanks, a carriage return before the line end, and the zero bytes a crash may leave.
+bool IsTrailingJunk(char ch)
 {
-    for (size_t i = nFrom; i < strText.size(); ++i)
-        if (!std::isspace(static_cast<unsigned char>(strText[i])))
-            return false;
-    return true;
+    return ch == '\0' || std::isspace(static_cast<unsigned char>(ch));
+}
+
+std::string Lowered(std::string strText)
+{
+    for (char& ch : strText)
+        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    return strText;
+}
+
+// True when strLine[nPos] is a quote that opens or closes a quoted text: one that is not
+// escaped, so after an even number of backslashes.
+bool IsBoundingQuote(const std::string& strLine, size_t nPos)
+{
+    if (strLine[nPos] != '"')
+        return false;
+    size_t nBackslashes = 0;
+    while (nBackslashes < nPos && strLine[nPos - nBackslashes - 1] == '\\')
+        ++nBackslashes;
+    return nBackslashes % 2 == 0;
+}
+
+// The bounding quote nearest before strLine[nBefore], or npos.
+size_t BoundingQuoteBefore(const std::string& strLine, size_t nBefore)
+{
+    for (size_t i = nBefore; i-- > 0;)
+        if (IsBoundingQuote(strLine, i))
+            return i;
+    return std::string::npos;
+}
+
+// Reads the value line "name"="value" that ends strLine. It is found from the line's end, so
+// that whatever junk a crash left before it on the same line is stepped over; nStart
+// receives where the value line proper begins.
+bool ParseValueLine(const std::string& strLine, size_t& nStart, std::string& strName,
+                    std::string& strValue)
+{
+    const size_t nEnd = strLine.size();
+    if (nEnd == 0 || !IsBoundingQuote(strLine, nEnd - 1))
+        return false;
+    const size_t nValue = BoundingQuoteBefore(strLine, nEnd - 1);
+    if (nValue == std::string::npos || nValue < 2 || strLine[nValue - 1] != '=' ||
+        !IsBoundingQuote(strLine, nValue - 2))
+        return false;
+    nStart = BoundingQuoteBefore(strLine, nValue - 2);
+    if (nStart == std::string::npos)
+        return false;
+    size_t nPos = nStart;
+    return Unquote(strLine, nPos, strName) && nPos == nValue - 1 &&
+           Unquote(strLine, ++nPos, strValue) && nPos == nEnd;
+}
+
+// Where the key header of strLine opens: at the line's start, or where the root key's name
+// opens after junk; npos for a line that holds none.
+size_t FindHeader(const std::string& strLine)
+{
+    if (strLine.front() == '[')
+        return 0;
+    return Lowered(strLine).rfind(Lowered(std::string("[") + ROOT_KEY_NAME));
 }
 
 // A key path names the root first and has no empty name anywhere.
@@ -118,21 +172,20 @@ bool RegNamesEqual(const std::string& a, const std::string& b)
     return true;
 }
 
-bool CRegistryStore::Load(const std::string& strPath)
+CRegistryStore::FileState CRegistryStore::Load(const std::string& strPath, std::string& strReason)
 {
-    std::ifstream file(strPath, std::ios::binary);
-    if (!file) {
-        if (::access(strPath.c_str(), F_OK) == 0)
-            return false;
-        m_keys.clear();
-        return true;
-    }
-    std::ostringstream text;
-    text << file.rdbuf();
-    if (file.bad())
-        return false;
-    Parse(text.str());
-    return true;
+    std::string strText;
+    const plat::FileResult result = plat::ReadWholeFile(strPath, MAX_FILE_BYTES, strText);
+    strReason = result.ErrorText();
+    if (result.Succeeded())
+        return Parse(strText) ? FileState::Whole : FileState::Damaged;
+    m_keys.clear();
+    if (result.step == plat::FileResult::Step::Open &&
+        (result.nError == ENOENT || result.nError == ENOTDIR))
+        return FileState::Whole;
+    if (result.step == plat::FileResult::Step::Read && result.nError == EFBIG)
+        return FileState::TooLarge;
+    return FileState::Unreadable;
 }
 
 bool CRegistryStore::Save(const std::string& strPath) const
@@ -143,42 +196,42 @@ bool CRegistryStore::Save(const std::string& strPath) const
            plat::WriteFileAtomically(strPath, Format(), plat::FileAccess::Private).Succeeded();
 }
 
-void CRegistryStore::Parse(const std::string& strText)
+bool CRegistryStore::Parse(const std::string& strText)
 {
     m_keys.clear();
+    bool bWhole = true;
     bool bInKey = false;
     std::string strKeyPath;
     std::istringstream lines(strText);
     std::string strLine;
     while (std::getline(lines, strLine)) {
-        if (!strLine.empty() && strLine.back() == '\r')
+        while (!strLine.empty() && IsTrailingJunk(strLine.back()))
             strLine.pop_back();
         if (strLine.empty())
             continue;
-        if (strLine.front() == '[') {
-            // A section the reader cannot use swallows its values rather than lending them
-            // to the key before it.
-            bInKey = false;
-            if (strLine.size() > 2 && strLine.back() == ']') {
-                strKeyPath = strLine.substr(1, strLine.size() - 2);
-                bInKey = IsValidKeyPath(strKeyPath);
-                if (bInKey)
-                    FindOrAddKey(strKeyPath);
-            }
-            continue;
-        }
-        size_t nPos = 0;
         std::string strName;
         std::string strValue;
-        if (!bInKey || !Unquote(strLine, nPos, strName))
+        size_t nStart = 0;
+        if (ParseValueLine(strLine, nStart, strName, strValue)) {
+            if (bInKey)
+                SetValue(strKeyPath, strName, strValue);
+            bWhole = bWhole && bInKey && nStart == 0;
             continue;
-        if (nPos >= strLine.size() || strLine[nPos] != '=')
+        }
+        nStart = FindHeader(strLine);
+        if (nStart == std::string::npos || strLine.back() != ']' || strLine.size() < nStart + 3) {
+            bWhole = false;
             continue;
-        ++nPos;
-        if (!Unquote(strLine, nPos, strValue) || !IsBlank(strLine, nPos))
-            continue;
-        SetValue(strKeyPath, strName, strValue);
+        }
+        // A section the reader cannot use swallows its values rather than lending them to
+        // the key before it.
+        strKeyPath = strLine.substr(nStart + 1, strLine.size() - nStart - 2);
+        bInKey = IsValidKeyPath(strKeyPath);
+        if (bInKey)
+            FindOrAddKey(strKeyPath);
+        bWhole = bWhole && bInKey && nStart == 0;
     }
+    return bWhole;
 }
 
 std::string CRegistryStore::Format() const

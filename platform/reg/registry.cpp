@@ -1,7 +1,9 @@
 #include "platform/reg/registry.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <set>
 #include <unordered_set>
 
 #include <pwd.h>
@@ -21,11 +23,84 @@ const char* const ALWAYS_PRESENT_PATH = "HKEY_CURRENT_USER\\Software";
 const char* const SETTINGS_FOLDER = "/orvelbridge";
 const char* const SETTINGS_FILE = "/registry";
 const char* const DEFAULT_CONFIG_FOLDER = "/.config";
+const char* const DAMAGED_SUFFIX = ".damaged";
 
 CRegistryStore& Store()
 {
     static CRegistryStore s_store;
     return s_store;
+}
+
+// What the last read of the settings file found; the writes that follow go by it.
+CRegistryStore::FileState& LastFileState()
+{
+    static CRegistryStore::FileState s_state = CRegistryStore::FileState::Whole;
+    return s_state;
+}
+
+// Prints strLine on standard error unless it was printed already: the file is read again at
+// every key opened and every write, and one line tells the person enough.
+void TellOnce(const std::string& strLine)
+{
+    static std::set<std::string> s_told;
+    if (s_told.insert(strLine).second)
+        std::fprintf(stderr, "%s\n", strLine.c_str());
+}
+
+// The name a settings file that was not read whole is kept under: beside the file the
+// settings path names (the target of a link).
+std::string KeptName(const std::string& strFile)
+{
+    char* szTarget = ::realpath(strFile.c_str(), nullptr);
+    const std::string strTarget = szTarget != nullptr ? szTarget : strFile;
+    std::free(szTarget);
+    return strTarget + DAMAGED_SUFFIX;
+}
+
+// Reads the settings file into the store, telling of a file that could not be read whole.
+// False when the file must be left as it is: it is no regular file, or cannot be read.
+bool LoadFile(const std::string& strFile)
+{
+    using FileState = CRegistryStore::FileState;
+    std::string strReason;
+    LastFileState() = Store().Load(strFile, strReason);
+    const std::string strAbout = "Settings file " + strFile + ": ";
+    switch (LastFileState()) {
+    case FileState::Whole:
+        return true;
+    case FileState::Damaged:
+        TellOnce(strAbout + "lines that made no sense were skipped; it is kept as " +
+                 KeptName(strFile) + " at the next save.");
+        return true;
+    case FileState::TooLarge:
+        TellOnce(strAbout + "larger than " + std::to_string(CRegistryStore::MAX_FILE_BYTES) +
+                 " bytes, so the defaults are used; it is kept as " + KeptName(strFile) +
+                 " at the next save.");
+        return true;
+    case FileState::Unreadable:
+        break;
+    }
+    TellOnce(strAbout + strReason + "; the defaults are used and the file is left alone.");
+    return false;
+}
+
+// Writes the store to the settings file. A file that was not read whole is first kept beside
+// the file it names (KeptName), so that nothing it held is lost without a copy; it comes back
+// when the new file cannot be written.
+bool SaveFile(const std::string& strFile)
+{
+    if (LastFileState() == CRegistryStore::FileState::Whole)
+        return Store().Save(strFile);
+    const std::string strKept = KeptName(strFile);
+    const std::string strTarget = strKept.substr(0, strKept.size() - std::strlen(DAMAGED_SUFFIX));
+    if (std::rename(strTarget.c_str(), strKept.c_str()) != 0)
+        return false;
+    if (!Store().Save(strFile)) {
+        std::rename(strKept.c_str(), strTarget.c_str());
+        return false;
+    }
+    LastFileState() = CRegistryStore::FileState::Whole;
+    return true;
 }
 
 // Handles handed out and not yet closed, so a stale or foreign handle is refused rather
@@ -132,7 +207,7 @@ LONG RegOpenKeyEx(HKEY hKey, LPCTSTR lpSubKey, DWORD, REGSAM, PHKEY phkResult)
     const LONG lResult = SubKeyPath(hKey, lpSubKey, phkResult, strPath);
     if (lResult != ERROR_SUCCESS)
         return lResult;
-    Store().Load(plat::RegistryFilePath());
+    LoadFile(plat::RegistryFilePath());
     if (!KeyExists(strPath))
         return ERROR_FILE_NOT_FOUND;
     *phkResult = NewHandle(strPath);
@@ -148,11 +223,11 @@ LONG RegCreateKeyEx(HKEY hKey, LPCTSTR lpSubKey, DWORD, LPTSTR, DWORD, REGSAM,
         return lResult;
     const std::string strFile = plat::RegistryFilePath();
     // A file that exists but cannot be read is never replaced by what little is in memory.
-    const bool bRead = Store().Load(strFile);
+    const bool bWritable = LoadFile(strFile);
     const bool bExisted = KeyExists(strPath);
     if (!bExisted) {
         Store().CreateKey(strPath);
-        if (!bRead || !Store().Save(strFile))
+        if (!bWritable || !SaveFile(strFile))
             return ERROR_WRITE_FAULT;
     }
     *phkResult = NewHandle(strPath);
@@ -200,9 +275,9 @@ LONG RegSetValueEx(HKEY hKey, LPCTSTR lpValueName, DWORD, DWORD dwType, const BY
     const std::string strFile = plat::RegistryFilePath();
     // Picks up what other runs wrote since the key was opened, so their values survive; a
     // file that cannot be read is left alone.
-    const bool bRead = Store().Load(strFile);
+    const bool bWritable = LoadFile(strFile);
     Store().SetValue(strPath, ValueName(lpValueName), strValue);
-    return bRead && Store().Save(strFile) ? ERROR_SUCCESS : ERROR_WRITE_FAULT;
+    return bWritable && SaveFile(strFile) ? ERROR_SUCCESS : ERROR_WRITE_FAULT;
 }
 
 LONG RegCloseKey(HKEY hKey)

@@ -14,8 +14,17 @@
 // with \\, \" and line ends escaped inside the quotes. Opening or creating a key re-reads the
 // file, so settings written by another run are seen; every write re-reads it, applies the
 // change and replaces the whole file through a temporary file and a rename, so the file is
-// never half written. Lines the reader cannot make sense of are skipped. All handles share
-// one store, so two handles open at once see each other's writes.
+// never half written. All handles share one store, so two handles open at once see each
+// other's writes.
+//
+// Whatever stands at the settings path, the program starts and harms nothing there. Only a
+// regular file (or a link to one) of at most CRegistryStore::MAX_FILE_BYTES is read: a pipe
+// is never waited on nor a device read. A damaged file gives every header and value line it
+// holds, whatever junk stands before it on its line; lines that make no sense are skipped.
+// A file that is no regular file, or cannot be read, gives the defaults and is never
+// replaced: writes fail with ERROR_WRITE_FAULT. A file too large or damaged gives what could
+// be read (nothing, when too large); before it is first rewritten it is kept beside itself
+// under its name followed by ".damaged". Each of these is told once on standard error.
 
 #include <string>
 

@@ -1,11 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
-
 
 #include "platform/reg.h"
 #include "tests/support/CFileSizeLimit.h"
@@ -155,31 +160,98 @@ TEST_F(Registry, OpeningReReadsTheFileAndWritingKeepsValuesOthersAdded)
     RegCloseKey(hReopened);
 }
 
+// Junk a crash leaves before a header or a value line, even on the same line, or between lines
+// loses no value; before its first rewrite the file is kept, byte for byte, as
+// registry.damaged, which later writes leave be.
 TEST_F(Registry, DamagedFileKeepsTheLinesThatMakeSense)
 {
-    WriteFile("\"orphan\"=\"before any key\"\n"
-              "[HKEY_CURRENT_USER\\Software\\Orvel\\velm]\r\n"
-              "\"good\"=\"yes\"\r\n"
-              "garbage without quotes\n"
-              "\"unterminated\"=\"oops\n"
-              "\"badescape\"=\"a\\qb\"\n"
-              "\"trailing\"=\"x\" junk\n"
-              "\"noequals\" \"x\"\n"
-              "[not a key of ours]\n"
-              "\"lost\"=\"in a bad section\"\n"
-              "[HKEY_CURRENT_USER\\Software\\Orvel\\velm\n"
-              "\"stillbad\"=\"1\"\n"
-              "[HKEY_CURRENT_USER\\Software\\Orvel\\velm]\n"
-              "\"\xff\xfe\"=\"\x01\x02\"\n"
-              "\"last\"=\"kept\"");
+    const std::string strZeros(100, '\0');
+    const std::string strDamaged = "\"orphan\"=\"before any key\"\n"
+                                   "[HKEY_CURRENT_USER\\Software\\Orvel\\velm]\r\n"
+                                   "\"good\"=\"yes\"\r\n"
+                                   "garbage without quotes\n"
+                                   "\"unterminated\"=\"oops\n"
+                                   "\"badescape\"=\"a\\qb\"\n"
+                                   "\"trailing\"=\"x\" junk\n"
+                                   "\"noequals\" \"x\"\n"
+                                   "[not a key of ours]\n"
+                                   "\"lost\"=\"in a bad section\"\n"
+                                   "[HKEY_CURRENT_USER\\Software\\Orvel\\velm\n"
+                                   "\"stillbad\"=\"1\"\n" +
+                                   strZeros + "[HKEY_CURRENT_USER\\Software\\Orvel\\velm]\n"
+                                   "\"\xff\xfe\"=\"\x01\x02\"\n"
+                                   "[broken\n" +
+                                   strZeros + "\"zeros\"=\"before\"" + strZeros + "\n"
+                                   "\"last\"=\"kept\"";
+    WriteFile(strDamaged);
     HKEY hKey = CreateSuiteKey();
     EXPECT_EQ("yes", QueryText(hKey, "good"));
     EXPECT_EQ("kept", QueryText(hKey, "last"));
+    EXPECT_EQ("before", QueryText(hKey, "zeros"));
     EXPECT_EQ("\x01\x02", QueryText(hKey, "\xff\xfe"));
     for (const char* szName : {"orphan", "unterminated", "badescape", "trailing", "noequals",
                                "lost", "stillbad"})
         EXPECT_EQ("<none>", QueryText(hKey, szName)) << szName;
+    EXPECT_EQ(ERROR_SUCCESS, SetText(hKey, "good", "again"));
+    EXPECT_EQ(ERROR_SUCCESS, SetText(hKey, "good", "and again"));
     RegCloseKey(hKey);
+    std::ifstream kept(FilePath() + ".damaged", std::ios::binary);
+    EXPECT_EQ(strDamaged, std::string(std::istreambuf_iterator<char>(kept), {}));
+}
+
+// Only a regular file, or a link to one (written through), is read. Anything else gives the
+// defaults and is never written; a file too large to be settings is kept as registry.damaged
+// before it is replaced. Each is told in one line on standard error. None may make a read
+// wait for ever or take all the memory.
+TEST_F(Registry, WhateverStandsAtTheSettingsPathIsReadSafelyAndNotHarmed)
+{
+    typedef std::function<void(const std::string&)> Maker;
+    const auto settings = [](const std::string& strPath) {
+        std::ofstream(strPath) << "[HKEY_CURRENT_USER\\Software\\Orvel\\velm]\n\"Kept\"=\"yes\"\n";
+    };
+    const struct {
+        Maker make;
+        mode_t nTypeAfter; // what stands at the path after the writes were tried
+        bool bWritable;
+        bool bTold; // a line on standard error, and nothing read
+    } cases[] = {
+        {[](const std::string& s) { ::mkfifo(s.c_str(), 0600); }, S_IFIFO, false, true},
+        {[](const std::string& s) { ::symlink("/dev/zero", s.c_str()); }, S_IFLNK, false, true},
+        {[&](const std::string& s) { settings(s); ::truncate(s.c_str(), 2LL << 30); }, S_IFREG, true,
+         true},
+        {[&](const std::string& s) { settings(s + "2"); ::symlink("registry2", s.c_str()); }, S_IFLNK,
+         true, false},
+    };
+    for (const auto& c : cases) {
+        // A folder of its own for each case, so that each is told on its own.
+        const std::string strRoot = RootFolder() + "/" + std::to_string(&c - cases);
+        ::setenv("XDG_CONFIG_HOME", strRoot.c_str(), 1);
+        std::filesystem::create_directories(strRoot + "/orvelbridge");
+        c.make(plat::RegistryFilePath());
+        testing::internal::CaptureStderr();
+        HKEY hSoftware = nullptr;
+        HKEY hKey = nullptr;
+        ASSERT_EQ(ERROR_SUCCESS,
+                  RegOpenKeyEx(HKEY_CURRENT_USER, "Software", 0, KEY_ALL_ACCESS, &hSoftware));
+        const LONG lExpected = c.bWritable ? ERROR_SUCCESS : ERROR_WRITE_FAULT;
+        EXPECT_EQ(lExpected,
+                  RegCreateKeyEx(hSoftware, "Orvel\\velm", 0, nullptr, 0, 0, nullptr, &hKey, nullptr));
+        EXPECT_EQ(lExpected, SetText(hSoftware, "Added", "1"));
+        EXPECT_EQ(c.bTold ? "<none>" : "yes", QueryText(hKey, "Kept"));
+        RegCloseKey(hKey);
+        RegCloseKey(hSoftware);
+        const std::string strTold = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(c.bTold ? 1 : 0, std::count(strTold.begin(), strTold.end(), '\n')) << strTold;
+        struct stat info;
+        ASSERT_EQ(0, ::lstat(plat::RegistryFilePath().c_str(), &info));
+        EXPECT_EQ(c.nTypeAfter, info.st_mode & S_IFMT) << strRoot;
+    }
+    struct stat info;
+    EXPECT_EQ(0, ::stat((RootFolder() + "/2/orvelbridge/registry.damaged").c_str(), &info));
+    EXPECT_EQ(2LL << 30, static_cast<long long>(info.st_size));
+    std::ifstream linked(RootFolder() + "/3/orvelbridge/registry2");
+    const std::string strLinked(std::istreambuf_iterator<char>(linked), {});
+    EXPECT_NE(std::string::npos, strLinked.find("\"Added\"=\"1\""));
 }
 
 TEST_F(Registry, WritesCreateTheFolderAndLeaveNoTemporaryFiles)
