@@ -12,6 +12,7 @@
 #include "platform/msg/loop.h"
 #include "platform/wnd/CClientDC.h"
 #include "platform/wnd/CPaintDC.h"
+#include "platform/wnd/StoredRect.h"
 #include "platform/res.h"
 #include "resources/CardImages.h"
 #include "resources/resource.h"
@@ -78,7 +79,7 @@ BOOL CGameDlg::OnInitDialog()
                               settings_keys::SUITE_KEY);
         CRect rect;
         GetWindowRect(&rect);
-        rect = settings.ReadRect(GetRectValueName(), rect);
+        rect = plat::FitStoredRect(m_hWnd, settings.ReadRect(GetRectValueName(), rect), rect);
         MoveWindow(&rect, TRUE);
     }
 

@@ -5,6 +5,7 @@
 #include "bridge/bidding/BidBoxHint.h"
 #include "cardtable/RegSettings.h"
 #include "cardtable/SettingsKeys.h"
+#include "platform/wnd/StoredRect.h"
 #include "resources/BidPictures.h"
 
 namespace {
@@ -211,5 +212,6 @@ void CBid2::OnHistoryCell(int nCell)
 void CBid2::OnShowWindow(BOOL bShow, UINT nStatus)
 {
     CDialog::OnShowWindow(bShow, nStatus);
-    MoveWindow(&g_rectBid, TRUE);
+    const CRect rect = plat::FitStoredRect(m_hWnd, g_rectBid, g_rectBidInitial);
+    MoveWindow(&rect, TRUE);
 }

@@ -3,6 +3,7 @@
 #include "bridge/play/ExplainOwner.h"
 #include "cardtable/RegSettings.h"
 #include "cardtable/SettingsKeys.h"
+#include "platform/wnd/StoredRect.h"
 
 namespace {
 
@@ -49,7 +50,7 @@ BOOL CExplainWhistDlg::OnInitDialog()
     GetWindowRect(&rect);
     CRegSettings settings(settings_keys::ROOT_KEY, settings_keys::MAKER_KEY,
                           settings_keys::SUITE_KEY);
-    rect = settings.ReadRect(RECT_VALUE, rect);
+    rect = plat::FitStoredRect(m_hWnd, settings.ReadRect(RECT_VALUE, rect), rect);
     MoveWindow(&rect, TRUE);
     return TRUE;
 }

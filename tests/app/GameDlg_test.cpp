@@ -1,5 +1,6 @@
 #include "cardtable/GameDlg.h"
 
+#include <memory>
 #include <vector>
 
 #include "cardtable/CardMove.h"
@@ -128,6 +129,45 @@ TEST_F(CGameDlgTest, UnderAWindowManagerAGameWindowClosedAndReopenedComesBackWhe
         CRect rect;
         pGame->GetWindowRect(&rect);
         EXPECT_EQ(rectFirst, rect) << i;
+    }
+}
+
+// A stored rectangle is made fit for the screen before the window and its back buffer take
+// it: at most the work area (1920 x 1080 headless) less the frame, on the work area, frame and
+// all. An inverted one gives the template's place.
+TEST_F(CGameDlgTest, StoredRectangleIsMadeFitForTheScreenBeforeTheWindowTakesIt)
+{
+    const CRect TEMPLATE;
+    const struct {
+        const char* szStored;
+        bool bFramed;
+        CRect rectExpected;
+    } cases[] = {
+        {"0,0,100000,100000", false, CRect(0, 0, 1920, 1080)},
+        {"0,0,100000,100000", true, CRect(1, 20, 1919, 1075)},
+        {"-2147483648,-2147483648,2147483647,2147483647", false, CRect(0, 0, 1920, 1080)},
+        {"5000,3000,5640,3448", false, CRect(1280, 632, 1920, 1080)},
+        {"-5000,-5000,-4360,-4552", true, CRect(1, 20, 641, 468)},
+        {"100,100,50,50", false, TEMPLATE},
+    };
+    CMainDlg dlgMain;
+    CGameDlg* pGame = OpenGame(dlgMain, MakePlainGame);
+    ASSERT_NE(nullptr, pGame);
+    CRect rectTemplate;
+    pGame->GetWindowRect(&rectTemplate);
+    pGame->SendMessage(WM_CLOSE);
+    for (const auto& c : cases) {
+        std::unique_ptr<CModelledWindowManager> pManager(c.bFramed ? new CModelledWindowManager : nullptr);
+        OpenSettings().WriteString("UnknownRect", c.szStored);
+        dlgMain.SendMessage(WM_COMMAND, ID_GAME_DUMMY);
+        auto* pPlain = static_cast<CPlainGameDlg*>(dlgMain.GetGameDlg(0));
+        CRect rect;
+        CRect rectClient;
+        pPlain->GetWindowRect(&rect);
+        pPlain->GetClientRect(&rectClient);
+        EXPECT_EQ(c.rectExpected.IsRectNull() ? rectTemplate : c.rectExpected, rect) << c.szStored;
+        EXPECT_EQ(rectClient.Size(), pPlain->m_pBackBuffer->GetSize()) << c.szStored;
+        pPlain->SendMessage(WM_CLOSE);
     }
 }
 

@@ -17,6 +17,7 @@ public:
     explicit CPlainGameDlg(CMainDlg* pMainDlg);
     ~CPlainGameDlg() override;
 
+    using CGameDlg::m_pBackBuffer;
     static int s_nAlive;
 
     DECLARE_MESSAGE_MAP()

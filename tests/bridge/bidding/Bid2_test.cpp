@@ -358,6 +358,16 @@ TEST_F(Bid2, BoxStandsAtTheStoredRectangleWhichSurvivesARestart)
     CRect rectBox;
     box.GetWindowRect(&rectBox);
     EXPECT_EQ(g_rectBid, rectBox);
+
+    // A place larger than the (headless 1920 x 1080) screen is cut to it; an inverted one
+    // gives the box's first place.
+    for (const CRect& rectStored : {CRect(0, 0, 100000, 100000), CRect(469, 285, 10, 20)}) {
+        g_rectBid = rectStored;
+        box.ShowWindow(SW_HIDE);
+        box.ShowWindow(SW_SHOW);
+        box.GetWindowRect(&rectBox);
+        EXPECT_EQ(rectStored.IsRectEmpty() ? g_rectBidInitial : CRect(0, 0, 1920, 1080), rectBox);
+    }
 }
 
 TEST_F(Bid2, ScreenshotMidAuction)

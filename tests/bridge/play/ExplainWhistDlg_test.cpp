@@ -108,6 +108,19 @@ TEST_F(ExplainWindow, StoredRectPlacesTheWindowAndItsListFillsIt)
     EXPECT_EQ(rectClient, rectList);
 }
 
+// Made fit for the (headless 1920 x 1080) screen first; an inverted one keeps the template's.
+TEST_F(ExplainWindow, StoredRectLargerThanTheScreenIsCutToItAndAnInvertedOneIgnored)
+{
+    CRect rectTemplate;
+    Open()->GetWindowRect(&rectTemplate);
+    for (const CRect& rectStored : {CRect(-50000, -50000, 50000, 50000), CRect(700, 320, 100, 120)}) {
+        OpenSettings().WriteRect(RECT_VALUE, rectStored);
+        CRect rect;
+        Open()->GetWindowRect(&rect);
+        EXPECT_EQ(rectStored.IsRectEmpty() ? rectTemplate : CRect(0, 0, 1920, 1080), rect);
+    }
+}
+
 TEST_F(ExplainWindow, ResizingKeepsTheListFillingTheClientArea)
 {
     CExplainWhistDlg* pExplain = Open();
