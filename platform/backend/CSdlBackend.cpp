@@ -26,6 +26,11 @@ constexpr int FALLBACK_SCREEN_HEIGHT = 768;
 
 constexpr long long MICROSECONDS_PER_SECOND = 1000000;
 
+// SDL's video drivers that open no display, and the environment variables that name the
+// displays the others open.
+const char* const DISPLAYLESS_DRIVERS[] = {"offscreen", "dummy", "evdev"};
+const char* const DISPLAY_VARIABLES[] = {"DISPLAY", "WAYLAND_DISPLAY"};
+
 // How many waiting window events are looked through for a close box; a close box behind
 // more than these is found at the next look.
 constexpr int PEEKED_WINDOW_EVENTS = 64;
@@ -117,8 +122,32 @@ bool CSdlBackend::Initialise()
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
         return false;
     m_bInitialised = true;
+    const char* szAskedFor = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+    if (szAskedFor == nullptr || *szAskedFor == '\0') {
+        for (const char* szDriver : DISPLAYLESS_DRIVERS) {
+            if (SDL_strcasecmp(SDL_GetCurrentVideoDriver(), szDriver) == 0)
+                return false;
+        }
+    }
     SDL_StartTextInput();
     return true;
+}
+
+std::string CSdlBackend::GetFailureText() const
+{
+    std::string strDisplays;
+    for (const char* szVariable : DISPLAY_VARIABLES) {
+        const char* szDisplay = std::getenv(szVariable);
+        if (szDisplay == nullptr || *szDisplay == '\0')
+            continue;
+        if (!strDisplays.empty())
+            strDisplays += " or ";
+        strDisplays += std::string("\"") + szDisplay + "\" (" + szVariable + ")";
+    }
+    if (strDisplays.empty())
+        return "No display to open: neither DISPLAY nor WAYLAND_DISPLAY names one.";
+    return "Cannot open the display " + strDisplays +
+           ": no display server there accepted a connection from this program.";
 }
 
 SDL_Window* CSdlBackend::WindowOf(HWND hWnd) const

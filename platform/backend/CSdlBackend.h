@@ -22,6 +22,7 @@
 // program.
 
 #include <map>
+#include <string>
 
 #include "platform/backend/CBackend.h"
 
@@ -39,7 +40,12 @@ public:
     static constexpr const char* FIRST_FRAME_FILE_VARIABLE = "ORVEL_FIRST_FRAME_FILE";
 
     // Opens the video subsystem with software window surfaces; false when there is no display.
+    // A video driver without a display counts only when the environment asks for it by name
+    // (tests do): SDL falls back on one when no display opens, and the program would then run
+    // where nobody sees it.
     bool Initialise();
+    // After a failed Initialise: one line naming the display tried and why it did not open.
+    std::string GetFailureText() const;
 
     bool IsHeadless() const override { return false; }
     void OnWindowCreated(HWND hWnd) override;

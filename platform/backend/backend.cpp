@@ -26,6 +26,21 @@ void UseHeadlessBackend()
     UseBackend(BackendKind::Headless);
 }
 
+bool StartBackend()
+{
+    if (s_pBackend || s_kind != BackendKind::Sdl) {
+        GetBackend();
+        return true;
+    }
+    auto pSdl = std::make_unique<CSdlBackend>();
+    if (!pSdl->Initialise()) {
+        std::fprintf(stderr, "%s\n", pSdl->GetFailureText().c_str());
+        return false;
+    }
+    s_pBackend = std::move(pSdl);
+    return true;
+}
+
 CBackend& GetBackend()
 {
     if (s_pBackend)

@@ -4,6 +4,7 @@
 
 #include <climits>
 
+#include "platform/backend/backend.h"
 #include "platform/base/ids.h"
 #include "platform/msg/loop.h"
 #include "platform/res/resources.h"
@@ -103,6 +104,9 @@ int AfxWinMain(int /*argc*/, char** /*argv*/)
 {
     CWinApp* pApp = AfxGetApp();
     if (pApp == nullptr)
+        return 1;
+    // Without a display nobody could see the windows or close them: the program ends at once.
+    if (!plat::StartBackend())
         return 1;
     plat::BeginSession();
     int nRunResult = pApp->InitInstance() ? pApp->Run() : 0;

@@ -43,5 +43,6 @@ CWinApp* AfxGetApp();
 // The application's name; without an application object, the executable's stem.
 LPCTSTR AfxGetAppName();
 // The program's entry: InitInstance, Run when it succeeded, ExitInstance. Meanwhile the end
-// signals and the window system's quit request close the main window (SessionEnd.h).
+// signals and the window system's quit request close the main window (SessionEnd.h). With no
+// display to open it returns 1 at once, having said why (plat::StartBackend).
 int AfxWinMain(int argc, char** argv);

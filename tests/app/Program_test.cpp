@@ -1,4 +1,5 @@
-// The real program, started as a person's shell starts it, on SDL's display-less video driver.
+// The real program, started as a person's shell starts it, on SDL's display-less video driver
+// or with no display at all.
 
 #include <gtest/gtest.h>
 
@@ -7,7 +8,11 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <thread>
 
@@ -61,4 +66,29 @@ TEST(Program, AFileSizeLimitFailsItsWritesInsteadOfEndingIt)
     EXPECT_FALSE(WIFSIGNALED(nStatus)) << "ended by signal " << WTERMSIG(nStatus);
     EXPECT_TRUE(WIFEXITED(nStatus) && WEXITSTATUS(nStatus) == 0);
     EXPECT_EQ(::stat(strFrame.c_str(), &info), 0) << "no frame was shown";
+}
+
+// Nobody could see the windows or close them: one line on standard error names the display
+// tried and why, and the program ends with status 1 at once. The settings folder serves as
+// the runtime folder, which keeps the display libraries' own remarks off standard error.
+TEST(Program, EndsAtOnceWithoutADisplay)
+{
+    const struct {
+        const char* szDisplay;
+        const char* szNamed;
+    } cases[] = {{"DISPLAY=:987", "\":987\" (DISPLAY)"}, {"-u DISPLAY", "neither DISPLAY nor WAYLAND_DISPLAY"}};
+    for (const auto& c : cases) {
+        CTempWorkingFolder folder;
+        const std::string strCommand = std::string("env -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER ") + c.szDisplay +
+                                       " XDG_RUNTIME_DIR=$PWD XDG_CONFIG_HOME=$PWD ASAN_OPTIONS=detect_leaks=0 "
+                                       "timeout 10 " ORVEL_PROGRAM " 2>errors";
+        const auto start = std::chrono::steady_clock::now();
+        const int nStatus = std::system(strCommand.c_str());
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2)) << c.szDisplay;
+        EXPECT_TRUE(WIFEXITED(nStatus) && WEXITSTATUS(nStatus) == 1) << c.szDisplay;
+        std::ifstream errors("errors");
+        const std::string strErrors(std::istreambuf_iterator<char>(errors), {});
+        EXPECT_EQ(1, std::count(strErrors.begin(), strErrors.end(), '\n')) << strErrors;
+        EXPECT_NE(std::string::npos, strErrors.find(c.szNamed)) << strErrors;
+    }
 }
