@@ -6,6 +6,7 @@
 // reported and leaves the table exactly as it was. Every save replaces its file in one step,
 // so a save that fails is reported and leaves the old file untouched.
 
+#include <algorithm>
 #include <sstream>
 
 #include "bridge/play/ExplainWhistDlg.h"
@@ -229,7 +230,9 @@ void CDummyDlg::AutoSaveDeal()
 {
     CRegSettings settings(settings_keys::ROOT_KEY, settings_keys::MAKER_KEY,
                           settings_keys::SUITE_KEY);
-    const int nFile = settings.ReadInt(AUTOSAVE_VALUE, AUTOSAVE_FIRST);
+    // Whatever number is stored, the autosaves keep to their nine names.
+    const int nFile =
+        std::clamp(settings.ReadInt(AUTOSAVE_VALUE, AUTOSAVE_FIRST), AUTOSAVE_FIRST, AUTOSAVE_LAST);
     CString strName;
     strName.Format("%s%d.%s", AUTOSAVE_VALUE, nFile, HAND_FILE_EXT);
     // Autosaves come at every new deal, in automatic play too: a box at each would stop play

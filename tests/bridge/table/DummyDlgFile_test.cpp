@@ -1,5 +1,6 @@
 // The bridge table's hand files: Save Hand and Open Hand, damaged files and the autosaves.
 
+#include <climits>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -276,15 +277,24 @@ TEST_F(TableTest, AutosaveRotatesThroughNineFiles)
     EXPECT_TRUE(std::filesystem::exists(FolderFile("autosave9.brg")));
     EXPECT_EQ(ReadSetting("autosave", 0), 1);
 
+    // A stored counter outside the nine names is brought back to the nearest of them.
+    std::filesystem::remove(FolderFile("autosave9.brg"));
     WriteSetting("autosave", 12);
     m_pTable->NextDeal();
-    EXPECT_TRUE(std::filesystem::exists(FolderFile("autosave12.brg")));
+    EXPECT_TRUE(std::filesystem::exists(FolderFile("autosave9.brg")));
     EXPECT_EQ(ReadSetting("autosave", 0), 1);
 
     // Writing the autosave leaves the trumps of the deal raised.
     EXPECT_EQ(m_pTable->m_nTrumps, SUIT_SPADES);
     for (const CCard& card : m_pTable->Hand(NORTH).m_cards)
         EXPECT_EQ(card.GetOrder() > 13, card.GetSuit() == SUIT_SPADES);
+
+    std::filesystem::remove(FolderFile("autosave1.brg"));
+    WriteSetting("autosave", INT_MIN);
+    m_pTable->NextDeal();
+    EXPECT_TRUE(std::filesystem::exists(FolderFile("autosave1.brg")));
+    EXPECT_EQ(ReadSetting("autosave", 0), 2);
+    EXPECT_EQ(FileNamesIn(FolderFile("")), (std::vector<std::string>{"autosave1.brg", "autosave9.brg"}));
 }
 
 TEST_F(TableTest, EverySaveThatFailsLeavesThePreviousFileWholeAndSaysWhyOnce)
