@@ -1,16 +1,20 @@
 // The hand files and scores tried as a hostile user would, through the real commands with the
 // file dialogs answered: a failed open, a damaged file, uneven hands, trick counts and scores
 // no deal allows, the contract saved in the middle of a deal and the record of a pass-out
-// after a load. And as a user's desktop has them: a named pipe, a link, a read-only file, a
-// name as long as the system allows, a missing folder, a byte-order mark, a deal set up by
-// hand, the other table's autosave, autosaves that keep failing and scores of long sessions.
+// after a load. And as a user's desktop has them: a named pipe, a socket, a device, a link, a
+// file with a second name or another user's, a read-only file, a folder that takes no new
+// file, a name as long as the system allows, a missing folder, a byte-order mark, a deal set
+// up by hand, the other table's autosave, autosaves that keep failing and scores of long
+// sessions.
 // None of them may hang or trap the player or cost the deal on the table or a score.
 
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -23,6 +27,7 @@
 #include "tests/bridge/table/BidWhistTestSupport.h"
 #include "tests/bridge/table/TableFilesTestSupport.h"
 #include "tests/bridge/table/TableTestSupport.h"
+#include "tests/support/CUnprivileged.h"
 
 namespace {
 
@@ -378,7 +383,7 @@ TEST_F(PlainTableFileFaultsTest, AFailingAutosaveIsReportedOnceUntilOneSucceedsO
         fnRun();
         int nFailures = 0;
         for (size_t i = nBoxes; i < test::GetMessageBoxes().size(); i++)
-            nFailures += test::GetMessageBoxes()[i].strText.Find(".brg could not be written: ") > 0;
+            nFailures += test::GetMessageBoxes()[i].strText.Find("autosave") == 0;
         return nFailures;
     };
     const auto twoNewDeals = [this]() {
@@ -430,7 +435,7 @@ TEST_F(PlainTableFileFaultsTest, ScoresOfLongSessionsAreAddedSavedAndOpened)
     EXPECT_EQ(m_pTable->m_nBelow[0], MAX_SIDE_SCORE);
 }
 
-TEST_F(PlainTableFileFaultsTest, SavingFollowsALinkRespectsAReadOnlyFileAndTakesAnyLegalName)
+TEST_F(PlainTableFileFaultsTest, SavesFollowLinksKeepEveryNameAndOwnerAndRefuseReadOnlyOrSpecialFiles)
 {
     ASSERT_NE(OpenTable(6161), nullptr);
     ASSERT_TRUE(RunFileCommand(m_pTable, ID_FILE_SAVEHAND, "plain.brg").empty());
@@ -441,30 +446,79 @@ TEST_F(PlainTableFileFaultsTest, SavingFollowsALinkRespectsAReadOnlyFileAndTakes
     std::ofstream(FolderFile("readonly.brg")) << "old";
     ASSERT_EQ(::chmod(FolderFile("readonly.brg").c_str(), 0444), 0);
     const std::string strLongName = std::string(251, 'n') + ".brg";
+    std::ofstream(FolderFile("mine.brg")) << "old";
+    ASSERT_EQ(::link(FolderFile("mine.brg").c_str(), FolderFile("club-copy.brg").c_str()), 0);
+    // Root must leave another user's file theirs; root may make a file in any folder, so a
+    // folder that takes no new file is tried by nobody.
+    const bool bRoot = CUnprivileged::IsRoot();
+    std::ofstream(FolderFile("theirs.brg")) << "old";
+    ASSERT_TRUE(!bRoot || ::chown(FolderFile("theirs.brg").c_str(), CUnprivileged::NOBODY_UID, 0) == 0);
+    ASSERT_EQ(::chmod(FolderFile("").c_str(), 0711), 0);
+    ASSERT_EQ(::mkdir(FolderFile("locked").c_str(), 0755), 0);
+    std::ofstream(FolderFile("locked/mine.brg")) << "old";
+    ASSERT_EQ(::chmod(FolderFile("locked/mine.brg").c_str(), 0666), 0);
+    ASSERT_EQ(::chmod(FolderFile("locked").c_str(), 0555), 0);
+    // A pipe, a socket and, through a link, a device that drops what it is given (root alone
+    // may make one).
+    ASSERT_EQ(::mknod(FolderFile("pipe.brg").c_str(), S_IFIFO | 0644, 0), 0);
+    ASSERT_EQ(::mknod(FolderFile("socket.xml").c_str(), S_IFSOCK | 0644, 0), 0);
+    const char* szDevice = ::mknod(FolderFile("null").c_str(), S_IFCHR | 0666, ::makedev(1, 3)) == 0 ? "null" : "pipe.brg";
+    ASSERT_EQ(::symlink(szDevice, FolderFile("tonull.csv").c_str()), 0);
 
+    const CString strPrompt = " already exists.\nDo you want to replace it?";
     struct Save {
+        UINT nID;
         std::string strName;
         std::vector<CString> boxes;
+        bool bAsNobody;
     };
     const Save saves[] = {
-        {"link.brg", {"link.brg already exists.\nDo you want to replace it?"}},
-        {"readonly.brg",
-         {"readonly.brg already exists.\nDo you want to replace it?", "readonly.brg could not be written: Permission denied"}},
-        {strLongName, {}},
-        {"missing/deal.brg", {"missing/deal.brg could not be written: No such file or directory"}},
+        {ID_FILE_SAVEHAND, "link.brg", {"link.brg" + strPrompt}, false},
+        {ID_FILE_SAVEHAND, "readonly.brg",
+         {"readonly.brg" + strPrompt, "readonly.brg could not be written: Permission denied"}, false},
+        {ID_FILE_SAVEHAND, strLongName, {}, false},
+        {ID_FILE_SAVEHAND, "missing/deal.brg", {"missing/deal.brg could not be written: No such file or directory"}, false},
+        {ID_FILE_SAVEHAND, "mine.brg", {"mine.brg" + strPrompt}, false},
+        {ID_FILE_SAVEHAND, "theirs.brg", {"theirs.brg" + strPrompt}, false},
+        {ID_FILE_SAVEHAND, "locked/mine.brg", {"mine.brg" + strPrompt}, true},
+        {ID_FILE_SAVEHAND, "pipe.brg", {"pipe.brg" + strPrompt, "pipe.brg is not a regular file"}, false},
+        {ID_EXPORT_XML, "socket.xml", {"socket.xml" + strPrompt, "socket.xml is not a regular file"}, false},
+        {ID_FILE_SAVESTATS, "tonull.csv", {"tonull.csv" + strPrompt, "tonull.csv is not a regular file"}, false},
     };
     for (const Save& save : saves) {
         test::QueueMessageBoxAnswer(IDYES);
-        EXPECT_EQ(RunFileCommand(m_pTable, ID_FILE_SAVEHAND, save.strName.c_str()), save.boxes) << save.strName;
+        std::optional<CUnprivileged> unprivileged;
+        if (save.bAsNobody)
+            unprivileged.emplace();
+        EXPECT_EQ(RunFileCommand(m_pTable, save.nID, save.strName.c_str()), save.boxes) << save.strName;
+        unprivileged.reset();
+        // The file dialog left the chosen folder current.
+        ASSERT_EQ(::chdir(FolderFile("").c_str()), 0);
         test::ResetDriver();
     }
     struct stat info;
     ASSERT_EQ(::lstat(FolderFile("link.brg").c_str(), &info), 0);
     EXPECT_TRUE(S_ISLNK(info.st_mode)) << "the link stays a link";
-    EXPECT_EQ(ReadWholeFile(FolderFile("hands/real.brg").c_str()), strDeal);
     EXPECT_EQ(ReadWholeFile(FolderFile("readonly.brg").c_str()), "old");
-    EXPECT_EQ(ReadWholeFile(FolderFile(strLongName.c_str()).c_str()), strDeal);
+    for (const char* szSaved : {"hands/real.brg", strLongName.c_str(), "club-copy.brg", "theirs.brg", "locked/mine.brg"})
+        EXPECT_EQ(ReadWholeFile(FolderFile(szSaved).c_str()), strDeal) << szSaved;
+    ASSERT_EQ(::stat(FolderFile("theirs.brg").c_str(), &info), 0);
+    EXPECT_TRUE(!bRoot || info.st_uid == CUnprivileged::NOBODY_UID) << "the file stays nobody's";
     EXPECT_TRUE(RunFileCommand(m_pTable, ID_FILE_OPENHAND, strLongName.c_str()).empty());
+
+    // The autosave, whose file no one chose, is refused alike.
+    ASSERT_EQ(::symlink(szDevice, FolderFile("autosave1.brg").c_str()), 0);
+    ASSERT_TRUE(Command(ID_OPTIONS_AUTOSAVE));
+    test::QueueMessageBoxAnswer(IDOK);
+    ASSERT_TRUE(Command(ID_FUNCTIONS_NEWDEAL));
+    EXPECT_EQ(test::GetMessageBoxes().back().strText, "autosave1.brg is not a regular file");
+    const std::pair<const char*, mode_t> specials[] = {
+        {"pipe.brg", S_IFIFO}, {"socket.xml", S_IFSOCK}, {szDevice, std::string(szDevice) == "null" ? S_IFCHR : S_IFIFO}};
+    for (const auto& [szFile, nType] : specials) {
+        ASSERT_EQ(::lstat(FolderFile(szFile).c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & S_IFMT, nType) << szFile;
+    }
+    ASSERT_EQ(::chmod(FolderFile("locked").c_str(), 0755), 0);
 }
 
 } // namespace tabletest
