@@ -3,9 +3,9 @@
 // no deal allows, the contract saved in the middle of a deal and the record of a pass-out
 // after a load. And as a user's desktop has them: a named pipe, a socket, a device, a link, a
 // file with a second name or another user's, a read-only file, a folder that takes no new
-// file, a name as long as the system allows, a missing folder, a byte-order mark, a deal set
-// up by hand, the other table's autosave, autosaves that keep failing and scores of long
-// sessions.
+// file, a name as long as the system allows, a missing folder, a byte-order mark, a NUL byte
+// inside a word, a deal set up by hand, the other table's autosave, autosaves that keep
+// failing and scores of long sessions.
 // None of them may hang or trap the player or cost the deal on the table or a score.
 
 #include <sys/stat.h>
@@ -17,6 +17,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -172,6 +173,14 @@ TEST_F(TableFileFaultsTest, DamagedFilesAreReportedAndAPartlyReadOneChangesNoSco
     ExpectRefused(ID_IMPORT_XML, "partly.xml",
                   "partly.xml is not a hand file: line 41: East/West's games must be a number");
     EXPECT_EQ(m_pTable->m_nAbove[0], 70);
+    // "Q", a NUL and "J" are no queen, and no queen with the jack lost.
+    std::string strJoined = ReadWholeFile(FolderFile("deal.xml").c_str());
+    const size_t nHearts = strJoined.find("<hearts>", strJoined.find("<east>"));
+    const size_t nBlank = strJoined.find(' ', nHearts);
+    ASSERT_LT(nBlank, strJoined.find('<', nHearts + 1)) << "East holds two hearts";
+    strJoined[nBlank] = '\0';
+    std::ofstream(FolderFile("joined.xml")) << strJoined;
+    ExpectRefused(ID_IMPORT_XML, "joined.xml", "joined.xml is not a hand file: line 21: East's hearts hold a word that is no rank");
 
     std::string strBridge(511, '\0');
     strBridge[87] = 12;
@@ -290,7 +299,7 @@ TEST_F(TableFileFaultsTest, HandFileSavedAfterATrickNamesTheContractInPlayAndAPa
     EXPECT_EQ(ReadWholeFile(FolderFile("stats.csv").c_str()), "0,0,-1,-7,0,0,1\n");
 }
 
-TEST_F(TableFileFaultsTest, XmlWithAByteOrderMarkAndAnEmptyValueImports)
+TEST_F(TableFileFaultsTest, FilesWithAByteOrderMarkAndXmlWithAnEmptyValueOpen)
 {
     ASSERT_NE(OpenTable(616), nullptr);
     m_pTable->m_nAbove[0] = 70;
@@ -299,15 +308,21 @@ TEST_F(TableFileFaultsTest, XmlWithAByteOrderMarkAndAnEmptyValueImports)
     for (int nSeat = 0; nSeat < SEAT_COUNT; nSeat++)
         dealt[nSeat] = CardIndexes(m_pTable->Hand(nSeat));
     ASSERT_TRUE(RunFileCommand(m_pTable, ID_EXPORT_XML, "deal.xml").empty());
+    ASSERT_TRUE(RunFileCommand(m_pTable, ID_FILE_SAVEHAND, "deal.brg").empty());
     std::string strXml = ReadWholeFile(FolderFile("deal.xml").c_str());
     strXml.replace(strXml.find("<above>70</above>"), 17, "<above></above>");
     std::ofstream(FolderFile("marked.xml")) << "\xEF\xBB\xBF" << strXml;
-    m_pTable->NextDeal();
-    EXPECT_TRUE(Load(ID_IMPORT_XML, "marked.xml").empty());
-    EXPECT_EQ(m_pTable->m_nAbove[0], 0);
-    EXPECT_EQ(m_pTable->m_nBelow[1], 40);
-    for (int nSeat = 0; nSeat < SEAT_COUNT; nSeat++)
-        EXPECT_EQ(CardIndexes(m_pTable->Hand(nSeat)), dealt[nSeat]) << "seat " << nSeat;
+    std::ofstream(FolderFile("marked.brg")) << "\xEF\xBB\xBF" << ReadWholeFile(FolderFile("deal.brg").c_str());
+    // The XML file's empty value reads as 0.
+    const std::tuple<UINT, const char*, int> loads[] = {{ID_IMPORT_XML, "marked.xml", 0}, {ID_FILE_OPENHAND, "marked.brg", 70}};
+    for (const auto& [nID, szFile, nAbove] : loads) {
+        m_pTable->NextDeal();
+        EXPECT_TRUE(Load(nID, szFile).empty()) << szFile;
+        EXPECT_EQ(m_pTable->m_nAbove[0], nAbove) << szFile;
+        EXPECT_EQ(m_pTable->m_nBelow[1], 40);
+        for (int nSeat = 0; nSeat < SEAT_COUNT; nSeat++)
+            EXPECT_EQ(CardIndexes(m_pTable->Hand(nSeat)), dealt[nSeat]) << szFile << " seat " << nSeat;
+    }
 }
 
 } // namespace auctiontest
