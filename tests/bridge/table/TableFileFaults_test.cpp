@@ -23,7 +23,9 @@
 
 #include "bridge/play/PlayConstants.h"
 #include "platform/testing/driver.h"
+#include "platform/wnd/CClientDC.h"
 #include "resources/BridgeOptionTemplates.h"
+#include "resources/CardImages.h"
 #include "resources/resource.h"
 #include "tests/bridge/table/BidWhistTestSupport.h"
 #include "tests/bridge/table/TableFilesTestSupport.h"
@@ -46,6 +48,38 @@ std::vector<CString> RunFileCommand(CWnd* pTable, UINT nID, const char* szFile)
     for (size_t i = nBoxes; i < test::GetMessageBoxes().size(); i++)
         shown.push_back(test::GetMessageBoxes()[i].strText);
     return shown;
+}
+
+// Whether pWnd shows strText whole somewhere inside rect, as its font draws it in black on
+// the table colour.
+bool ShowsText(CWnd* pWnd, const CRect& rect, const CString& strText)
+{
+    CClientDC dc(pWnd);
+    CRect rectText(CPoint(0, 0), dc.GetTextExtent(strText));
+    CBitmap bitmap;
+    bitmap.CreateCompatibleBitmap(&dc, rectText.Width(), rectText.Height());
+    CDC dcText;
+    dcText.CreateCompatibleDC(&dc);
+    dcText.SelectObject(&bitmap);
+    dcText.FillSolidRect(&rectText, TABLE_COLOR);
+    dcText.SetBkColor(TABLE_COLOR);
+    dcText.DrawText(strText, &rectText, DT_LEFT | DT_TOP | DT_NOPREFIX | DT_SINGLELINE);
+    const auto matchesAt = [&](int x, int y) {
+        for (int dy = 0; dy < rectText.Height(); dy++) {
+            for (int dx = 0; dx < rectText.Width(); dx++) {
+                if (dc.GetPixel(x + dx, y + dy) != dcText.GetPixel(dx, dy))
+                    return false;
+            }
+        }
+        return true;
+    };
+    for (int y = rect.top; y + rectText.Height() <= rect.bottom; y++) {
+        for (int x = rect.left; x + rectText.Width() <= rect.right; x++) {
+            if (matchesAt(x, y))
+                return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -448,6 +482,14 @@ TEST_F(PlainTableFileFaultsTest, ScoresOfLongSessionsAreAddedSavedAndOpened)
     EXPECT_TRUE(RunFileCommand(m_pTable, ID_FILE_OPENHAND, "long.brg").empty());
     EXPECT_EQ(m_pTable->m_nRubbers[1], 123456789);
     EXPECT_EQ(m_pTable->m_nBelow[0], MAX_SIDE_SCORE);
+
+    // The table shows the longest scores whole, and the line after them.
+    m_pTable->m_nAbove[1] = MAX_SIDE_SCORE - 1;
+    m_pTable->m_nBelow[1] = MAX_SIDE_SCORE;
+    m_pTable->RefreshTable();
+    test::RunUntilIdle();
+    for (const char* szText : {"999999999", "1000000000", "Not vulnerable"})
+        EXPECT_TRUE(ShowsText(m_pTable, m_pTable->m_rectSideEW, szText)) << szText;
 }
 
 TEST_F(PlainTableFileFaultsTest, SavesFollowLinksKeepEveryNameAndOwnerAndRefuseReadOnlyOrSpecialFiles)
