@@ -89,7 +89,8 @@ int CompareCards(const void* pA, const void* pB)
 CCard ParseRank(const CString& strRank, int nSuit)
 {
     for (const SRankText& entry : s_bridgeRanks) {
-        if (strRank == entry.szText)
+        // Byte for byte: a text a NUL byte cuts short is no rank.
+        if (strRank.str() == entry.szText)
             return CCard(entry.nRank, nSuit, entry.nOrder, entry.nPoints);
     }
     return CCard(RANK_WILD, nSuit, 0, 0);

@@ -51,6 +51,9 @@ constexpr COLORREF TEXT_COLOR = RGB(0, 0, 0);
 constexpr COLORREF DUMMY_COLOR = RGB(0, 0, 255);
 constexpr COLORREF LEADER_COLOR = RGB(255, 255, 255);
 constexpr UINT TEXT_FORMAT = DT_LEFT | DT_TOP | DT_NOPREFIX;
+// A score line too wide for its side text box, as scores of a thousand million make it,
+// goes on at a blank on the next line, for which the box has room, rather than be cut.
+constexpr UINT SIDE_TEXT_FORMAT = TEXT_FORMAT | DT_WORDBREAK;
 
 } // namespace
 
@@ -145,7 +148,7 @@ void CDummyDlg::DrawTable(CDC* pDC)
         strText.Format("Tricks : %d\nScore : %d / %d\n", m_nTricks[nSide], m_nAbove[nSide],
                        m_nBelow[nSide]);
         strText += m_nGames[nSide] == 1 ? "Vulnerable" : "Not vulnerable";
-        pDC->DrawText(strText, sideRects[nSide], TEXT_FORMAT);
+        pDC->DrawText(strText, sideRects[nSide], SIDE_TEXT_FORMAT);
     }
     CString strGame;
     strGame.Format("Game: %d", CCardPile::GetGameNumber() - 1);

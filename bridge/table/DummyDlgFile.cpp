@@ -3,8 +3,10 @@
 //
 // Every load reads the whole file and lets the format's reader check the deal it holds before
 // any of it reaches the table: a file that cannot be read, or whose deal is not consistent, is
-// reported and leaves the table exactly as it was. Every save replaces its file in one step,
-// so a save that fails is reported and leaves the old file untouched.
+// reported and leaves the table exactly as it was. Every save writes regular files only and
+// keeps a file's other names, owner and permissions, as a plain write does; wherever it can,
+// it replaces the file in one step, so that a save that fails is reported and leaves the old
+// file untouched.
 
 #include <algorithm>
 #include <sstream>

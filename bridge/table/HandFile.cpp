@@ -3,12 +3,15 @@
 #include <cctype>
 #include <climits>
 #include <ostream>
+#include <string_view>
 
 #include "bridge/table/SeatNames.h"
 
 namespace {
 
 constexpr int LAST_SEAT = SEAT_COUNT - 1;
+// Editors on some systems begin a text file with the UTF-8 byte-order mark.
+constexpr std::string_view BYTE_ORDER_MARK = "\xEF\xBB\xBF";
 
 bool IsSpace(char ch)
 {
@@ -19,7 +22,14 @@ bool IsSpace(char ch)
 // first problem is kept with the line it was found on.
 class CHandFileReader {
 public:
-    explicit CHandFileReader(const std::string& strText) : m_strText(strText) {}
+    // A byte-order mark at the start is skipped.
+    explicit CHandFileReader(const std::string& strText)
+        : m_strText(strText),
+          m_nPos(strText.compare(0, BYTE_ORDER_MARK.size(), BYTE_ORDER_MARK) == 0
+                     ? BYTE_ORDER_MARK.size()
+                     : 0)
+    {
+    }
 
     // The next number into nValue; it must lie in nMin..nMax. strWhat names it in messages.
     bool Read(int& nValue, int nMin, int nMax, const CString& strWhat);
@@ -35,7 +45,7 @@ private:
     void SkipSpace();
 
     const std::string& m_strText;
-    size_t m_nPos = 0;
+    size_t m_nPos;
     int m_nLine = 1;
     CString m_strProblem;
 };

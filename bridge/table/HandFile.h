@@ -4,7 +4,7 @@
 // move; the tricks of North/South and East/West; the hands of North, East, South and West
 // (each a count, then one line per card: rank, suit, order, points); then rubbers, games,
 // above and below of North/South and of East/West. The scores may be missing; the reader
-// does not depend on the line structure.
+// does not depend on the line structure, and skips a UTF-8 byte-order mark at the start.
 
 #include <iosfwd>
 #include <string>

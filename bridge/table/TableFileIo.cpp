@@ -16,6 +16,15 @@ void ShowFileMessage(CWnd* pOwner, const CString& strText)
         AfxMessageBox(strText, FILE_MESSAGE_TYPE);
 }
 
+// The message for a file that could not be read or written: "pipe.brg is not a regular
+// file", or strFile, szWhat (" could not be opened: ") and the system's reason.
+CString FailureText(const CString& strFile, const plat::FileResult& result, const char* szWhat)
+{
+    if (result.step == plat::FileResult::Step::NotRegular)
+        return strFile + " is not a regular file";
+    return strFile + szWhat + result.ErrorText().c_str();
+}
+
 } // namespace
 
 bool ReadTableFile(CWnd* pOwner, const CString& strFile, std::string& strContents)
@@ -24,13 +33,9 @@ bool ReadTableFile(CWnd* pOwner, const CString& strFile, std::string& strContent
         plat::ReadWholeFile(std::string(strFile), MAX_TABLE_FILE_BYTES, strContents);
     if (result.Succeeded())
         return true;
-    if (result.step == plat::FileResult::Step::NotRegular) {
-        ShowFileMessage(pOwner, strFile + " is not a regular file");
-        return false;
-    }
     const char* szWhat = result.step == plat::FileResult::Step::Open ? " could not be opened: "
                                                                      : " could not be read: ";
-    ShowFileMessage(pOwner, strFile + szWhat + result.ErrorText().c_str());
+    ShowFileMessage(pOwner, FailureText(strFile, result, szWhat));
     return false;
 }
 
@@ -38,11 +43,11 @@ bool SaveTableFile(CWnd* pOwner, const CString& strFile, const std::string& strC
                    SaveReport report)
 {
     const plat::FileResult result =
-        plat::WriteFileAtomically(std::string(strFile), strContents, plat::FileAccess::Shared);
+        plat::WriteWholeFile(std::string(strFile), strContents, plat::FileAccess::Shared);
     if (result.Succeeded())
         return true;
     if (report == SaveReport::Shown)
-        ShowFileMessage(pOwner, strFile + " could not be written: " + result.ErrorText().c_str());
+        ShowFileMessage(pOwner, FailureText(strFile, result, " could not be written: "));
     return false;
 }
 

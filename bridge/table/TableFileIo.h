@@ -1,7 +1,9 @@
 #pragma once
 // The files of the bridge tables' file commands, read and written whole, with the message
-// box that names the file and what went wrong. Saving goes through the platform's atomic
-// writer, so a save that fails leaves the old file exactly as it was.
+// box that names the file and what went wrong. Saving goes through the platform's whole-file
+// writer: it writes regular files only, keeps a file's other names, owner and permissions as a
+// plain write does, and wherever it can replaces the file in one step, so that a save that
+// fails leaves the old file exactly as it was.
 
 #include <cstddef>
 #include <string>
@@ -21,8 +23,9 @@ enum class SaveReport { Shown, Quiet };
 // (may be null) such as "deal.brg could not be opened: No such file or directory", or
 // "pipe.brg is not a regular file", when it cannot be opened or read.
 bool ReadTableFile(CWnd* pOwner, const CString& strFile, std::string& strContents);
-// Replaces or creates strFile with strContents. False when that fails, after a message box
-// such as "deal.brg could not be written: File too large" unless report is Quiet.
+// Replaces the contents of strFile with strContents, or creates it. False when that fails,
+// after a message box such as "deal.brg could not be written: File too large" or "pipe.brg is
+// not a regular file" unless report is Quiet.
 bool SaveTableFile(CWnd* pOwner, const CString& strFile, const std::string& strContents,
                    SaveReport report = SaveReport::Shown);
 // The message box for a file whose contents were refused, szKind saying what it should have

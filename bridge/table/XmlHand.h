@@ -52,7 +52,9 @@ public:
     // The whole number ReadXmlText gives (white space around it allowed; an empty text is 0),
     // which must lie in nMin..nMax; strWhat names it in the problem otherwise.
     bool ReadXmlInt(int nMin, int nMax, const CString& strWhat, int& nValue);
-    // The blank-separated ranks up to the next "<", dealt to hand as cards of nSuit.
+    // The blank-separated ranks up to the next "<", dealt to hand as cards of nSuit. A word
+    // that is not a rank's text byte for byte (a NUL or any byte no rank holds inside it) is
+    // refused, never read as the rank it starts with.
     bool ReadXmlSuit(CCardPile& hand, int nSeat, int nSuit);
     // The four suit elements of the hand of nSeat, up to its closing tag.
     bool ReadXmlHandCards(CCardPile& hand, int nSeat);

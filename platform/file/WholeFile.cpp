@@ -6,6 +6,7 @@
 #include <string>
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -73,23 +74,6 @@ int WriteRefusal(const std::string& strTarget, const struct stat& info)
     return (info.st_mode & ANY_WRITE_BITS) == 0 ? EACCES : 0;
 }
 
-// Creates a hidden temporary file beside strPath, open for writing; -1 with errno set when
-// none can be made.
-int CreateTemporary(const std::string& strPath, FileAccess access, std::string& strTemp)
-{
-    static unsigned s_nCounter = 0;
-    const std::string strFolder = FolderOf(strPath);
-    const mode_t nMode = access == FileAccess::Private ? PRIVATE_MODE : SHARED_MODE;
-    for (int nTry = 0; nTry < MAX_TEMP_TRIES; ++nTry) {
-        strTemp = strFolder + "/" + TEMP_PREFIX + std::to_string(::getpid()) + "." +
-                  std::to_string(s_nCounter++);
-        const int fd = ::open(strTemp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, nMode);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    return -1;
-}
-
 bool WriteAll(int fd, const std::string& strText)
 {
     size_t nDone = 0;
@@ -108,12 +92,138 @@ bool WriteAll(int fd, const std::string& strText)
     return true;
 }
 
+// A hidden temporary file beside the file it is to replace, removed again unless it took
+// that file's place.
+class CTemporaryFile {
+public:
+    CTemporaryFile() = default;
+    ~CTemporaryFile();
+    CTemporaryFile(const CTemporaryFile&) = delete;
+    CTemporaryFile& operator=(const CTemporaryFile&) = delete;
+
+    // Creates it beside strTarget, open for writing; false, with errno set, when none can be
+    // made.
+    bool Create(const std::string& strTarget, FileAccess access);
+    // Gives it the owner and group of the file existing describes; false, with errno set,
+    // when the process may not.
+    bool TakeOwner(const struct stat& existing);
+    // Gives it the permission bits of the file existing describes.
+    void TakeMode(const struct stat& existing);
+    // Writes strContents, flushes and closes it, then renames it over strTarget. The errno
+    // of the step that failed, or 0.
+    int Replace(const std::string& strTarget, const std::string& strContents);
+
+private:
+    int m_fd = -1;
+    std::string m_strPath;
+    bool m_bPlaced = false;
+};
+
+CTemporaryFile::~CTemporaryFile()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+    if (!m_strPath.empty() && !m_bPlaced)
+        ::unlink(m_strPath.c_str());
+}
+
+bool CTemporaryFile::Create(const std::string& strTarget, FileAccess access)
+{
+    static unsigned s_nCounter = 0;
+    const std::string strFolder = FolderOf(strTarget);
+    const mode_t nMode = access == FileAccess::Private ? PRIVATE_MODE : SHARED_MODE;
+    for (int nTry = 0; nTry < MAX_TEMP_TRIES; ++nTry) {
+        const std::string strTemp = strFolder + "/" + TEMP_PREFIX + std::to_string(::getpid()) +
+                                    "." + std::to_string(s_nCounter++);
+        m_fd = ::open(strTemp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, nMode);
+        if (m_fd >= 0)
+            m_strPath = strTemp;
+        if (m_fd >= 0 || errno != EEXIST)
+            return m_fd >= 0;
+    }
+    return false;
+}
+
+bool CTemporaryFile::TakeOwner(const struct stat& existing)
+{
+    struct stat made;
+    if (::fstat(m_fd, &made) != 0)
+        return false;
+    if (made.st_uid == existing.st_uid && made.st_gid == existing.st_gid)
+        return true;
+    return ::fchown(m_fd, existing.st_uid, existing.st_gid) == 0;
+}
+
+void CTemporaryFile::TakeMode(const struct stat& existing)
+{
+    ::fchmod(m_fd, existing.st_mode & PERMISSION_BITS);
+}
+
+int CTemporaryFile::Replace(const std::string& strTarget, const std::string& strContents)
+{
+    int nError = 0;
+    if (!WriteAll(m_fd, strContents) || ::fsync(m_fd) != 0)
+        nError = errno;
+    if (::close(m_fd) != 0 && nError == 0)
+        nError = errno;
+    m_fd = -1;
+    if (nError == 0 && ::rename(m_strPath.c_str(), strTarget.c_str()) != 0)
+        nError = errno;
+    m_bPlaced = nError == 0;
+    return nError;
+}
+
 FileResult Failed(FileResult::Step step, int nError)
 {
     FileResult result;
     result.step = step;
     result.nError = nError;
     return result;
+}
+
+// Success for an nError of 0, else a failure at the Write step.
+FileResult Written(int nError)
+{
+    return nError == 0 ? FileResult() : Failed(FileResult::Step::Write, nError);
+}
+
+// Why strContents of nSize bytes would not fit the open file fd (an errno value), or 0, found
+// out before a byte of the file changes: the file-size limit, then the disk space, reserved
+// without changing the file where the file system can reserve it.
+int RoomRefusal(int fd, size_t nSize)
+{
+    struct rlimit limit;
+    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
+        nSize > limit.rlim_cur)
+        return EFBIG;
+    if (nSize == 0 || ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(nSize)) == 0)
+        return 0;
+    // Where nothing can be reserved, the writes find out.
+    return errno == EOPNOTSUPP || errno == ENOSYS ? 0 : errno;
+}
+
+// Writes strContents over the regular file strTarget itself, once they are known to fit, and
+// flushes it: every name of the file shows them, and its owner and permissions stay.
+FileResult WriteInPlace(const std::string& strTarget, const std::string& strContents)
+{
+    // The file may have been swapped for a pipe or a link since it was looked at: opened
+    // without waiting for a reader or following a link, and looked at again.
+    const int fd = ::open(strTarget.c_str(), O_WRONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return Failed(FileResult::Step::Open, errno);
+    struct stat opened;
+    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+        ::close(fd);
+        return Failed(FileResult::Step::NotRegular, 0);
+    }
+    int nError = RoomRefusal(fd, strContents.size());
+    if (nError == 0 &&
+        (!WriteAll(fd, strContents) ||
+         ::ftruncate(fd, static_cast<off_t>(strContents.size())) != 0 || ::fsync(fd) != 0))
+        nError = errno;
+    if (::close(fd) != 0 && nError == 0)
+        nError = errno;
+    return Written(nError);
 }
 
 } // namespace
@@ -182,25 +292,41 @@ FileResult WriteFileAtomically(const std::string& strPath, const std::string& st
         if (nRefusal != 0)
             return Failed(FileResult::Step::Open, nRefusal);
     }
-    std::string strTemp;
-    const int fd = CreateTemporary(strTarget, access, strTemp);
-    if (fd < 0)
+    CTemporaryFile temp;
+    if (!temp.Create(strTarget, access))
         return Failed(FileResult::Step::Open, errno);
     // Saving over a file must not change who may read it.
     if (bReplaces)
-        ::fchmod(fd, existing.st_mode & PERMISSION_BITS);
+        temp.TakeMode(existing);
+    return Written(temp.Replace(strTarget, strContents));
+}
 
-    int nError = 0;
-    if (!WriteAll(fd, strContents) || ::fsync(fd) != 0)
-        nError = errno;
-    if (::close(fd) != 0 && nError == 0)
-        nError = errno;
-    if (nError == 0 && ::rename(strTemp.c_str(), strTarget.c_str()) != 0)
-        nError = errno;
-    if (nError == 0)
-        return FileResult();
-    ::unlink(strTemp.c_str());
-    return Failed(FileResult::Step::Write, nError);
+FileResult WriteWholeFile(const std::string& strPath, const std::string& strContents,
+                          FileAccess access)
+{
+    std::string strTarget;
+    if (!FollowLinks(strPath, strTarget))
+        return Failed(FileResult::Step::Open, errno);
+    struct stat existing;
+    // A new file, or a path whose writes will tell why there can be none.
+    if (::stat(strTarget.c_str(), &existing) != 0)
+        return WriteFileAtomically(strTarget, strContents, access);
+    // A plain write would feed a pipe or a device, never turn it into a file.
+    if (!S_ISREG(existing.st_mode))
+        return Failed(FileResult::Step::NotRegular, 0);
+    const int nRefusal = WriteRefusal(strTarget, existing);
+    if (nRefusal != 0)
+        return Failed(FileResult::Step::Open, nRefusal);
+    // A new file renamed over this one would leave its other names with the old contents.
+    // Until it takes the file's owner and permissions it is the user's alone.
+    if (existing.st_nlink == 1) {
+        CTemporaryFile temp;
+        if (temp.Create(strTarget, FileAccess::Private) && temp.TakeOwner(existing)) {
+            temp.TakeMode(existing);
+            return Written(temp.Replace(strTarget, strContents));
+        }
+    }
+    return WriteInPlace(strTarget, strContents);
 }
 
 } // namespace plat

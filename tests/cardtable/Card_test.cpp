@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "cardtable/Card.h"
 
 
@@ -66,6 +68,8 @@ TEST(CCard, ParseRankGivesBridgeOrdersAndPoints)
         EXPECT_EQ(card.GetOrder(), c.nOrder) << c.szText;
         EXPECT_EQ(card.GetPoints(), c.nPoints) << c.szText;
     }
+    // A NUL byte does not cut a text short to a rank's.
+    EXPECT_EQ(ParseRank(CString(std::string("Q\0J", 3)), 2).GetRank(), 0);
 }
 
 

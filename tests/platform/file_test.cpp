@@ -3,16 +3,21 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/file.h"
 #include "tests/support/CFileSizeLimit.h"
 #include "tests/support/CTempWorkingFolder.h"
+#include "tests/support/CUnprivileged.h"
 
 namespace {
 
@@ -131,4 +136,76 @@ TEST(WholeFile, ReadsTellAMissingFileFromOneThatCannotBeReadOrIsTooLong)
     std::ofstream("large.brg") << strLarge;
     EXPECT_TRUE(plat::ReadWholeFile("large.brg", strLarge.size(), strContents).Succeeded());
     EXPECT_EQ(strLarge, strContents);
+}
+
+TEST(WholeFile, ASaveKeepsEveryNameTheOwnerAndTheModeWritingInPlaceWhereARenameWouldNot)
+{
+    CTempWorkingFolder folder;
+    const std::string strFolder(folder.GetPath());
+    // nobody reaches its rows' files through the folder; root may make files anywhere.
+    ASSERT_EQ(0, ::chmod(strFolder.c_str(), 0777));
+    ASSERT_EQ(0, ::mkdir("locked", 0777));
+    const bool bRoot = CUnprivileged::IsRoot();
+    struct Case {
+        const char* szFile;
+        const char* szOtherName; // a second name of the file, or none
+        bool bNeedsRoot;         // set up as only root can
+        bool bNobodys;           // given to nobody
+        bool bAsNobody;          // saved by nobody when root runs the test
+        rlim_t nSizeLimit;       // during the save, or 0 for none
+        int nError;              // the save's, or 0
+        bool bInPlace;           // written in place (the same inode), not replaced
+    } cases[] = {
+        {"plain.brg", nullptr, false, false, false, 0, 0, false},
+        {"mine.brg", "club-copy.brg", false, false, false, 0, 0, true},
+        // Root gives the new file the owner and group of the old one.
+        {"theirs.brg", nullptr, true, true, false, 0, 0, false},
+        // A user cannot give root's file to root.
+        {"roots.brg", nullptr, true, false, true, 0, 0, true},
+        {"locked/mine.brg", nullptr, false, false, true, 0, 0, true},
+        // Found out before a byte of the file changes.
+        {"limited.brg", "limited-copy.brg", false, false, false, 100, EFBIG, true},
+    };
+    std::vector<std::string> names = {"locked"};
+    for (const Case& c : cases) {
+        if (c.bNeedsRoot && !bRoot)
+            continue;
+        const std::string strOld(300, 'o');
+        const std::string strNew(491, 'n');
+        std::ofstream(c.szFile) << strOld;
+        ASSERT_EQ(0, ::chmod(c.szFile, 0646));
+        ASSERT_TRUE(!c.bNobodys || ::chown(c.szFile, CUnprivileged::NOBODY_UID, CUnprivileged::NOBODY_GID) == 0);
+        ASSERT_TRUE(c.szOtherName == nullptr || ::link(c.szFile, c.szOtherName) == 0);
+        for (const char* szName : {c.szFile, c.szOtherName}) {
+            if (szName != nullptr && std::strchr(szName, '/') == nullptr)
+                names.push_back(szName);
+        }
+        struct stat before, after;
+        ASSERT_EQ(0, ::stat(c.szFile, &before));
+        ASSERT_EQ(0, ::chmod("locked", 0555));
+        std::optional<CUnprivileged> unprivileged;
+        if (c.bAsNobody)
+            unprivileged.emplace();
+        std::optional<CFileSizeLimit> limit;
+        if (c.nSizeLimit != 0)
+            limit.emplace(c.nSizeLimit);
+        const FileResult result = plat::WriteWholeFile(c.szFile, strNew, FileAccess::Shared);
+        limit.reset();
+        unprivileged.reset();
+        ASSERT_EQ(0, ::chmod("locked", 0777));
+        EXPECT_EQ(c.nError, result.nError) << c.szFile;
+        for (const char* szName : {c.szFile, c.szOtherName})
+            EXPECT_TRUE(szName == nullptr || ReadBytes(szName) == (c.nError == 0 ? strNew : strOld)) << szName;
+        ASSERT_EQ(0, ::stat(c.szFile, &after));
+        EXPECT_EQ(c.bInPlace, after.st_ino == before.st_ino) << c.szFile;
+        EXPECT_EQ(before.st_uid, after.st_uid) << c.szFile;
+        EXPECT_EQ(before.st_gid, after.st_gid) << c.szFile;
+        EXPECT_EQ(before.st_mode, after.st_mode) << c.szFile;
+    }
+    // No temporary file is left, wherever the save went.
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, FileNamesIn(strFolder));
+    EXPECT_EQ(std::vector<std::string>{"mine.brg"}, FileNamesIn(strFolder + "/locked"));
+    if (!bRoot)
+        GTEST_SKIP() << "the rows of files another user owns need root";
 }

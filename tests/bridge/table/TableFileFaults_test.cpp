@@ -1,28 +1,36 @@
 // The hand files and scores tried as a hostile user would, through the real commands with the
 // file dialogs answered: a failed open, a damaged file, uneven hands, trick counts and scores
 // no deal allows, the contract saved in the middle of a deal and the record of a pass-out
-// after a load. And as a user's desktop has them: a named pipe, a link, a read-only file, a
-// name as long as the system allows, a missing folder, a byte-order mark, a deal set up by
-// hand, the other table's autosave, autosaves that keep failing and scores of long sessions.
+// after a load. And as a user's desktop has them: a named pipe, a socket, a device, a link, a
+// file with a second name or another user's, a read-only file, a folder that takes no new
+// file, a name as long as the system allows, a missing folder, a byte-order mark, a NUL byte
+// inside a word, a deal set up by hand, the other table's autosave, autosaves that keep
+// failing and scores of long sessions.
 // None of them may hang or trap the player or cost the deal on the table or a score.
 
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "bridge/play/PlayConstants.h"
 #include "platform/testing/driver.h"
+#include "platform/wnd/CClientDC.h"
 #include "resources/BridgeOptionTemplates.h"
+#include "resources/CardImages.h"
 #include "resources/resource.h"
 #include "tests/bridge/table/BidWhistTestSupport.h"
 #include "tests/bridge/table/TableFilesTestSupport.h"
 #include "tests/bridge/table/TableTestSupport.h"
+#include "tests/support/CUnprivileged.h"
 
 namespace {
 
@@ -40,6 +48,38 @@ std::vector<CString> RunFileCommand(CWnd* pTable, UINT nID, const char* szFile)
     for (size_t i = nBoxes; i < test::GetMessageBoxes().size(); i++)
         shown.push_back(test::GetMessageBoxes()[i].strText);
     return shown;
+}
+
+// Whether pWnd shows strText whole somewhere inside rect, as its font draws it in black on
+// the table colour.
+bool ShowsText(CWnd* pWnd, const CRect& rect, const CString& strText)
+{
+    CClientDC dc(pWnd);
+    CRect rectText(CPoint(0, 0), dc.GetTextExtent(strText));
+    CBitmap bitmap;
+    bitmap.CreateCompatibleBitmap(&dc, rectText.Width(), rectText.Height());
+    CDC dcText;
+    dcText.CreateCompatibleDC(&dc);
+    dcText.SelectObject(&bitmap);
+    dcText.FillSolidRect(&rectText, TABLE_COLOR);
+    dcText.SetBkColor(TABLE_COLOR);
+    dcText.DrawText(strText, &rectText, DT_LEFT | DT_TOP | DT_NOPREFIX | DT_SINGLELINE);
+    const auto matchesAt = [&](int x, int y) {
+        for (int dy = 0; dy < rectText.Height(); dy++) {
+            for (int dx = 0; dx < rectText.Width(); dx++) {
+                if (dc.GetPixel(x + dx, y + dy) != dcText.GetPixel(dx, dy))
+                    return false;
+            }
+        }
+        return true;
+    };
+    for (int y = rect.top; y + rectText.Height() <= rect.bottom; y++) {
+        for (int x = rect.left; x + rectText.Width() <= rect.right; x++) {
+            if (matchesAt(x, y))
+                return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -167,6 +207,14 @@ TEST_F(TableFileFaultsTest, DamagedFilesAreReportedAndAPartlyReadOneChangesNoSco
     ExpectRefused(ID_IMPORT_XML, "partly.xml",
                   "partly.xml is not a hand file: line 41: East/West's games must be a number");
     EXPECT_EQ(m_pTable->m_nAbove[0], 70);
+    // "Q", a NUL and "J" are no queen, and no queen with the jack lost.
+    std::string strJoined = ReadWholeFile(FolderFile("deal.xml").c_str());
+    const size_t nHearts = strJoined.find("<hearts>", strJoined.find("<east>"));
+    const size_t nBlank = strJoined.find(' ', nHearts);
+    ASSERT_LT(nBlank, strJoined.find('<', nHearts + 1)) << "East holds two hearts";
+    strJoined[nBlank] = '\0';
+    std::ofstream(FolderFile("joined.xml")) << strJoined;
+    ExpectRefused(ID_IMPORT_XML, "joined.xml", "joined.xml is not a hand file: line 21: East's hearts hold a word that is no rank");
 
     std::string strBridge(511, '\0');
     strBridge[87] = 12;
@@ -285,7 +333,7 @@ TEST_F(TableFileFaultsTest, HandFileSavedAfterATrickNamesTheContractInPlayAndAPa
     EXPECT_EQ(ReadWholeFile(FolderFile("stats.csv").c_str()), "0,0,-1,-7,0,0,1\n");
 }
 
-TEST_F(TableFileFaultsTest, XmlWithAByteOrderMarkAndAnEmptyValueImports)
+TEST_F(TableFileFaultsTest, FilesWithAByteOrderMarkAndXmlWithAnEmptyValueOpen)
 {
     ASSERT_NE(OpenTable(616), nullptr);
     m_pTable->m_nAbove[0] = 70;
@@ -294,15 +342,21 @@ TEST_F(TableFileFaultsTest, XmlWithAByteOrderMarkAndAnEmptyValueImports)
     for (int nSeat = 0; nSeat < SEAT_COUNT; nSeat++)
         dealt[nSeat] = CardIndexes(m_pTable->Hand(nSeat));
     ASSERT_TRUE(RunFileCommand(m_pTable, ID_EXPORT_XML, "deal.xml").empty());
+    ASSERT_TRUE(RunFileCommand(m_pTable, ID_FILE_SAVEHAND, "deal.brg").empty());
     std::string strXml = ReadWholeFile(FolderFile("deal.xml").c_str());
     strXml.replace(strXml.find("<above>70</above>"), 17, "<above></above>");
     std::ofstream(FolderFile("marked.xml")) << "\xEF\xBB\xBF" << strXml;
-    m_pTable->NextDeal();
-    EXPECT_TRUE(Load(ID_IMPORT_XML, "marked.xml").empty());
-    EXPECT_EQ(m_pTable->m_nAbove[0], 0);
-    EXPECT_EQ(m_pTable->m_nBelow[1], 40);
-    for (int nSeat = 0; nSeat < SEAT_COUNT; nSeat++)
-        EXPECT_EQ(CardIndexes(m_pTable->Hand(nSeat)), dealt[nSeat]) << "seat " << nSeat;
+    std::ofstream(FolderFile("marked.brg")) << "\xEF\xBB\xBF" << ReadWholeFile(FolderFile("deal.brg").c_str());
+    // The XML file's empty value reads as 0.
+    const std::tuple<UINT, const char*, int> loads[] = {{ID_IMPORT_XML, "marked.xml", 0}, {ID_FILE_OPENHAND, "marked.brg", 70}};
+    for (const auto& [nID, szFile, nAbove] : loads) {
+        m_pTable->NextDeal();
+        EXPECT_TRUE(Load(nID, szFile).empty()) << szFile;
+        EXPECT_EQ(m_pTable->m_nAbove[0], nAbove) << szFile;
+        EXPECT_EQ(m_pTable->m_nBelow[1], 40);
+        for (int nSeat = 0; nSeat < SEAT_COUNT; nSeat++)
+            EXPECT_EQ(CardIndexes(m_pTable->Hand(nSeat)), dealt[nSeat]) << szFile << " seat " << nSeat;
+    }
 }
 
 } // namespace auctiontest
@@ -378,7 +432,7 @@ TEST_F(PlainTableFileFaultsTest, AFailingAutosaveIsReportedOnceUntilOneSucceedsO
         fnRun();
         int nFailures = 0;
         for (size_t i = nBoxes; i < test::GetMessageBoxes().size(); i++)
-            nFailures += test::GetMessageBoxes()[i].strText.Find(".brg could not be written: ") > 0;
+            nFailures += test::GetMessageBoxes()[i].strText.Find("autosave") == 0;
         return nFailures;
     };
     const auto twoNewDeals = [this]() {
@@ -428,9 +482,17 @@ TEST_F(PlainTableFileFaultsTest, ScoresOfLongSessionsAreAddedSavedAndOpened)
     EXPECT_TRUE(RunFileCommand(m_pTable, ID_FILE_OPENHAND, "long.brg").empty());
     EXPECT_EQ(m_pTable->m_nRubbers[1], 123456789);
     EXPECT_EQ(m_pTable->m_nBelow[0], MAX_SIDE_SCORE);
+
+    // The table shows the longest scores whole, and the line after them.
+    m_pTable->m_nAbove[1] = MAX_SIDE_SCORE - 1;
+    m_pTable->m_nBelow[1] = MAX_SIDE_SCORE;
+    m_pTable->RefreshTable();
+    test::RunUntilIdle();
+    for (const char* szText : {"999999999", "1000000000", "Not vulnerable"})
+        EXPECT_TRUE(ShowsText(m_pTable, m_pTable->m_rectSideEW, szText)) << szText;
 }
 
-TEST_F(PlainTableFileFaultsTest, SavingFollowsALinkRespectsAReadOnlyFileAndTakesAnyLegalName)
+TEST_F(PlainTableFileFaultsTest, SavesFollowLinksKeepEveryNameAndOwnerAndRefuseReadOnlyOrSpecialFiles)
 {
     ASSERT_NE(OpenTable(6161), nullptr);
     ASSERT_TRUE(RunFileCommand(m_pTable, ID_FILE_SAVEHAND, "plain.brg").empty());
@@ -441,30 +503,79 @@ TEST_F(PlainTableFileFaultsTest, SavingFollowsALinkRespectsAReadOnlyFileAndTakes
     std::ofstream(FolderFile("readonly.brg")) << "old";
     ASSERT_EQ(::chmod(FolderFile("readonly.brg").c_str(), 0444), 0);
     const std::string strLongName = std::string(251, 'n') + ".brg";
+    std::ofstream(FolderFile("mine.brg")) << "old";
+    ASSERT_EQ(::link(FolderFile("mine.brg").c_str(), FolderFile("club-copy.brg").c_str()), 0);
+    // Root must leave another user's file theirs; root may make a file in any folder, so a
+    // folder that takes no new file is tried by nobody.
+    const bool bRoot = CUnprivileged::IsRoot();
+    std::ofstream(FolderFile("theirs.brg")) << "old";
+    ASSERT_TRUE(!bRoot || ::chown(FolderFile("theirs.brg").c_str(), CUnprivileged::NOBODY_UID, 0) == 0);
+    ASSERT_EQ(::chmod(FolderFile("").c_str(), 0711), 0);
+    ASSERT_EQ(::mkdir(FolderFile("locked").c_str(), 0755), 0);
+    std::ofstream(FolderFile("locked/mine.brg")) << "old";
+    ASSERT_EQ(::chmod(FolderFile("locked/mine.brg").c_str(), 0666), 0);
+    ASSERT_EQ(::chmod(FolderFile("locked").c_str(), 0555), 0);
+    // A pipe, a socket and, through a link, a device that drops what it is given (root alone
+    // may make one).
+    ASSERT_EQ(::mknod(FolderFile("pipe.brg").c_str(), S_IFIFO | 0644, 0), 0);
+    ASSERT_EQ(::mknod(FolderFile("socket.xml").c_str(), S_IFSOCK | 0644, 0), 0);
+    const char* szDevice = ::mknod(FolderFile("null").c_str(), S_IFCHR | 0666, ::makedev(1, 3)) == 0 ? "null" : "pipe.brg";
+    ASSERT_EQ(::symlink(szDevice, FolderFile("tonull.csv").c_str()), 0);
 
+    const CString strPrompt = " already exists.\nDo you want to replace it?";
     struct Save {
+        UINT nID;
         std::string strName;
         std::vector<CString> boxes;
+        bool bAsNobody;
     };
     const Save saves[] = {
-        {"link.brg", {"link.brg already exists.\nDo you want to replace it?"}},
-        {"readonly.brg",
-         {"readonly.brg already exists.\nDo you want to replace it?", "readonly.brg could not be written: Permission denied"}},
-        {strLongName, {}},
-        {"missing/deal.brg", {"missing/deal.brg could not be written: No such file or directory"}},
+        {ID_FILE_SAVEHAND, "link.brg", {"link.brg" + strPrompt}, false},
+        {ID_FILE_SAVEHAND, "readonly.brg",
+         {"readonly.brg" + strPrompt, "readonly.brg could not be written: Permission denied"}, false},
+        {ID_FILE_SAVEHAND, strLongName, {}, false},
+        {ID_FILE_SAVEHAND, "missing/deal.brg", {"missing/deal.brg could not be written: No such file or directory"}, false},
+        {ID_FILE_SAVEHAND, "mine.brg", {"mine.brg" + strPrompt}, false},
+        {ID_FILE_SAVEHAND, "theirs.brg", {"theirs.brg" + strPrompt}, false},
+        {ID_FILE_SAVEHAND, "locked/mine.brg", {"mine.brg" + strPrompt}, true},
+        {ID_FILE_SAVEHAND, "pipe.brg", {"pipe.brg" + strPrompt, "pipe.brg is not a regular file"}, false},
+        {ID_EXPORT_XML, "socket.xml", {"socket.xml" + strPrompt, "socket.xml is not a regular file"}, false},
+        {ID_FILE_SAVESTATS, "tonull.csv", {"tonull.csv" + strPrompt, "tonull.csv is not a regular file"}, false},
     };
     for (const Save& save : saves) {
         test::QueueMessageBoxAnswer(IDYES);
-        EXPECT_EQ(RunFileCommand(m_pTable, ID_FILE_SAVEHAND, save.strName.c_str()), save.boxes) << save.strName;
+        std::optional<CUnprivileged> unprivileged;
+        if (save.bAsNobody)
+            unprivileged.emplace();
+        EXPECT_EQ(RunFileCommand(m_pTable, save.nID, save.strName.c_str()), save.boxes) << save.strName;
+        unprivileged.reset();
+        // The file dialog left the chosen folder current.
+        ASSERT_EQ(::chdir(FolderFile("").c_str()), 0);
         test::ResetDriver();
     }
     struct stat info;
     ASSERT_EQ(::lstat(FolderFile("link.brg").c_str(), &info), 0);
     EXPECT_TRUE(S_ISLNK(info.st_mode)) << "the link stays a link";
-    EXPECT_EQ(ReadWholeFile(FolderFile("hands/real.brg").c_str()), strDeal);
     EXPECT_EQ(ReadWholeFile(FolderFile("readonly.brg").c_str()), "old");
-    EXPECT_EQ(ReadWholeFile(FolderFile(strLongName.c_str()).c_str()), strDeal);
+    for (const char* szSaved : {"hands/real.brg", strLongName.c_str(), "club-copy.brg", "theirs.brg", "locked/mine.brg"})
+        EXPECT_EQ(ReadWholeFile(FolderFile(szSaved).c_str()), strDeal) << szSaved;
+    ASSERT_EQ(::stat(FolderFile("theirs.brg").c_str(), &info), 0);
+    EXPECT_TRUE(!bRoot || info.st_uid == CUnprivileged::NOBODY_UID) << "the file stays nobody's";
     EXPECT_TRUE(RunFileCommand(m_pTable, ID_FILE_OPENHAND, strLongName.c_str()).empty());
+
+    // The autosave, whose file no one chose, is refused alike.
+    ASSERT_EQ(::symlink(szDevice, FolderFile("autosave1.brg").c_str()), 0);
+    ASSERT_TRUE(Command(ID_OPTIONS_AUTOSAVE));
+    test::QueueMessageBoxAnswer(IDOK);
+    ASSERT_TRUE(Command(ID_FUNCTIONS_NEWDEAL));
+    EXPECT_EQ(test::GetMessageBoxes().back().strText, "autosave1.brg is not a regular file");
+    const std::pair<const char*, mode_t> specials[] = {
+        {"pipe.brg", S_IFIFO}, {"socket.xml", S_IFSOCK}, {szDevice, std::string(szDevice) == "null" ? S_IFCHR : S_IFIFO}};
+    for (const auto& [szFile, nType] : specials) {
+        ASSERT_EQ(::lstat(FolderFile(szFile).c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & S_IFMT, nType) << szFile;
+    }
+    ASSERT_EQ(::chmod(FolderFile("locked").c_str(), 0755), 0);
 }
 
 } // namespace tabletest
