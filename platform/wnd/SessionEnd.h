@@ -15,8 +15,9 @@
 
 namespace plat {
 
-// Starts watching the end signals and guards against an exit from inside the session.
-// AfxWinMain calls it before InitInstance; calling it again changes nothing.
+// Starts watching the end signals and guards against an exit from inside the session, the
+// guard running before whatever the process set to run at exit until then. AfxWinMain calls
+// it before InitInstance; calling it again within the session changes nothing.
 void BeginSession();
 // The session ended normally: the end signals get their default action back and an exit
 // from now on runs its usual course.
