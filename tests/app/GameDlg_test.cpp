@@ -412,6 +412,26 @@ TEST_F(CGameDlgCarryTest, BoxRaisedByTheDropIsAnsweredByAMouseClick)
     EXPECT_EQ(nullptr, CWnd::GetCapture());
 }
 
+// Commands that reach the window during a carry are held: each runs once however often it
+// came, in the order they came, and none inside the box of the one before.
+TEST_F(CGameDlgCarryTest, HeldCommandsRunOnceEachAndOneAfterAnother)
+{
+    CMainDlg dlgMain;
+    CTwoPileGameDlg* pGame = OpenTwoPiles(dlgMain);
+    ASSERT_NE(nullptr, pGame);
+    ASSERT_TRUE(CarryFromSource(pGame, ptTable));
+    for (UINT nID : {ID_TEST_FIRST_COMMAND, ID_TEST_FIRST_COMMAND, ID_TEST_SECOND_COMMAND, ID_TEST_FIRST_COMMAND})
+        pGame->SendMessage(WM_COMMAND, nID);
+    RunUntilIdle();
+    EXPECT_TRUE(pGame->m_commandsRun.empty()) << "nothing runs while the card is carried";
+    MouseUp(pGame, ptTable);
+    RunUntilIdle();
+    EXPECT_EQ((std::vector<UINT>{ID_TEST_FIRST_COMMAND, ID_TEST_SECOND_COMMAND}), pGame->m_commandsRun);
+    EXPECT_EQ(0, pGame->m_nCommandsNested);
+    EXPECT_EQ(2u, GetMessageBoxes().size());
+    ExpectEveryCardOnce(pGame);
+}
+
 TEST_F(CGameDlgCarryTest, CardGoesBackWhenTheWindowLosesTheMouse)
 {
     CMainDlg dlgMain;

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "app/MainDlg.h"
 #include "cardtable/CardPile.h"
 #include "cardtable/GameDlg.h"
@@ -34,6 +36,10 @@ public:
     CString GetGameName() override;
     // Counts the messages PumpMessages dispatched to this window.
     LRESULT OnTestPing(WPARAM wParam, LPARAM lParam);
+    // Two commands that each show a box: they note their ids in the order they ran, and
+    // count those that began inside the box of another.
+    afx_msg void OnFirstCommand();
+    afx_msg void OnSecondCommand();
 
     void OnTablePress(CPoint point) override;
     void OnTableRelease(CPoint point) override;
@@ -55,12 +61,21 @@ public:
     CString m_strDropBox;
     // How often the table was drawn.
     int m_nTableDrawings = 0;
+    std::vector<UINT> m_commandsRun;
+    int m_nCommandsNested = 0;
+
+private:
+    void RunCommandWithBox(UINT nID);
+    int m_nCommandBoxesOpen = 0;
 
     DECLARE_MESSAGE_MAP()
 };
 
 // A private message for PumpMessages tests.
 constexpr UINT WM_TEST_PING = WM_APP + 1;
+// The commands of CTwoPileGameDlg that show a box.
+constexpr UINT ID_TEST_FIRST_COMMAND = 0x7F00;
+constexpr UINT ID_TEST_SECOND_COMMAND = 0x7F01;
 
 // Every shell test starts with no settings file and with the suite's resources registered.
 class ShellTest : public ::testing::Test {
