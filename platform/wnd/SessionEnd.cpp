@@ -163,6 +163,11 @@ bool IsEndSessionWaiting()
     return s_pipe.HasRequest();
 }
 
+int EndSignalFd()
+{
+    return s_pipe.Fd();
+}
+
 void RequestEndSession()
 {
     CWinApp* pApp = AfxGetApp();

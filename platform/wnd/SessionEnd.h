@@ -31,6 +31,9 @@ void EndSignalWatch();
 // Whether an end signal came that the message loop has not yet taken up; for long work that
 // hurries to where it lets the loop take it up.
 bool IsEndSessionWaiting();
+// The descriptor that turns readable when an end signal comes (-1 while none is watched),
+// for a pause that must end then without handling it.
+int EndSignalFd();
 
 // Closes the main window and ends every message loop, as described above. Safe to call
 // more than once and without a main window (then the loops just end).

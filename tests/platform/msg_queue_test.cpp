@@ -3,21 +3,31 @@
 
 #include <gtest/gtest.h>
 #include <poll.h>
+#include <signal.h>
 #include <sys/timerfd.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdint>
-
+#include <thread>
 #include <vector>
 
 #include "platform/backend/CHeadlessBackend.h"
 #include "platform/backend/backend.h"
+#include "platform/msg/CMessageQueue.h"
 #include "platform/msg/IdleSource.h"
 #include "platform/msg/loop.h"
 #include "platform/testing/driver.h"
+#include "platform/wnd/CClientDC.h"
 #include "platform/wnd/CDialog.h"
+#include "platform/wnd/CInputRouter.h"
 #include "platform/wnd/CPaintDC.h"
+#include "platform/wnd/CWinApp.h"
 #include "platform/wnd/CWnd.h"
+#include "platform/wnd/FramePacing.h"
+#include "platform/wnd/SessionEnd.h"
+#include "platform/wnd/WindowHandle.h"
+#include "tests/platform/dialog_fixture.h"
 
 namespace {
 
@@ -290,4 +300,137 @@ TEST(Sleep, InstantSleepCountsCallsAndMilliseconds)
     plat::SleepRecord record = plat::GetSleepRecord();
     EXPECT_EQ(record.nCalls, 2);
     EXPECT_EQ(record.nTotalMs, 25);
+}
+
+// A pause ends as soon as a close request, a quit or an end signal waits, however long it
+// was to be (a card delay of any length), and the close request is then there to be taken:
+// a close box, also one the window system read while the program drew, a close message, or
+// Escape in the main dialog, which ends the program. Escape elsewhere lets the pause run.
+TEST(Sleep, EndsOnceACloseAQuitOrAnEndSignalWaits)
+{
+    enum class Cause { Nothing, CloseBox, CloseMessage, HeldCloseBox, Quit, MainEscape, HeldMainEscape, OtherEscape, EndSignal };
+    const struct {
+        Cause cause;
+        bool bEndsEarly;
+        UINT nTaken;  // the message AfxPeekCloseRequest takes then (0: none)
+    } cases[] = {
+        {Cause::Nothing, false, 0},           {Cause::CloseBox, true, WM_SYSCOMMAND},
+        {Cause::CloseMessage, true, WM_CLOSE}, {Cause::HeldCloseBox, true, WM_SYSCOMMAND},
+        {Cause::Quit, true, 0},               {Cause::MainEscape, true, WM_KEYDOWN},
+        {Cause::HeldMainEscape, true, WM_KEYDOWN}, {Cause::OtherEscape, false, 0},
+        {Cause::EndSignal, true, 0},
+    };
+    constexpr auto LONG_PAUSE = std::chrono::milliseconds(5000);
+    constexpr auto SHORT_PAUSE = std::chrono::milliseconds(50);
+    fixture::RegisterEveryControlTemplate();
+    fixture::CEveryControlDlg main;
+    fixture::CEveryControlDlg other;
+    main.m_bCountOnly = true;
+    ASSERT_TRUE(main.Create(fixture::IDD_EVERY_CONTROL));
+    ASSERT_TRUE(other.Create(fixture::IDD_EVERY_CONTROL));
+    CWinApp app;
+    app.m_pMainWnd = &main;
+    auto& backend = static_cast<plat::CHeadlessBackend&>(plat::GetBackend());
+    for (const auto& c : cases) {
+        plat::test::ResetDriver();
+        std::thread signaller;
+        switch (c.cause) {
+        case Cause::Nothing: break;
+        case Cause::CloseBox: plat::test::PressCloseBox(&other); break;
+        case Cause::CloseMessage: other.PostMessage(WM_CLOSE); break;
+        case Cause::HeldCloseBox: backend.HoldCloseBox(other.m_hWnd); break;
+        case Cause::Quit: ::PostQuitMessage(0); break;
+        case Cause::MainEscape: plat::test::PressKey(&main, VK_ESCAPE); break;
+        case Cause::HeldMainEscape: backend.HoldKey(main.m_hWnd, VK_ESCAPE, true); break;
+        case Cause::OtherEscape: plat::test::PressKey(&other, VK_ESCAPE); break;
+        case Cause::EndSignal:
+            plat::WatchEndSignals();
+            // The signal comes while the pause runs.
+            signaller = std::thread([] {
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+                kill(getpid(), SIGTERM);
+            });
+            break;
+        }
+        const auto pause = c.bEndsEarly ? LONG_PAUSE : SHORT_PAUSE;
+        const auto start = std::chrono::steady_clock::now();
+        plat::SetInstantSleep(false);
+        ::Sleep(static_cast<DWORD>(pause.count()));
+        plat::SetInstantSleep(true);
+        const auto elapsed = std::chrono::steady_clock::now() - start;
+        if (signaller.joinable())
+            signaller.join();
+        EXPECT_EQ(c.bEndsEarly, elapsed < pause) << static_cast<int>(c.cause);
+        MSG msg = {};
+        const bool bTaken = ::AfxPeekCloseRequest(&msg) != FALSE;
+        EXPECT_EQ(c.nTaken, bTaken ? msg.message : 0u) << static_cast<int>(c.cause);
+        plat::EndSignalWatch();
+    }
+    // Only the end signal closed the main window, as its close box would.
+    EXPECT_EQ(1, main.m_nCancel);
+    app.m_pMainWnd = nullptr;
+}
+
+// While frames are paced, drawing reaches the screen at most once a frame, and paints are
+// handed out at most once a frame; a pause, a wait of the loop and the pacing's end each show
+// what was held and let the next paints through.
+TEST(CFramePacing, BringsTheScreenUpToDateAtMostOnceAFrame)
+{
+    CRecordingWnd wnd;
+    ASSERT_TRUE(wnd.CreateTop("paced"));
+    plat::test::RunUntilIdle();
+    auto& backend = static_cast<plat::CHeadlessBackend&>(plat::GetBackend());
+    constexpr int DRAWINGS = 2000;
+    const auto drawAndPeek = [&] {
+        CClientDC dc(&wnd);
+        dc.FillSolidRect(0, 0, 10, 10, RGB(1, 2, 3));
+        wnd.Invalidate(FALSE);
+        MSG msg;
+        while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessage(&msg);
+    };
+    long nPresents = 0;
+    int nPaints = 0;
+    DWORD dwElapsed = 0;
+    {
+        CFramePacing pacing;
+        const long nPresentsBefore = backend.GetPresentCount();
+        const int nPaintsBefore = wnd.m_nPaints;
+        const DWORD dwStart = plat::GetTickCount();
+        for (int i = 0; i < DRAWINGS; i++)
+            drawAndPeek();
+        dwElapsed = plat::GetTickCount() - dwStart;
+        nPresents = backend.GetPresentCount() - nPresentsBefore;
+        nPaints = wnd.m_nPaints - nPaintsBefore;
+
+        // A pause shows what is held and lets the next paint through; so does a wait of the
+        // loop.
+        const auto isUpToDate = [&] {
+            return wnd.m_hWnd->m_rectHeld.IsRectEmpty() && wnd.m_hWnd->m_rectInvalid.IsRectEmpty();
+        };
+        drawAndPeek();
+        ::Sleep(1);
+        EXPECT_TRUE(wnd.m_hWnd->m_rectHeld.IsRectEmpty());
+        drawAndPeek();
+        EXPECT_TRUE(wnd.m_hWnd->m_rectInvalid.IsRectEmpty());
+        drawAndPeek();
+        for (int i = 0; i < 2; i++) {
+            plat::CMessageQueue::Get().Wait(0);
+            plat::test::RunUntilIdle();
+        }
+        plat::CMessageQueue::Get().Wait(0);
+        EXPECT_TRUE(isUpToDate());
+        drawAndPeek();
+    }
+    const long nFrames = static_cast<long>(dwElapsed / CFramePacing::FRAME_MS) + 1;
+    EXPECT_LE(nPresents, nFrames + 1) << dwElapsed << " ms";
+    EXPECT_LE(nPaints, nFrames) << dwElapsed << " ms";
+    EXPECT_GE(nPaints, 1);
+    // The end showed the last drawing; nothing is held any longer.
+    EXPECT_TRUE(wnd.m_hWnd->m_rectHeld.IsRectEmpty());
+    const long nPresentsAfterEnd = backend.GetPresentCount();
+    const int nPaintsAfterEnd = wnd.m_nPaints;
+    drawAndPeek();
+    EXPECT_EQ(nPresentsAfterEnd + 1, backend.GetPresentCount()) << "the drawing shown at once";
+    EXPECT_EQ(nPaintsAfterEnd + 1, wnd.m_nPaints) << "the paint handed out at once";
 }
