@@ -30,8 +30,7 @@ CPlainGameDlg::~CPlainGameDlg()
 BEGIN_MESSAGE_MAP(CTwoPileGameDlg, CGameDlg)
     ON_WM_CLOSE()
     ON_MESSAGE(WM_TEST_PING, &CTwoPileGameDlg::OnTestPing)
-    ON_COMMAND(ID_TEST_FIRST_COMMAND, &CTwoPileGameDlg::OnFirstCommand)
-    ON_COMMAND(ID_TEST_SECOND_COMMAND, &CTwoPileGameDlg::OnSecondCommand)
+    ON_COMMAND_RANGE(ID_TEST_FIRST_COMMAND, ID_TEST_SECOND_COMMAND, &CTwoPileGameDlg::OnBoxCommand)
 END_MESSAGE_MAP()
 
 CTwoPileGameDlg::CTwoPileGameDlg(CMainDlg* pMainDlg)
@@ -64,17 +63,7 @@ LRESULT CTwoPileGameDlg::OnTestPing(WPARAM, LPARAM)
     return 0;
 }
 
-void CTwoPileGameDlg::OnFirstCommand()
-{
-    RunCommandWithBox(ID_TEST_FIRST_COMMAND);
-}
-
-void CTwoPileGameDlg::OnSecondCommand()
-{
-    RunCommandWithBox(ID_TEST_SECOND_COMMAND);
-}
-
-void CTwoPileGameDlg::RunCommandWithBox(UINT nID)
+void CTwoPileGameDlg::OnBoxCommand(UINT nID)
 {
     m_commandsRun.push_back(nID);
     m_nCommandsNested += m_nCommandBoxesOpen > 0 ? 1 : 0;

@@ -36,10 +36,9 @@ public:
     CString GetGameName() override;
     // Counts the messages PumpMessages dispatched to this window.
     LRESULT OnTestPing(WPARAM wParam, LPARAM lParam);
-    // Two commands that each show a box: they note their ids in the order they ran, and
-    // count those that began inside the box of another.
-    afx_msg void OnFirstCommand();
-    afx_msg void OnSecondCommand();
+    // The commands ID_TEST_FIRST_COMMAND .. ID_TEST_SECOND_COMMAND each show a box: they note
+    // their ids in the order they ran, and count those that began inside another's box.
+    afx_msg void OnBoxCommand(UINT nID);
 
     void OnTablePress(CPoint point) override;
     void OnTableRelease(CPoint point) override;
@@ -65,7 +64,6 @@ public:
     int m_nCommandsNested = 0;
 
 private:
-    void RunCommandWithBox(UINT nID);
     int m_nCommandBoxesOpen = 0;
 
     DECLARE_MESSAGE_MAP()
