@@ -9,6 +9,7 @@
 #include "cardtable/GameDlg.h"
 #include "cardtable/RegSettings.h"
 #include "cardtable/SettingsKeys.h"
+#include "platform/net.h"
 #include "platform/res.h"
 #include "platform/wnd/CPaintDC.h"
 #include "resources/CardImages.h"
@@ -175,6 +176,9 @@ void CMainDlg::OnCancel()
 
 void CMainDlg::CloseGames()
 {
+    // A game waiting in a blocking socket call (the network table's Connect) holds the
+    // launcher's own loop until the call returns: it fails at once.
+    CSocket::CancelBlockingCalls();
     // A bridge window clears its own slot while it closes; the object goes once its close
     // handling has returned, so nothing of it is touched afterwards.
     for (int nSlot = 0; nSlot < GAME_SLOT_COUNT; nSlot++) {

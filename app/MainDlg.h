@@ -46,8 +46,9 @@ private:
     void OpenGame(const GameFactoryEntry& entry);
     // Runs the card options box and keeps the delay typed there.
     void ShowCardOptions();
-    // Sends WM_CLOSE to every game window still open: the bridge windows save their scores,
-    // dealer and rectangle and free their slot; the others hide as they do on close.
+    // Cancels every blocking socket call waiting, then sends WM_CLOSE to every game window
+    // still open: the bridge windows save their scores, dealer and rectangle and free their
+    // slot; the others hide as they do on close.
     void CloseGames();
 
     HICON m_hIcon;

@@ -35,6 +35,7 @@ BEGIN_MESSAGE_MAP(CGameDlg, CDialog)
     ON_WM_MOUSEMOVE()
     ON_MESSAGE(WM_CAPTURECHANGED, &CGameDlg::OnCaptureChanged)
     ON_MESSAGE(WM_CLOSE, &CGameDlg::OnCloseBox)
+    ON_MESSAGE(WM_RUN_HELD_COMMAND, &CGameDlg::OnRunHeldCommand)
 END_MESSAGE_MAP()
 
 CGameDlg::CGameDlg(CMainDlg* pMainDlg, CWnd* pParent)

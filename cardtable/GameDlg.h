@@ -26,8 +26,10 @@
 // While a card is carried the table is one card short, so nothing may judge or change it:
 // every command that reaches the window then (a button pressed with Space or Enter, a
 // command sent to it) is held and carried out, in order, once the card is down, whether
-// dropped or sent back. A menu opened then takes the mouse, which sends the card back before
-// its command comes. Closing the window forgets the held commands.
+// dropped or sent back; a command that comes again while it is held (a key pressed twice, a
+// key's repeat) is held once. Each runs only after the one before has returned, so none runs
+// inside the box another shows. A menu opened during the carry takes the mouse, which sends
+// the card back before its command comes. Closing the window forgets the held commands.
 
 #include <utility>
 #include <vector>
@@ -200,6 +202,8 @@ protected:
     // The close box of a game whose map routes no WM_CLOSE: the window hides and keeps its
     // object, as a dialog's default close does.
     LRESULT OnCloseBox(WPARAM wParam, LPARAM lParam);
+    // Runs the first held command, then asks for the next (WM_RUN_HELD_COMMAND).
+    LRESULT OnRunHeldCommand(WPARAM wParam, LPARAM lParam);
 
 private:
     // Replaces the back buffer by one of the current client size.
@@ -215,8 +219,12 @@ private:
     void DropDraggedCard(CPoint point);
     // The picture the carried card shows.
     int DragImage() const;
-    // Posts the commands held during the carry, now that the card is down.
+    // The card is down: asks for the first held command to run, once the current handling
+    // has returned.
     void ReleaseHeldCommands();
+
+    // Posted to run the next held command.
+    static constexpr UINT WM_RUN_HELD_COMMAND = WM_APP + 0x100;
 
     CPoint m_ptDrag;
     CCardMove m_dragMove;
@@ -232,8 +240,11 @@ private:
     // Presses being handled and CClickGuards alive.
     int m_nClickNesting = 0;
     PressTiming m_pressTiming = PressTiming::AtOnce;
-    // Commands (WM_COMMAND's parameters) that arrived while a card was carried.
+    // Commands (WM_COMMAND's parameters) that arrived while a card was carried, each once,
+    // in order.
     std::vector<std::pair<WPARAM, LPARAM>> m_heldCommands;
+    // A held command is running.
+    bool m_bRunningHeldCommand = false;
 
     // The table changed since the back buffer was last drawn.
     bool m_bBackBufferStale = false;

@@ -8,6 +8,8 @@
 
 #include "cardtable/GameDlg.h"
 
+#include <algorithm>
+
 #include "cardtable/CardGlobals.h"
 #include "cardtable/CardPile.h"
 #include "platform/wnd/CClientDC.h"
@@ -40,7 +42,9 @@ LRESULT CGameDlg::OnCloseBox(WPARAM, LPARAM)
 BOOL CGameDlg::OnCommand(WPARAM wParam, LPARAM lParam)
 {
     if (m_bDragging || m_bCardInAir) {
-        m_heldCommands.emplace_back(wParam, lParam);
+        const std::pair<WPARAM, LPARAM> command(wParam, lParam);
+        if (std::find(m_heldCommands.begin(), m_heldCommands.end(), command) == m_heldCommands.end())
+            m_heldCommands.push_back(command);
         return TRUE;
     }
     return CDialog::OnCommand(wParam, lParam);
@@ -50,10 +54,24 @@ void CGameDlg::ReleaseHeldCommands()
 {
     // Posted rather than run here, so that each takes its turn in the loop after the drop's
     // own handling, with the game's guards as for any other command.
-    std::vector<std::pair<WPARAM, LPARAM>> commands;
-    commands.swap(m_heldCommands);
-    for (const auto& command : commands)
-        PostMessage(WM_COMMAND, command.first, command.second);
+    if (!m_heldCommands.empty())
+        PostMessage(WM_RUN_HELD_COMMAND);
+}
+
+LRESULT CGameDlg::OnRunHeldCommand(WPARAM, LPARAM)
+{
+    // A run already under way asks for the next itself; a new carry's drop asks again.
+    if (m_bRunningHeldCommand || m_bDragging || m_bCardInAir || m_heldCommands.empty())
+        return 0;
+    const std::pair<WPARAM, LPARAM> command = m_heldCommands.front();
+    m_heldCommands.erase(m_heldCommands.begin());
+    m_bRunningHeldCommand = true;
+    CDialog::OnCommand(command.first, command.second);
+    m_bRunningHeldCommand = false;
+    // The command may have closed the window; its object lives until this handler returns.
+    if (GetSafeHwnd() != nullptr)
+        ReleaseHeldCommands();
+    return 0;
 }
 
 void CGameDlg::OnTablePress(CPoint)

@@ -17,6 +17,7 @@
 #include "cardtable/RegSettings.h"
 #include "cardtable/SettingsKeys.h"
 #include "platform/wnd/CDataExchange.h"
+#include "platform/wnd/FramePacing.h"
 #include "resources/ExplainTemplate.h"
 #include "resources/resource.h"
 
@@ -539,6 +540,9 @@ void CDummyDlg::OnPlayerNames()
 
 void CDummyDlg::PlayFullAuto(int nHands)
 {
+    // Deal after deal drawn at the engines' speed would wait on the screen for every card:
+    // the screen is brought up to date once a frame, and whole at the end.
+    CFramePacing pacing;
     m_nAutoDeals = std::clamp(nHands, MIN_AUTOMATIC_HANDS, MAX_AUTOMATIC_HANDS) + 1;
     m_bBusy = true;
     while (m_nAutoDeals > 0 && GetSafeHwnd() != nullptr) {

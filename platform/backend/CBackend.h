@@ -46,9 +46,16 @@ public:
     virtual int GetEventFd() = 0;
     // For work that must not handle events now (a card sliding): lets the window system's
     // library read what came and answer what it was asked (the window manager's ping), leaving
-    // every event for the next PumpEvents. True when a close box or a request to quit is
-    // among the events waiting.
+    // every event for the next PumpEvents. True when a close box, a request to quit or a key
+    // that ends the program (CInputRouter::IsClosingKey) is among the events waiting.
     virtual bool ServeWindowSystem() = 0;
+    // Whether the window system's library holds events it has read already (while the
+    // program drew, or served the window system), which PumpEvents takes without asking the
+    // display and which its descriptor will not announce again.
+    virtual bool HasHeldEvents() = 0;
+    // Whether the window system holds modifier key nKey (VK_SHIFT, VK_CONTROL, VK_MENU) down
+    // now.
+    virtual bool IsModifierHeld(UINT nKey) = 0;
 
     // The bounds of the screen the windows live on.
     virtual CRect GetScreenRect() const = 0;

@@ -1,5 +1,7 @@
 #include "platform/backend/CHeadlessBackend.h"
 
+#include <algorithm>
+
 #include "platform/wnd/CInputRouter.h"
 #include "platform/wnd/WindowHandle.h"
 #include "platform/wnd/styles.h"
@@ -60,7 +62,41 @@ void CHeadlessBackend::Present(HWND /*hWnd*/, const CRect& /*rectSurface*/)
 bool CHeadlessBackend::PumpEvents()
 {
     ++m_nPumps;
-    return false;
+    std::vector<HeldEvent> held;
+    held.swap(m_held);
+    for (const HeldEvent& event : held) {
+        if (event.kind == HeldEvent::Kind::CloseBox)
+            CInputRouter::OnCloseBox(event.hWnd);
+        else
+            CInputRouter::QueueKey(event.hWnd, event.nKey, event.bDown);
+    }
+    return !held.empty();
+}
+
+bool CHeadlessBackend::ServeWindowSystem()
+{
+    return std::any_of(m_held.begin(), m_held.end(), [](const HeldEvent& event) {
+        return event.kind == HeldEvent::Kind::CloseBox ||
+               (event.bDown && CInputRouter::IsClosingKey(event.hWnd, event.nKey));
+    });
+}
+
+void CHeadlessBackend::HoldCloseBox(HWND hWnd)
+{
+    m_held.push_back(HeldEvent{HeldEvent::Kind::CloseBox, hWnd, 0, false});
+}
+
+void CHeadlessBackend::HoldKey(HWND hWnd, UINT nKey, bool bDown)
+{
+    m_held.push_back(HeldEvent{HeldEvent::Kind::Key, hWnd, nKey, bDown});
+}
+
+void CHeadlessBackend::SetModifierHeld(UINT nKey, bool bHeld)
+{
+    if (bHeld)
+        m_heldModifiers.insert(nKey);
+    else
+        m_heldModifiers.erase(nKey);
 }
 
 } // namespace plat

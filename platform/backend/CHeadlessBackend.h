@@ -1,7 +1,9 @@
 #pragma once
 // CHeadlessBackend: windows without an operating system behind them, for tests. Surfaces are
 // drawn into as usual; nothing is shown and no OS event ever arrives, so input comes only
-// from the test driver. It counts presents, so tests can see that drawing reached "the
+// from the test driver, or from events a test gives it to hold as read already (HoldCloseBox,
+// HoldKey), which no descriptor announces, as a real library's events read while the
+// program drew. It counts presents, so tests can see that drawing reached "the
 // screen", the loop's looks for OS events, so they can see it sleep while idle, and which
 // window is in front.
 //
@@ -11,6 +13,9 @@
 // the content where the frame was when it hides a window; it moves a shown window's content
 // exactly where asked. It reports each of these moves to CInputRouter::OnMoved at once, so
 // that what a test sees does not hang on when the loop next looks for events.
+
+#include <set>
+#include <vector>
 
 #include "platform/backend/CBackend.h"
 
@@ -32,7 +37,9 @@ public:
     void Present(HWND hWnd, const CRect& rectSurface) override;
     bool PumpEvents() override;
     int GetEventFd() override { return NO_EVENT_FD; }
-    bool ServeWindowSystem() override { return false; }
+    bool ServeWindowSystem() override;
+    bool HasHeldEvents() override { return !m_held.empty(); }
+    bool IsModifierHeld(UINT nKey) override { return m_heldModifiers.count(nKey) != 0; }
     CRect GetScreenRect() const override { return CRect(0, 0, SCREEN_WIDTH, SCREEN_HEIGHT); }
     CRect GetWorkArea() const override { return GetScreenRect(); }
     CRect GetFrameMargins(HWND hWnd) const override;
@@ -50,12 +57,30 @@ public:
     void ActivateAsManager(HWND hWnd);
     // The captioned window shown, activated or brought to the front last, while it is shown.
     HWND GetFrontWindow() const { return m_hFront; }
+    // Tests: events the modelled window system's library read while the program drew: the
+    // close box of hWnd, a key going down or up in hWnd. The next PumpEvents hands them to
+    // the router and ServeWindowSystem tells of them; no descriptor announces them.
+    void HoldCloseBox(HWND hWnd);
+    void HoldKey(HWND hWnd, UINT nKey, bool bDown);
+    // Tests: whether the modelled window system holds modifier nKey down (none at first).
+    void SetModifierHeld(UINT nKey, bool bHeld);
 
 private:
     bool IsManaged(HWND hWnd) const;
     // The modelled manager says it put hWnd's content at ptTopLeft.
     void Report(HWND hWnd, CPoint ptTopLeft);
 
+    // An event read already: a close box, or a key going down or up.
+    struct HeldEvent {
+        enum class Kind { CloseBox, Key };
+        Kind kind;
+        HWND hWnd;
+        UINT nKey;
+        bool bDown;
+    };
+
+    std::vector<HeldEvent> m_held;
+    std::set<UINT> m_heldModifiers;
     long m_nPresents = 0;
     long m_nPumps = 0;
     CRect m_rectMargins;

@@ -31,9 +31,9 @@ constexpr long long MICROSECONDS_PER_SECOND = 1000000;
 const char* const DISPLAYLESS_DRIVERS[] = {"offscreen", "dummy", "evdev"};
 const char* const DISPLAY_VARIABLES[] = {"DISPLAY", "WAYLAND_DISPLAY"};
 
-// How many waiting window events are looked through for a close box; a close box behind
-// more than these is found at the next look.
-constexpr int PEEKED_WINDOW_EVENTS = 64;
+// How many waiting window events and key presses are looked through for a close box or a
+// key that ends the program; one behind more than these is found at the next look.
+constexpr int PEEKED_EVENTS = 64;
 
 // Keys that map one to one onto virtual key codes.
 struct KeyMapping {
@@ -336,13 +336,38 @@ bool CSdlBackend::ServeWindowSystem()
     SDL_PumpEvents();
     if (SDL_HasEvent(SDL_QUIT) == SDL_TRUE)
         return true;
-    SDL_Event events[PEEKED_WINDOW_EVENTS];
-    const int nCount = SDL_PeepEvents(events, PEEKED_WINDOW_EVENTS, SDL_PEEKEVENT, SDL_WINDOWEVENT, SDL_WINDOWEVENT);
+    // Window events and key presses lie next to each other in SDL's numbering.
+    SDL_Event events[PEEKED_EVENTS];
+    const int nCount = SDL_PeepEvents(events, PEEKED_EVENTS, SDL_PEEKEVENT, SDL_WINDOWEVENT, SDL_KEYDOWN);
     for (int i = 0; i < nCount; i++) {
-        if (events[i].window.event == SDL_WINDOWEVENT_CLOSE)
+        const SDL_Event& event = events[i];
+        if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE)
+            return true;
+        if (event.type == SDL_KEYDOWN &&
+            CInputRouter::IsClosingKey(HandleOf(event.key.windowID), VirtualKey(event.key.keysym.sym)))
             return true;
     }
     return false;
+}
+
+bool CSdlBackend::HasHeldEvents()
+{
+    return SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) == SDL_TRUE;
+}
+
+bool CSdlBackend::IsModifierHeld(UINT nKey)
+{
+    const SDL_Keymod mods = SDL_GetModState();
+    switch (nKey) {
+    case VK_SHIFT:
+        return (mods & KMOD_SHIFT) != 0;
+    case VK_CONTROL:
+        return (mods & KMOD_CTRL) != 0;
+    case VK_MENU:
+        return (mods & KMOD_ALT) != 0;
+    default:
+        return false;
+    }
 }
 
 void CSdlBackend::HandleEvent(const SDL_Event& event)

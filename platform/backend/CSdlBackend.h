@@ -58,6 +58,8 @@ public:
     bool PumpEvents() override;
     int GetEventFd() override;
     bool ServeWindowSystem() override;
+    bool HasHeldEvents() override;
+    bool IsModifierHeld(UINT nKey) override;
     CRect GetScreenRect() const override;
     CRect GetWorkArea() const override;
     CRect GetFrameMargins(HWND hWnd) const override;

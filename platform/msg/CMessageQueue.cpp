@@ -4,10 +4,13 @@
 
 #include <algorithm>
 #include <chrono>
+#include <climits>
 
 #include "platform/backend/CBackend.h"
 #include "platform/backend/backend.h"
 #include "platform/wnd/CInputRouter.h"
+#include "platform/wnd/FramePacing.h"
+#include "platform/wnd/SessionEnd.h"
 #include "platform/wnd/WindowTree.h"
 
 namespace plat {
@@ -17,14 +20,30 @@ namespace {
 // While waiting on a backend whose events no descriptor announces, the loop looks again this
 // often.
 constexpr int WAIT_SLICE_MS = 5;
+// The longest single poll (its timeout is an int).
+constexpr auto LONGEST_POLL = std::chrono::milliseconds(INT_MAX);
 
 // The low four bits of a system command are the system's own.
 constexpr WPARAM SYSCOMMAND_MASK = 0xFFF0;
 
-// A window's close box (its close command) or a close message.
+// A window's close box (its close command), a close message, or a key that ends the program
+// (Escape in the main dialog) routed already.
 bool IsCloseRequest(const MSG& msg)
 {
-    return msg.message == WM_CLOSE || (msg.message == WM_SYSCOMMAND && (msg.wParam & SYSCOMMAND_MASK) == SC_CLOSE);
+    return msg.message == WM_CLOSE || (msg.message == WM_SYSCOMMAND && (msg.wParam & SYSCOMMAND_MASK) == SC_CLOSE) ||
+           (msg.message == WM_KEYDOWN && CInputRouter::IsClosingKey(GetTopLevel(msg.hwnd), static_cast<UINT>(msg.wParam)));
+}
+
+// The backend's event descriptor for a poll of up to nTimeoutMs (negative: no limit), added
+// to fds when it has one; the timeout to poll with.
+int AddEventFd(CBackend& backend, std::vector<pollfd>& fds, int nTimeoutMs)
+{
+    const int nEventFd = backend.GetEventFd();
+    if (nEventFd >= 0)
+        fds.push_back(pollfd{nEventFd, POLLIN, 0});
+    else if (nEventFd == CBackend::EVENT_FD_UNKNOWN && (nTimeoutMs < 0 || nTimeoutMs > WAIT_SLICE_MS))
+        return WAIT_SLICE_MS;
+    return nTimeoutMs;
 }
 
 } // namespace
@@ -77,24 +96,32 @@ bool CMessageQueue::PeekPosted(MSG* pMsg, HWND hFilter, UINT nMin, UINT nMax, bo
 
 bool CMessageQueue::PeekPaint(MSG* pMsg, HWND hFilter, UINT nMin, UINT nMax)
 {
-    if (!(nMin == 0 && nMax == 0) && (WM_PAINT < nMin || WM_PAINT > nMax))
+    if ((!(nMin == 0 && nMax == 0) && (WM_PAINT < nMin || WM_PAINT > nMax)) || !IsPaintDue())
         return false;
     HWND hPaint = FindWindowToPaint(hFilter);
+    NotePaintLook(hPaint != nullptr);
     if (hPaint == nullptr)
         return false;
     *pMsg = MSG{hPaint, WM_PAINT, 0, 0, GetTickCount(), POINT{0, 0}};
     return true;
 }
 
-bool CMessageQueue::Peek(MSG* pMsg, HWND hFilter, UINT nMin, UINT nMax, bool bRemove)
+void CMessageQueue::PumpEventsIfDue()
 {
     // Loops that peek between every card step ask very often; the display is asked at most
-    // once a millisecond.
+    // once a millisecond. Events its library has read already are taken at once.
+    CBackend& backend = GetBackend();
     const DWORD dwNow = GetTickCount();
-    if (dwNow != m_dwLastPump) {
-        m_dwLastPump = dwNow;
-        GetBackend().PumpEvents();
-    }
+    if (dwNow == m_dwLastPump && !backend.HasHeldEvents())
+        return;
+    m_dwLastPump = dwNow;
+    backend.PumpEvents();
+}
+
+bool CMessageQueue::Peek(MSG* pMsg, HWND hFilter, UINT nMin, UINT nMax, bool bRemove)
+{
+    PumpEventsIfDue();
+    PresentHeldDrawingIfDue();
     if (PeekPosted(pMsg, hFilter, nMin, nMax, bRemove))
         return true;
     // Input is routed only now, so it reaches what earlier input opened.
@@ -102,7 +129,7 @@ bool CMessageQueue::Peek(MSG* pMsg, HWND hFilter, UINT nMin, UINT nMax, bool bRe
         if (PeekPosted(pMsg, hFilter, nMin, nMax, bRemove))
             return true;
     }
-    if (PollIdleSources(0) && PeekPosted(pMsg, hFilter, nMin, nMax, bRemove))
+    if (PollSources(0) && PeekPosted(pMsg, hFilter, nMin, nMax, bRemove))
         return true;
     if (m_bQuitPosted && hFilter == nullptr) {
         *pMsg = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(m_nQuitCode), 0, GetTickCount(), POINT{0, 0}};
@@ -115,8 +142,8 @@ bool CMessageQueue::Peek(MSG* pMsg, HWND hFilter, UINT nMin, UINT nMax, bool bRe
 
 bool CMessageQueue::PeekCloseRequest(MSG* pMsg)
 {
-    GetBackend().PumpEvents();
-    PollIdleSources(0);
+    PumpEventsIfDue();
+    PollSources(0);
     for (auto it = m_posted.begin(); it != m_posted.end(); ++it) {
         if (!IsCloseRequest(*it))
             continue;
@@ -124,16 +151,21 @@ bool CMessageQueue::PeekCloseRequest(MSG* pMsg)
         m_posted.erase(it);
         return true;
     }
-    return false;
+    return CInputRouter::TakeClosingKey(pMsg);
 }
 
-bool CMessageQueue::HasCloseRequest() const
+bool CMessageQueue::IsCloseRequestWaiting()
 {
-    return std::any_of(m_posted.begin(), m_posted.end(), IsCloseRequest);
+    if (m_bQuitPosted || std::any_of(m_posted.begin(), m_posted.end(), IsCloseRequest) ||
+        CInputRouter::HasClosingKey() || IsEndSessionWaiting())
+        return true;
+    CBackend* pBackend = GetBackendIfMade();
+    return pBackend != nullptr && pBackend->ServeWindowSystem();
 }
 
 void CMessageQueue::Wait(int nTimeoutMs)
 {
+    CatchUpFrame();
     const DWORD dwStart = GetTickCount();
     for (;;) {
         if (!m_posted.empty() || m_bQuitPosted || CInputRouter::HasPending() || AnyWindowToPaint())
@@ -149,8 +181,31 @@ void CMessageQueue::Wait(int nTimeoutMs)
             if (nWaitMs <= 0)
                 return;
         }
-        if (WatchSources(nWaitMs))
+        if (PollSources(nWaitMs))
             return;
+    }
+}
+
+void CMessageQueue::Doze(DWORD dwMilliseconds)
+{
+    CatchUpFrame();
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(dwMilliseconds);
+    // Asking whether a close waits also lets the window system's library read what came
+    // (events it read while the program drew among them) and answer the window manager.
+    while (!IsCloseRequestWaiting()) {
+        const auto remaining = std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        if (remaining.count() <= 0)
+            return;
+        std::vector<pollfd> fds;
+        const int nSignalFd = EndSignalFd();
+        if (nSignalFd >= 0)
+            fds.push_back(pollfd{nSignalFd, POLLIN, 0});
+        int nWaitMs = static_cast<int>(std::min(remaining, LONGEST_POLL).count());
+        if (CBackend* pBackend = GetBackendIfMade())
+            nWaitMs = AddEventFd(*pBackend, fds, nWaitMs);
+        // A signal that cuts the poll short has written to the end-signal pipe, which the
+        // next look finds.
+        poll(fds.empty() ? nullptr : fds.data(), fds.size(), nWaitMs);
     }
 }
 
@@ -178,41 +233,20 @@ void CMessageQueue::UnregisterIdleSource(IdleSource* pSource)
     m_sources.erase(std::remove(m_sources.begin(), m_sources.end(), pSource), m_sources.end());
 }
 
-void CMessageQueue::CollectSources(std::vector<pollfd>& fds, std::vector<IdleSource*>& polled) const
+bool CMessageQueue::PollSources(int nTimeoutMs)
 {
+    std::vector<pollfd> fds;
+    std::vector<IdleSource*> polled;
     for (IdleSource* pSource : m_sources) {
         if (pSource->Fd() < 0 || pSource->Events() == 0)
             continue;
         fds.push_back(pollfd{pSource->Fd(), pSource->Events(), 0});
         polled.push_back(pSource);
     }
-}
-
-bool CMessageQueue::PollIdleSources(int nTimeoutMs)
-{
-    std::vector<pollfd> fds;
-    std::vector<IdleSource*> polled;
-    CollectSources(fds, polled);
-    if (fds.empty()) {
-        if (nTimeoutMs > 0)
-            poll(nullptr, 0, nTimeoutMs);
+    if (nTimeoutMs != 0)
+        nTimeoutMs = AddEventFd(GetBackend(), fds, nTimeoutMs);
+    if (fds.empty() && nTimeoutMs == 0)
         return false;
-    }
-    if (poll(fds.data(), fds.size(), nTimeoutMs) <= 0)
-        return false;
-    return RunReadySources(fds, polled);
-}
-
-bool CMessageQueue::WatchSources(int nTimeoutMs)
-{
-    std::vector<pollfd> fds;
-    std::vector<IdleSource*> polled;
-    CollectSources(fds, polled);
-    const int nEventFd = GetBackend().GetEventFd();
-    if (nEventFd >= 0)
-        fds.push_back(pollfd{nEventFd, POLLIN, 0});
-    else if (nEventFd == CBackend::EVENT_FD_UNKNOWN && (nTimeoutMs < 0 || nTimeoutMs > WAIT_SLICE_MS))
-        nTimeoutMs = WAIT_SLICE_MS;
     // A signal that cuts the wait short has written to the end-signal pipe, which the next
     // look finds ready.
     if (poll(fds.empty() ? nullptr : fds.data(), fds.size(), nTimeoutMs) <= 0)

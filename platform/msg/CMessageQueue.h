@@ -26,19 +26,34 @@ public:
     void PostQuit(int nExitCode);
 
     // The next message for hFilter (and its children) or for any window (nullptr), within
-    // nMin..nMax unless both are 0; WM_PAINT when only invalid windows remain. Looks once
-    // at OS events and idle sources first. With bRemove the message leaves the queue.
+    // nMin..nMax unless both are 0, with bRemove taken out of the queue. First the window
+    // system is asked for its events (at most once a millisecond, unless its library holds
+    // some read already) and drawing held for the next frame is shown when that frame is due
+    // (FramePacing.h). Then it looks in this order, stopping at the first found: the posted
+    // messages; the raw input, routed one event at a time, the posted messages looked at
+    // again after each; the idle sources, polled without waiting (their OnReady may post);
+    // WM_QUIT (unfiltered peeks only); WM_PAINT for an invalid window, when frame pacing
+    // lets it through.
     bool Peek(MSG* pMsg, HWND hFilter, UINT nMin, UINT nMax, bool bRemove);
     // Sleeps until an OS event, an idle source or the timeout (negative: none) gives reason
-    // to look again: on the backend's event descriptor together with the idle sources, with
-    // no polling slice (but on a backend without such a descriptor).
+    // to look again: one poll on the idle sources and the backend's event descriptor (on a
+    // backend without one, slices of a few milliseconds). Drawing held back is shown, and
+    // paints held back let through, first (FramePacing.h).
     void Wait(int nTimeoutMs);
-    // Takes in OS events and the idle sources' news, then takes the first request to close
-    // a window (its close command, WM_CLOSE), whatever the window, out of the queue; other
-    // messages keep their places.
+    // Pauses for dwMilliseconds without handling any message, answering the window system
+    // meanwhile and leaving its events waiting; ends early once a close request, a quit or an
+    // end signal waits (IsCloseRequestWaiting). Drawing held back is shown, and paints held
+    // back let through, first: a pause ends a frame.
+    void Doze(DWORD dwMilliseconds);
+    // Takes in OS events (as Peek does) and the idle sources' news, then takes the first
+    // request to close a window, whatever the window, out of the queue, or else out of the raw
+    // input not routed yet: a close command, WM_CLOSE, or a key that ends the program
+    // (CInputRouter::IsClosingKey). Other messages keep their places.
     bool PeekCloseRequest(MSG* pMsg);
-    // Whether a request to close a window waits in the queue.
-    bool HasCloseRequest() const;
+    // Whether a request to close a window, a quit or an end signal waits, in the queue, in
+    // the raw input or among the events the window system has sent; answers the window
+    // system meanwhile. Handles nothing.
+    bool IsCloseRequestWaiting();
 
     // Drops every queued message for a window that is going away.
     void RemoveMessagesFor(HWND hWnd);
@@ -50,22 +65,20 @@ public:
 
     void RegisterIdleSource(IdleSource* pSource);
     void UnregisterIdleSource(IdleSource* pSource);
-    // Polls the idle sources for up to nTimeoutMs and runs the ready ones' OnReady. True when
-    // any was ready.
-    bool PollIdleSources(int nTimeoutMs);
 
 private:
     CMessageQueue() = default;
     bool MatchesFilter(const MSG& msg, HWND hFilter, UINT nMin, UINT nMax) const;
     bool PeekPosted(MSG* pMsg, HWND hFilter, UINT nMin, UINT nMax, bool bRemove);
     bool PeekPaint(MSG* pMsg, HWND hFilter, UINT nMin, UINT nMax);
-    void CollectSources(std::vector<pollfd>& fds, std::vector<IdleSource*>& polled) const;
-    // Sleeps in one poll on the idle sources and the backend's event descriptor for up to
-    // nTimeoutMs (negative: no limit), then runs the ready sources' OnReady. True when a
-    // source was ready; false for OS events and the timeout.
-    bool WatchSources(int nTimeoutMs);
-    // Runs OnReady of each source whose entry in fds has revents (fds may hold more entries
-    // than polled); true when any had.
+    // Asks the backend for OS events unless it was asked this millisecond already and holds
+    // none read.
+    void PumpEventsIfDue();
+    // One poll on the idle sources and the backend's event descriptor for up to nTimeoutMs
+    // (0: a look without waiting; negative: no limit), then OnReady of the ready sources.
+    // True when a source was ready; false for OS events and the timeout.
+    bool PollSources(int nTimeoutMs);
+    // Runs OnReady of each source whose entry in fds has revents; true when any had.
     bool RunReadySources(const std::vector<pollfd>& fds, const std::vector<IdleSource*>& polled);
 
     std::deque<MSG> m_posted;

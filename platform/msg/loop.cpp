@@ -1,52 +1,14 @@
 #include "platform/msg/loop.h"
 
-#include <poll.h>
-
-#include <algorithm>
-#include <chrono>
-#include <thread>
-
-#include "platform/backend/CBackend.h"
-#include "platform/backend/backend.h"
 #include "platform/msg/CMessageQueue.h"
 #include "platform/wnd/DefaultProcs.h"
-#include "platform/wnd/SessionEnd.h"
+#include "platform/wnd/FramePacing.h"
 #include "platform/wnd/WindowTree.h"
 
 namespace {
 
-// A sleep on a backend whose events no descriptor announces answers the window system this
-// often.
-constexpr int SERVE_SLICE_MS = 5;
-constexpr long MICROSECONDS_PER_MILLISECOND = 1000;
-
 bool s_bInstantSleep = false;
 plat::SleepRecord s_sleepRecord = {0, 0};
-
-// Sleeps until the deadline. Whenever the display sends something meanwhile, the window
-// system's library reads and answers it, and the sleep goes on to the same deadline.
-void SleepServing(std::chrono::steady_clock::time_point deadline)
-{
-    plat::CBackend* pBackend = plat::GetBackendIfMade();
-    for (;;) {
-        const auto remaining = deadline - std::chrono::steady_clock::now();
-        const long nMicroseconds = static_cast<long>(std::chrono::duration_cast<std::chrono::microseconds>(remaining).count());
-        if (nMicroseconds <= 0)
-            return;
-        const int nFd = pBackend != nullptr ? pBackend->GetEventFd() : plat::CBackend::NO_EVENT_FD;
-        if (nFd == plat::CBackend::NO_EVENT_FD) {
-            std::this_thread::sleep_until(deadline);
-            return;
-        }
-        int nWaitMs = static_cast<int>((nMicroseconds + MICROSECONDS_PER_MILLISECOND - 1) / MICROSECONDS_PER_MILLISECOND);
-        pollfd fd = {nFd, POLLIN, 0};
-        if (nFd == plat::CBackend::EVENT_FD_UNKNOWN)
-            poll(nullptr, 0, std::min(nWaitMs, SERVE_SLICE_MS));
-        else if (poll(&fd, 1, nWaitMs) <= 0)
-            continue;
-        pBackend->ServeWindowSystem();
-    }
-}
 
 } // namespace
 
@@ -111,8 +73,10 @@ void Sleep(DWORD dwMilliseconds)
 {
     ++s_sleepRecord.nCalls;
     s_sleepRecord.nTotalMs += static_cast<long>(dwMilliseconds);
-    if (!s_bInstantSleep)
-        SleepServing(std::chrono::steady_clock::now() + std::chrono::milliseconds(dwMilliseconds));
+    if (s_bInstantSleep)
+        plat::CatchUpFrame();
+    else
+        plat::CMessageQueue::Get().Doze(dwMilliseconds);
 }
 
 BOOL AfxPeekCloseRequest(LPMSG pMsg)
@@ -122,10 +86,7 @@ BOOL AfxPeekCloseRequest(LPMSG pMsg)
 
 BOOL AfxIsCloseRequestWaiting()
 {
-    if (plat::CMessageQueue::Get().HasCloseRequest() || plat::IsEndSessionWaiting())
-        return TRUE;
-    plat::CBackend* pBackend = plat::GetBackendIfMade();
-    return pBackend != nullptr && pBackend->ServeWindowSystem() ? TRUE : FALSE;
+    return plat::CMessageQueue::Get().IsCloseRequestWaiting() ? TRUE : FALSE;
 }
 
 namespace plat {

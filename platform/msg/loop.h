@@ -24,17 +24,20 @@ BOOL WaitMessage();
 
 // Pauses the thread for dwMilliseconds (instant, but counted, when tests ask for it). The
 // window system is answered meanwhile (the window manager's ping), its events left waiting
-// for the loop; the pause still ends when it is due.
+// for the loop; the pause ends early once a request to close a window, a quit or an end
+// signal waits (AfxIsCloseRequestWaiting), so that the work that paused can hurry to where it
+// lets them through. A pause ends a frame of the frame pacing (FramePacing.h).
 void Sleep(DWORD dwMilliseconds);
 
 // For long work that lets only closing through while it runs: takes the first waiting
-// request to close a window (its close box, WM_CLOSE), whatever the window, after taking in
-// the window system's events and the idle sources' news (an end signal closes the main window
-// there). Other messages keep their places. Never waits.
+// request to close a window, whatever the window: its close box, WM_CLOSE, or Escape in the
+// application's main dialog, which ends the program. The window system's events and the idle
+// sources' news are taken in first (an end signal closes the main window there). Other
+// messages keep their places. Never waits.
 BOOL AfxPeekCloseRequest(LPMSG pMsg);
 // For work that must not dispatch now (a card sliding): answers the window system, and tells
-// whether a close box, a close message or an end signal waits, so that the work can hurry
-// to where it lets them through.
+// whether a close request (as above), a quit or an end signal waits, so that the work can
+// hurry to where it lets them through.
 BOOL AfxIsCloseRequestWaiting();
 
 namespace plat {

@@ -22,7 +22,8 @@ int s_nLastError = 0;
 
 CAsyncSocket::CAsyncSocket()
     : m_hSocket(-1), m_state(State::None), m_watch(*this), m_pAlive(std::make_shared<bool>(true)),
-      m_nConnectPort(0), m_nConnectError(0), m_nBlockingDepth(0), m_bRenewBeforeConnect(false),
+      m_nConnectPort(0), m_nConnectError(0), m_nBlockingDepth(0), m_nWaitEvents(0), m_bWaitReady(false),
+      m_bRenewBeforeConnect(false),
       m_bBound(false), m_nBoundAddress(0), m_nBoundPort(0), m_bSendReadyWanted(false),
       m_bReceiveArmed(false), m_bAcceptArmed(false)
 {
@@ -181,9 +182,11 @@ void CAsyncSocket::OnHostLookedUp(bool bFound, uint32_t nAddress)
     OnConnect(m_nConnectError);
 }
 
-bool CAsyncSocket::WaitForLookup(int nTimeoutMs)
+void CAsyncSocket::BeginBlocking(short nEvents)
 {
-    return m_state != State::Resolving || !m_pLookup || m_pLookup->WaitForAnswer(nTimeoutMs);
+    ++m_nBlockingDepth;
+    m_nWaitEvents = nEvents;
+    m_bWaitReady = false;
 }
 
 void CAsyncSocket::AbandonConnect()
@@ -355,8 +358,12 @@ void CAsyncSocket::Attach(int hSocket, State state)
 
 short CAsyncSocket::WantedEvents() const
 {
-    if (m_hSocket < 0 || m_nBlockingDepth > 0)
+    if (m_hSocket < 0)
         return 0;
+    // Once a blocking call's events have come, the loop leaves them to it, so that a loop
+    // nested in its wait (a modal box) does not find them again and again.
+    if (m_nBlockingDepth > 0)
+        return m_bWaitReady ? 0 : m_nWaitEvents;
     switch (m_state) {
     case State::Connecting:
         return POLLOUT;
@@ -372,6 +379,10 @@ short CAsyncSocket::WantedEvents() const
 
 void CAsyncSocket::OnReady(short revents)
 {
+    if (m_nBlockingDepth > 0) {
+        m_bWaitReady = true;
+        return;
+    }
     const std::shared_ptr<bool> pAlive = m_pAlive;
     const bool bBroken = (revents & (POLLERR | POLLHUP)) != 0;
     switch (m_state) {

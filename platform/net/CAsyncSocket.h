@@ -82,19 +82,19 @@ protected:
     // start. On TRUE the connection is complete or under way: its host name being looked up
     // (Resolving) or its handshake running (Connecting).
     BOOL StartConnect(LPCTSTR lpszHostAddress, UINT nHostPort);
-    // While Resolving: waits up to nTimeoutMs for the host's address and, when it came,
-    // starts the connection (a blocking call that waits hears nothing of it). True when the
-    // lookup has answered.
-    bool WaitForLookup(int nTimeoutMs);
     // Why the last connection attempt failed at once or after its lookup (a socket error
     // code), or 0.
     int GetConnectError() const { return m_nConnectError; }
-    // Between these the loop leaves this socket alone: a blocking call polls it itself.
-    // They nest, as blocking calls may run inside the messages another one dispatches.
-    void BeginBlocking() { ++m_nBlockingDepth; }
+    // Between these the loop leaves this socket's notifications alone: a blocking call waits
+    // in the loop for nEvents (poll bits; 0: for nothing of the socket itself, as while its
+    // host is looked up), and the loop only notes that they came (IsWaitReady). They nest,
+    // as blocking calls may run inside the messages another one dispatches.
+    void BeginBlocking(short nEvents);
     void EndBlocking() { --m_nBlockingDepth; }
     // One of this socket's blocking calls is waiting.
     bool IsBlocking() const { return m_nBlockingDepth > 0; }
+    // The events the waiting blocking call waits for have come.
+    bool IsWaitReady() const { return m_bWaitReady; }
     // Drops a connection attempt still under way (its lookup too); the socket may connect
     // again.
     void AbandonConnect();
@@ -158,6 +158,8 @@ private:
     UINT m_nConnectPort;
     int m_nConnectError;
     int m_nBlockingDepth;
+    short m_nWaitEvents;
+    bool m_bWaitReady;
     bool m_bRenewBeforeConnect;
     // The local address and port Create bound to (host order), when it bound at all.
     bool m_bBound;

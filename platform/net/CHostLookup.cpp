@@ -108,16 +108,6 @@ CHostLookup::~CHostLookup()
     AfxUnregisterIdleSource(this);
 }
 
-bool CHostLookup::WaitForAnswer(int nTimeoutMs)
-{
-    if (m_bDelivered)
-        return true;
-    pollfd fd{m_pShared->hSignal, POLLIN, 0};
-    if (::poll(&fd, 1, nTimeoutMs) <= 0)
-        return false;
-    return DeliverIfAnswered();
-}
-
 int CHostLookup::Fd() const
 {
     return m_pShared->hSignal;
@@ -130,19 +120,14 @@ short CHostLookup::Events() const
 
 void CHostLookup::OnReady(short)
 {
-    DeliverIfAnswered();
-}
-
-bool CHostLookup::DeliverIfAnswered()
-{
     if (m_bDelivered)
-        return false;
+        return;
     bool bFound = false;
     uint32_t nAddress = 0;
     {
         std::lock_guard<std::mutex> lock(m_pShared->mutex);
         if (!m_pShared->bAnswered)
-            return false;
+            return;
         bFound = m_pShared->bFound;
         nAddress = m_pShared->nAddress;
     }
@@ -151,7 +136,6 @@ bool CHostLookup::DeliverIfAnswered()
     // The callback may destroy this object, its own holder included.
     const Callback callback = std::move(m_callback);
     callback(bFound, nAddress);
-    return true;
 }
 
 } // namespace plat

@@ -3,8 +3,7 @@
 // server that is slow or never answers cannot hold the message loop. The lookup starts when
 // the object is made; the loop watches a descriptor that the worker makes readable when the
 // answer is there, and OnReady then hands the answer to the owner's callback, once, on the
-// UI thread. A caller that waits for the answer itself (a blocking connect) uses
-// WaitForAnswer instead, which delivers it the same way.
+// UI thread. A caller that waits for the answer (a blocking connect) waits in the loop.
 //
 // Destroying the lookup before it has answered abandons it: the worker ends on its own time
 // and its answer goes nowhere.
@@ -42,22 +41,16 @@ public:
     CHostLookup(const CHostLookup&) = delete;
     CHostLookup& operator=(const CHostLookup&) = delete;
 
-    // Waits up to nTimeoutMs for the answer and, when it has come, delivers it: true once
-    // the callback has run (now or before).
-    bool WaitForAnswer(int nTimeoutMs);
-
     int Fd() const override;
     short Events() const override;
+    // Hands the answer to the callback when there is one and it was not handed over yet.
+    // Nothing of the object is touched after the callback.
     void OnReady(short revents) override;
 
 private:
     struct CShared;
 
     explicit CHostLookup(Callback callback);
-
-    // Hands the answer to the callback when there is one and it was not handed over yet;
-    // true when it was handed over now. Nothing of the object is touched after the callback.
-    bool DeliverIfAnswered();
 
     std::shared_ptr<CShared> m_pShared;
     Callback m_callback;

@@ -1,10 +1,13 @@
 #include "platform/net/CSocket.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <climits>
 
 #include <poll.h>
 
+#include "platform/msg/CMessageQueue.h"
 #include "platform/msg/loop.h"
 
 namespace {
@@ -12,10 +15,9 @@ namespace {
 // Long enough for any reachable peer on the local network, short enough that a lost one
 // does not seem to hang the program.
 const DWORD DEFAULT_BLOCKING_TIMEOUT_MS = 10000;
-// Between looks at the window messages, the socket is polled this long.
-const int POLL_SLICE_MS = 10;
-
 DWORD s_dwBlockingTimeoutMs = DEFAULT_BLOCKING_TIMEOUT_MS;
+// How often blocking calls were cancelled; a waiting call compares it with its start.
+unsigned s_nCancels = 0;
 
 } // namespace
 
@@ -27,6 +29,11 @@ void CSocket::SetBlockingTimeout(DWORD dwMilliseconds)
 DWORD CSocket::GetBlockingTimeout()
 {
     return s_dwBlockingTimeoutMs;
+}
+
+void CSocket::CancelBlockingCalls()
+{
+    ++s_nCancels;
 }
 
 CSocket::Deadline CSocket::NewDeadline()
@@ -49,21 +56,16 @@ BOOL CSocket::Connect(LPCTSTR lpszHostAddress, UINT nHostPort)
 BOOL CSocket::FinishConnect(Deadline deadline)
 {
     WaitResult result = WaitResult::Ready;
+    // The lookup watches its own descriptor and, when its answer comes, starts the handshake.
     if (m_state == State::Resolving)
-        result = WaitUntil(deadline, [this](int nSliceMs) { return WaitForLookup(nSliceMs); });
+        result = WaitUntil(0, deadline, [this] { return m_state != State::Resolving; });
     if (result == WaitResult::Ready && m_state == State::Connecting)
         result = WaitFor(POLLOUT, deadline);
-    switch (result) {
-    case WaitResult::Destroyed:
-        return FALSE;
-    case WaitResult::TimedOut:
-    case WaitResult::Abandoned:
-        if (m_hSocket >= 0)
+    if (result != WaitResult::Ready) {
+        if (result != WaitResult::Destroyed && m_hSocket >= 0)
             AbandonConnect();
-        SetLastError(WSAETIMEDOUT);
+        SetLastError(WaitError(result));
         return FALSE;
-    case WaitResult::Ready:
-        break;
     }
     if (m_state == State::Connected)
         return TRUE;
@@ -83,6 +85,11 @@ BOOL CSocket::FinishConnect(Deadline deadline)
     return TRUE;
 }
 
+int CSocket::WaitError(WaitResult result)
+{
+    return result == WaitResult::TimedOut ? WSAETIMEDOUT : WSAEINTR;
+}
+
 int CSocket::Send(const void* lpBuf, int nBufLen, int nFlags)
 {
     if (IsBlocking()) {
@@ -100,10 +107,8 @@ int CSocket::Send(const void* lpBuf, int nBufLen, int nFlags)
         if (GetLastError() != WSAEWOULDBLOCK)
             return nSent > 0 ? nSent : SOCKET_ERROR;
         const WaitResult result = WaitFor(POLLOUT, NewDeadline());
-        if (result == WaitResult::Destroyed)
-            return nSent > 0 ? nSent : SOCKET_ERROR;
         if (result != WaitResult::Ready) {
-            SetLastError(WSAETIMEDOUT);
+            SetLastError(WaitError(result));
             return nSent > 0 ? nSent : SOCKET_ERROR;
         }
     } while (nSent < nBufLen);
@@ -121,10 +126,8 @@ int CSocket::Receive(void* lpBuf, int nBufLen, int nFlags)
         if (nResult >= 0 || GetLastError() != WSAEWOULDBLOCK)
             return nResult;
         const WaitResult result = WaitFor(POLLIN, NewDeadline());
-        if (result == WaitResult::Destroyed)
-            return SOCKET_ERROR;
         if (result != WaitResult::Ready) {
-            SetLastError(WSAETIMEDOUT);
+            SetLastError(WaitError(result));
             return SOCKET_ERROR;
         }
     }
@@ -132,42 +135,56 @@ int CSocket::Receive(void* lpBuf, int nBufLen, int nFlags)
 
 CSocket::WaitResult CSocket::WaitFor(short nEvents, Deadline deadline)
 {
-    return WaitUntil(deadline, [this, nEvents](int nSliceMs) {
-        pollfd fd{m_hSocket, nEvents, 0};
-        return ::poll(&fd, 1, nSliceMs) > 0;
-    });
+    return WaitUntil(nEvents, deadline, [this] { return IsWaitReady(); });
 }
 
-CSocket::WaitResult CSocket::WaitUntil(Deadline deadline,
-                                       const std::function<bool(int nSliceMs)>& isReady)
+bool CSocket::IsCancelled(unsigned nCancels) const
+{
+    return m_hSocket < 0 || s_nCancels != nCancels;
+}
+
+CSocket::WaitResult CSocket::WaitUntil(short nEvents, Deadline deadline, const std::function<bool()>& isReady)
 {
     const std::shared_ptr<bool> pAlive = AliveToken();
-    BeginBlocking();
+    const unsigned nCancels = s_nCancels;
+    BeginBlocking(nEvents);
+    WaitResult result = WaitResult::Ready;
     for (;;) {
         MSG msg;
-        while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT) {
-                // The program is ending: leave the quit for the loop that waits for it.
-                PostQuitMessage(static_cast<int>(msg.wParam));
-                EndBlocking();
-                return WaitResult::Abandoned;
-            }
+        const bool bMessage = ::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE) != FALSE;
+        // The look ran the idle sources when it found no message: their handlers, like the
+        // ones dispatched, may have closed or deleted this socket.
+        if (!*pAlive)
+            return WaitResult::Destroyed;
+        if (bMessage && msg.message == WM_QUIT) {
+            // The program is ending: leave the quit for the loop that waits for it.
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            result = WaitResult::Cancelled;
+            break;
+        }
+        if (bMessage) {
             ::TranslateMessage(&msg);
             ::DispatchMessage(&msg);
             if (!*pAlive)
                 return WaitResult::Destroyed;
         }
-        if (m_hSocket < 0) {
-            EndBlocking();
-            return WaitResult::Abandoned;
+        if (IsCancelled(nCancels)) {
+            result = WaitResult::Cancelled;
+            break;
         }
-        if (isReady(POLL_SLICE_MS)) {
-            EndBlocking();
-            return WaitResult::Ready;
+        if (bMessage)
+            continue;
+        if (isReady())
+            break;
+        const auto remaining = std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        if (remaining.count() <= 0) {
+            result = WaitResult::TimedOut;
+            break;
         }
-        if (std::chrono::steady_clock::now() >= deadline) {
-            EndBlocking();
-            return WaitResult::TimedOut;
-        }
+        plat::CMessageQueue::Get().Wait(static_cast<int>(std::min<long long>(remaining.count(), INT_MAX)));
+        if (!*pAlive)
+            return WaitResult::Destroyed;
     }
+    EndBlocking();
+    return result;
 }

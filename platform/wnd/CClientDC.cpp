@@ -1,8 +1,7 @@
 #include "platform/wnd/CClientDC.h"
 
-#include "platform/backend/CBackend.h"
-#include "platform/backend/backend.h"
 #include "platform/wnd/CWnd.h"
+#include "platform/wnd/FramePacing.h"
 #include "platform/wnd/WindowTree.h"
 
 CClientDC::CClientDC(CWnd* pWnd)
@@ -42,5 +41,5 @@ void CClientDC::Flush()
     CRect rectDirty = TakeDirtyRect();
     if (rectDirty.IsRectEmpty() || !plat::IsLiveWindow(m_hWnd) || !plat::IsShownOnScreen(m_hWnd))
         return;
-    plat::GetBackend().Present(plat::GetTopLevel(m_hWnd), rectDirty);
+    plat::PresentDrawing(plat::GetTopLevel(m_hWnd), rectDirty);
 }

@@ -4,7 +4,10 @@
 
 #include "platform/backend/CBackend.h"
 #include "platform/backend/backend.h"
+#include "platform/msg/CMessageQueue.h"
 #include "platform/msg/loop.h"
+#include "platform/wnd/CWinApp.h"
+#include "platform/wnd/CWnd.h"
 #include "platform/wnd/DefaultProcs.h"
 #include "platform/wnd/MenuTracker.h"
 #include "platform/wnd/WindowTree.h"
@@ -15,8 +18,12 @@ namespace {
 
 constexpr int KEY_COUNT = 256;
 
+// The keys whose state the window system is asked for when a window gains the focus.
+constexpr UINT MODIFIER_KEYS[] = {VK_SHIFT, VK_CONTROL, VK_MENU};
+
 struct RawInput {
-    enum class Type { Mouse, Key, Char };
+    // KeyState sets a key's state without a message (bDown: held).
+    enum class Type { Mouse, Key, Char, KeyState };
     Type type;
     HWND hTop;
     MouseAction action;
@@ -57,6 +64,11 @@ UINT MouseMessage(MouseAction action)
     case MouseAction::Wheel: return WM_MOUSEWHEEL;
     }
     return WM_NULL;
+}
+
+bool IsClosingKeyPress(const RawInput& input)
+{
+    return input.type == RawInput::Type::Key && input.bDown && CInputRouter::IsClosingKey(input.hTop, input.nCode);
 }
 
 // Moves the keyboard focus into hTop when it is elsewhere, as activating a window does.
@@ -193,6 +205,10 @@ void CInputRouter::OnActivated(HWND hTop)
 {
     if (!IsLiveWindow(hTop) || !hTop->m_bVisible)
         return;
+    for (UINT nKey : MODIFIER_KEYS) {
+        s_pending.push_back(RawInput{RawInput::Type::KeyState, hTop, MouseAction::Move, CPoint(), 0, nKey,
+                                     GetBackend().IsModifierHeld(nKey)});
+    }
     if (hTop->m_bEnabled) {
         // The person now works in this window: the keyboard follows, and a box made without
         // a parent belongs to it (GetLastActivePopup).
@@ -232,7 +248,9 @@ bool CInputRouter::TranslateNext()
         return false;
     RawInput input = s_pending.front();
     s_pending.pop_front();
-    if (input.type == RawInput::Type::Mouse)
+    if (input.type == RawInput::Type::KeyState)
+        s_keys[input.nCode] = input.bDown;
+    else if (input.type == RawInput::Type::Mouse)
         RouteMouse(input);
     else
         RouteKey(input);
@@ -242,6 +260,29 @@ bool CInputRouter::TranslateNext()
 bool CInputRouter::HasPending()
 {
     return !s_pending.empty();
+}
+
+bool CInputRouter::IsClosingKey(HWND hTop, UINT nKey)
+{
+    const CWinApp* pApp = AfxGetApp();
+    const CWnd* pMainWnd = pApp != nullptr ? pApp->m_pMainWnd : nullptr;
+    return nKey == VK_ESCAPE && pMainWnd != nullptr && hTop != nullptr && hTop == pMainWnd->m_hWnd &&
+           IsLiveWindow(hTop) && hTop->m_kind == WindowKind::Dialog && hTop->m_bEnabled;
+}
+
+bool CInputRouter::HasClosingKey()
+{
+    return std::any_of(s_pending.begin(), s_pending.end(), IsClosingKeyPress);
+}
+
+bool CInputRouter::TakeClosingKey(MSG* pMsg)
+{
+    const auto it = std::find_if(s_pending.begin(), s_pending.end(), IsClosingKeyPress);
+    if (it == s_pending.end())
+        return false;
+    *pMsg = MSG{it->hTop, WM_KEYDOWN, it->nCode, 1, GetTickCount(), POINT{s_ptCursor.x, s_ptCursor.y}};
+    s_pending.erase(it);
+    return true;
 }
 
 void CInputRouter::Forget(HWND hTop)

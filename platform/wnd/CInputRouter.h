@@ -11,6 +11,7 @@
 
 #include "platform/base/geometry.h"
 #include "platform/base/types.h"
+#include "platform/msg/messages.h"
 
 namespace plat {
 
@@ -33,6 +34,9 @@ public:
     // window keeps its place.
     static void OnMoved(HWND hTop, CPoint ptTopLeft);
     // The window manager made hTop the active window (a click on it, a key that switches).
+    // The modifier keys are then taken as the backend says they are held, in turn with the
+    // input before and after: a key released while another window had the focus, or one
+    // that was gone, would otherwise stay held.
     static void OnActivated(HWND hTop);
     static void OnMinimised(HWND hTop, bool bMinimised);
     // The OS lost the window's picture: show the surface again.
@@ -41,6 +45,15 @@ public:
     // Routes the oldest raw input into posted messages; false when there was none.
     static bool TranslateNext();
     static bool HasPending();
+
+    // Whether key nKey pressed in hTop ends the program at once: Escape in the application's
+    // main window while it is a dialog that takes input.
+    static bool IsClosingKey(HWND hTop, UINT nKey);
+    // Whether the raw input holds the press of such a key.
+    static bool HasClosingKey();
+    // Takes the first press of such a key out of the raw input, ahead of what came before
+    // it, as the key-down message for the main window; false when none waits.
+    static bool TakeClosingKey(MSG* pMsg);
     // Forgets input for a window that is going away.
     static void Forget(HWND hTop);
     // Forgets all input not routed yet.

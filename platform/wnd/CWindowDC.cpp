@@ -1,8 +1,7 @@
 #include "platform/wnd/CWindowDC.h"
 
-#include "platform/backend/CBackend.h"
-#include "platform/backend/backend.h"
 #include "platform/wnd/CWnd.h"
+#include "platform/wnd/FramePacing.h"
 #include "platform/wnd/WindowTree.h"
 
 CWindowDC::CWindowDC(CWnd* pWnd)
@@ -28,6 +27,6 @@ CWindowDC::~CWindowDC()
 {
     CRect rectDirty = TakeDirtyRect();
     if (!rectDirty.IsRectEmpty() && plat::IsLiveWindow(m_hWnd) && plat::IsShownOnScreen(m_hWnd))
-        plat::GetBackend().Present(m_hWnd, rectDirty);
+        plat::PresentDrawing(m_hWnd, rectDirty);
     DetachSurface();
 }

@@ -6,6 +6,7 @@
 #include "platform/base/ids.h"
 #include "platform/wnd/CInputRouter.h"
 #include "platform/wnd/CPaintDC.h"
+#include "platform/wnd/FramePacing.h"
 #include "platform/wnd/MenuTracker.h"
 #include "platform/wnd/WindowTree.h"
 #include "platform/wnd/metrics.h"
@@ -216,7 +217,7 @@ void PaintNonClient(HWND hWnd)
         return;
     DrawMenuBarOnSurface(hWnd);
     if (IsShownOnScreen(hWnd))
-        GetBackend().Present(hWnd, CRect(0, 0, hWnd->m_rect.Width(), MENU_BAR_HEIGHT));
+        PresentDrawing(hWnd, CRect(0, 0, hWnd->m_rect.Width(), MENU_BAR_HEIGHT));
 }
 
 bool HandleDialogKey(HWND hFrom, UINT nKey)

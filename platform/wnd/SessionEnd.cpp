@@ -29,7 +29,6 @@ constexpr size_t DRAIN_CHUNK = 64;
 // The write end of the signal pipe as the handler sees it; -1 while no pipe is watched.
 volatile sig_atomic_t s_nSignalFd = -1;
 bool s_bSessionRunning = false;
-bool s_bExitGuarded = false;
 
 // Only async-signal-safe calls: one write to a non-blocking pipe, errno kept. A full pipe
 // already holds a request, so a write that fails loses nothing.
@@ -126,9 +125,12 @@ void SetEndSignalAction(void (*pfnHandler)(int))
 void BeginSession()
 {
     WatchEndSignals();
+    if (s_bSessionRunning)
+        return;
     s_bSessionRunning = true;
-    if (!s_bExitGuarded)
-        s_bExitGuarded = std::atexit(EndLostSession) == 0;
+    // Handlers run last-registered first: the guard is registered anew for every session,
+    // so that it comes before what was registered since the last one.
+    std::atexit(EndLostSession);
 }
 
 void FinishSession()
@@ -159,6 +161,11 @@ void EndSignalWatch()
 bool IsEndSessionWaiting()
 {
     return s_pipe.HasRequest();
+}
+
+int EndSignalFd()
+{
+    return s_pipe.Fd();
 }
 
 void RequestEndSession()

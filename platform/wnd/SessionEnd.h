@@ -15,8 +15,9 @@
 
 namespace plat {
 
-// Starts watching the end signals and guards against an exit from inside the session.
-// AfxWinMain calls it before InitInstance; calling it again changes nothing.
+// Starts watching the end signals and guards against an exit from inside the session, the
+// guard running before whatever the process set to run at exit until then. AfxWinMain calls
+// it before InitInstance; calling it again within the session changes nothing.
 void BeginSession();
 // The session ended normally: the end signals get their default action back and an exit
 // from now on runs its usual course.
@@ -30,6 +31,9 @@ void EndSignalWatch();
 // Whether an end signal came that the message loop has not yet taken up; for long work that
 // hurries to where it lets the loop take it up.
 bool IsEndSessionWaiting();
+// The descriptor that turns readable when an end signal comes (-1 while none is watched),
+// for a pause that must end then without handling it.
+int EndSignalFd();
 
 // Closes the main window and ends every message loop, as described above. Safe to call
 // more than once and without a main window (then the loops just end).

@@ -74,6 +74,8 @@ struct HWND__ {
     CRect m_rectInvalid;                // client coordinates; empty when valid
     bool m_bEraseInvalid = false;       // the invalid area gets the background first
     bool m_bMenuBarInvalid = false;     // top-level: the menu bar needs drawing
+    CRect m_rectHeld;                   // top-level: surface drawn, shown with the next
+                                        // frame (FramePacing.h)
     HWND m_hFocusSaved = nullptr;       // top-level: the control that had the focus last
     unsigned m_nActivation = 0;         // top-level: when the focus last came in (a rising count)
     bool m_bPlacing = false;            // top-level: shown, and the window manager has not

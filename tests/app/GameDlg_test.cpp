@@ -1,5 +1,6 @@
 #include "cardtable/GameDlg.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "platform/testing/driver.h"
 #include "platform/wnd/CClientDC.h"
 #include "platform/wnd/CMenu.h"
+#include "platform/wnd/CWinApp.h"
 #include "platform/wnd/MessageBox.h"
 #include "resources/CardImages.h"
 #include "resources/resource.h"
@@ -59,15 +61,15 @@ protected:
     }
 
     // Moves the source pile's only card to the target with animation, counting the sleeps;
-    // returns how often the movement presented the window. With pClosing, a close request
-    // for that window waits while the card moves.
-    static long AnimateAceOfHearts(CTwoPileGameDlg* pGame, CWnd* pClosing = nullptr)
+    // returns how often the movement presented the window. What whileMoving sets up (a close
+    // request) waits while the card moves.
+    static long AnimateAceOfHearts(CTwoPileGameDlg* pGame, const std::function<void()>& whileMoving = {})
     {
         pGame->m_source.AddCard(ACE_OF_HEARTS);
         pGame->RefreshTable();
         RunUntilIdle();
-        if (pClosing != nullptr)
-            pClosing->PostMessage(WM_SYSCOMMAND, SC_CLOSE);
+        if (whileMoving)
+            whileMoving();
         plat::ResetSleepRecord();
         const long nPresentsBefore = Presents();
         CCardMove move(ACE_OF_HEARTS, MOVE_FROM_HAND, 0, 0, &pGame->m_source, &pGame->m_target);
@@ -217,28 +219,42 @@ TEST_F(CGameDlgTest, MovementOfThreeAcrossAndThirtyDownTakesSixDelayedSteps)
     EXPECT_TRUE(SaveWindowPng(pGame, BuildFolderPath("game-window-animated-card.png")));
 }
 
-// Nor does a card in a hidden window, or one that moves while a close request waits: it
-// goes straight to its place, so that the close acts at once.
+// Nor does a card in a hidden window, or one that moves while a close request (the
+// launcher's close box or Escape, which ends the program) or a quit waits: it goes straight
+// to its place, so that the close acts at once.
 TEST_F(CGameDlgTest, NoPositiveDelayOrNoDistanceMovesWithoutSleeping)
 {
-    enum class Place { Apart, Same, Hidden, ClosePending };
+    enum class Place { Apart, Same, Hidden, ClosePending, EscapePending, QuitPending };
     const struct {
         int nDelay;
         Place place;
-    } cases[] = {{0, Place::Apart}, {-5, Place::Apart}, {10, Place::Same}, {10, Place::Hidden}, {10, Place::ClosePending}};
+    } cases[] = {{0, Place::Apart},         {-5, Place::Apart},         {10, Place::Same},
+                 {10, Place::Hidden},       {10, Place::ClosePending}, {10, Place::EscapePending},
+                 {10, Place::QuitPending}};
     for (const auto& c : cases) {
         CMainDlg dlgMain;
+        CWinApp app;
+        app.m_pMainWnd = &dlgMain;
         auto* pGame = static_cast<CTwoPileGameDlg*>(OpenGame(dlgMain, MakeTwoPileGame, c.nDelay));
         ASSERT_NE(nullptr, pGame);
         if (c.place == Place::Same)
             pGame->m_ptTarget = pGame->m_ptSource;
         else if (c.place == Place::Hidden)
             pGame->ShowWindow(SW_HIDE);
-        AnimateAceOfHearts(pGame, c.place == Place::ClosePending ? &dlgMain : nullptr);
-        EXPECT_EQ(0, plat::GetSleepRecord().nCalls) << "delay " << c.nDelay;
+        AnimateAceOfHearts(pGame, [&] {
+            if (c.place == Place::ClosePending)
+                dlgMain.PostMessage(WM_SYSCOMMAND, SC_CLOSE);
+            else if (c.place == Place::EscapePending)
+                PressKey(&dlgMain, VK_ESCAPE);
+            else if (c.place == Place::QuitPending)
+                ::PostQuitMessage(0);
+        });
+        EXPECT_EQ(0, plat::GetSleepRecord().nCalls) << "delay " << c.nDelay << " place " << static_cast<int>(c.place);
         EXPECT_EQ(0, pGame->m_source.GetCount());
         EXPECT_EQ(1, pGame->m_target.GetCount());
         EXPECT_EQ(AceFace(), ClientPixel(pGame, pGame->m_ptTarget + CARD_MIDDLE));
+        // What was left waiting goes with the test's launcher.
+        ResetDriver();
     }
 }
 
@@ -450,6 +466,26 @@ TEST_F(CGameDlgCarryTest, BoxRaisedByTheDropIsAnsweredByAMouseClick)
     EXPECT_TRUE(GetMessageBoxes()[0].bAnswered);
     EXPECT_EQ(1, pGame->m_target.GetCount());
     EXPECT_EQ(nullptr, CWnd::GetCapture());
+}
+
+// Commands that reach the window during a carry are held: each runs once however often it
+// came, in the order they came, and none inside the box of the one before.
+TEST_F(CGameDlgCarryTest, HeldCommandsRunOnceEachAndOneAfterAnother)
+{
+    CMainDlg dlgMain;
+    CTwoPileGameDlg* pGame = OpenTwoPiles(dlgMain);
+    ASSERT_NE(nullptr, pGame);
+    ASSERT_TRUE(CarryFromSource(pGame, ptTable));
+    for (UINT nID : {ID_TEST_FIRST_COMMAND, ID_TEST_FIRST_COMMAND, ID_TEST_SECOND_COMMAND, ID_TEST_FIRST_COMMAND})
+        pGame->SendMessage(WM_COMMAND, nID);
+    RunUntilIdle();
+    EXPECT_TRUE(pGame->m_commandsRun.empty()) << "nothing runs while the card is carried";
+    MouseUp(pGame, ptTable);
+    RunUntilIdle();
+    EXPECT_EQ((std::vector<UINT>{ID_TEST_FIRST_COMMAND, ID_TEST_SECOND_COMMAND}), pGame->m_commandsRun);
+    EXPECT_EQ(0, pGame->m_nCommandsNested);
+    EXPECT_EQ(2u, GetMessageBoxes().size());
+    ExpectEveryCardOnce(pGame);
 }
 
 TEST_F(CGameDlgCarryTest, CardGoesBackWhenTheWindowLosesTheMouse)

@@ -30,6 +30,7 @@ CPlainGameDlg::~CPlainGameDlg()
 BEGIN_MESSAGE_MAP(CTwoPileGameDlg, CGameDlg)
     ON_WM_CLOSE()
     ON_MESSAGE(WM_TEST_PING, &CTwoPileGameDlg::OnTestPing)
+    ON_COMMAND_RANGE(ID_TEST_FIRST_COMMAND, ID_TEST_SECOND_COMMAND, &CTwoPileGameDlg::OnBoxCommand)
 END_MESSAGE_MAP()
 
 CTwoPileGameDlg::CTwoPileGameDlg(CMainDlg* pMainDlg)
@@ -60,6 +61,15 @@ LRESULT CTwoPileGameDlg::OnTestPing(WPARAM, LPARAM)
 {
     m_nPings++;
     return 0;
+}
+
+void CTwoPileGameDlg::OnBoxCommand(UINT nID)
+{
+    m_commandsRun.push_back(nID);
+    m_nCommandsNested += m_nCommandBoxesOpen > 0 ? 1 : 0;
+    ++m_nCommandBoxesOpen;
+    MessageBox("Command", "Command", MB_OK);
+    --m_nCommandBoxesOpen;
 }
 
 void CTwoPileGameDlg::OnTablePress(CPoint point)

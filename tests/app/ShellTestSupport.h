@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "app/MainDlg.h"
 #include "cardtable/CardPile.h"
 #include "cardtable/GameDlg.h"
@@ -35,6 +37,9 @@ public:
     CString GetGameName() override;
     // Counts the messages PumpMessages dispatched to this window.
     LRESULT OnTestPing(WPARAM wParam, LPARAM lParam);
+    // The commands ID_TEST_FIRST_COMMAND .. ID_TEST_SECOND_COMMAND each show a box: they note
+    // their ids in the order they ran, and count those that began inside another's box.
+    afx_msg void OnBoxCommand(UINT nID);
 
     void OnTablePress(CPoint point) override;
     void OnTableRelease(CPoint point) override;
@@ -56,12 +61,20 @@ public:
     CString m_strDropBox;
     // How often the table was drawn.
     int m_nTableDrawings = 0;
+    std::vector<UINT> m_commandsRun;
+    int m_nCommandsNested = 0;
+
+private:
+    int m_nCommandBoxesOpen = 0;
 
     DECLARE_MESSAGE_MAP()
 };
 
 // A private message for PumpMessages tests.
 constexpr UINT WM_TEST_PING = WM_APP + 1;
+// The commands of CTwoPileGameDlg that show a box.
+constexpr UINT ID_TEST_FIRST_COMMAND = 0x7F00;
+constexpr UINT ID_TEST_SECOND_COMMAND = 0x7F01;
 
 // Every shell test starts with no settings file and with the suite's resources registered.
 class ShellTest : public ::testing::Test {

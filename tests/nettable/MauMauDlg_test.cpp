@@ -249,6 +249,27 @@ TEST_F(CMauMauDlgTest, ServerThatNeverAnswersDoesNotHoldTheTable)
     EXPECT_FALSE(m_pTable->IsConnected());
 }
 
+// The launcher's close box, pressed while the table's Connect waits for a server that never
+// answers, cancels the Connect at once: the launcher closes, the table with it, as its own
+// close does.
+TEST_F(CMauMauDlgTest, LaunchersCloseBoxCancelsAConnectThatWaits)
+{
+    constexpr auto BLOCKING_TIMEOUT = std::chrono::milliseconds(3000);
+    CSilentServer silent;
+    ASSERT_TRUE(silent.Start());
+    m_pTable->SetCardServer(LOOPBACK, silent.GetPort());
+    CBlockingTimeoutGuard timeout(static_cast<DWORD>(BLOCKING_TIMEOUT.count()));
+    ASSERT_TRUE(ChooseMenuCommand(m_pTable, ID_NETWORK_CONNECT));
+    PressCloseBox(m_pMainDlg.get());
+    const auto start = std::chrono::steady_clock::now();
+    RunUntilIdle();
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count(), BLOCKING_TIMEOUT.count());
+    EXPECT_FALSE(m_pMainDlg->IsWindowVisible());
+    EXPECT_FALSE(m_pTable->IsWindowVisible());
+    EXPECT_FALSE(m_pTable->IsConnected());
+}
+
 TEST_F(CMauMauDlgTest, ClosingHidesTheWindowWhichKeepsItsSlotAndConnection)
 {
     ConnectTable();

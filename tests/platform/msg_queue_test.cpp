@@ -3,21 +3,32 @@
 
 #include <gtest/gtest.h>
 #include <poll.h>
+#include <signal.h>
 #include <sys/timerfd.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdint>
-
+#include <functional>
+#include <iterator>
+#include <thread>
 #include <vector>
 
 #include "platform/backend/CHeadlessBackend.h"
 #include "platform/backend/backend.h"
+#include "platform/msg/CMessageQueue.h"
 #include "platform/msg/IdleSource.h"
 #include "platform/msg/loop.h"
 #include "platform/testing/driver.h"
+#include "platform/wnd/CClientDC.h"
 #include "platform/wnd/CDialog.h"
 #include "platform/wnd/CPaintDC.h"
+#include "platform/wnd/CWinApp.h"
 #include "platform/wnd/CWnd.h"
+#include "platform/wnd/FramePacing.h"
+#include "platform/wnd/SessionEnd.h"
+#include "platform/wnd/WindowHandle.h"
+#include "tests/platform/dialog_fixture.h"
 
 namespace {
 
@@ -290,4 +301,99 @@ TEST(Sleep, InstantSleepCountsCallsAndMilliseconds)
     plat::SleepRecord record = plat::GetSleepRecord();
     EXPECT_EQ(record.nCalls, 2);
     EXPECT_EQ(record.nTotalMs, 25);
+}
+
+// A pause ends as soon as a close request, a quit or an end signal waits, however long it
+// was to be, and the close request is then there to be taken: a close box (also one the
+// window system read while the program drew), a close message, or Escape in the main dialog,
+// which ends the program. Escape elsewhere lets the pause run.
+TEST(Sleep, EndsOnceACloseAQuitOrAnEndSignalWaits)
+{
+    fixture::RegisterEveryControlTemplate();
+    fixture::CEveryControlDlg main;
+    fixture::CEveryControlDlg other;
+    main.m_bCountOnly = true;
+    ASSERT_TRUE(main.Create(fixture::IDD_EVERY_CONTROL));
+    ASSERT_TRUE(other.Create(fixture::IDD_EVERY_CONTROL));
+    CWinApp app;
+    app.m_pMainWnd = &main;
+    auto& backend = static_cast<plat::CHeadlessBackend&>(plat::GetBackend());
+    const struct {
+        std::function<void()> arrange;
+        UINT nTaken;  // the close request AfxPeekCloseRequest takes then; 0: none
+        bool bEndsEarly;
+    } cases[] = {
+        {[] {}, 0, false},
+        {[&] { plat::test::PressCloseBox(&other); }, WM_SYSCOMMAND, true},
+        {[&] { other.PostMessage(WM_CLOSE); }, WM_CLOSE, true},
+        {[&] { backend.HoldCloseBox(other.m_hWnd); }, WM_SYSCOMMAND, true},
+        {[] { ::PostQuitMessage(0); }, 0, true},
+        {[&] { plat::test::PressKey(&main, VK_ESCAPE); }, WM_KEYDOWN, true},
+        {[&] { backend.HoldKey(main.m_hWnd, VK_ESCAPE, true); }, WM_KEYDOWN, true},
+        {[&] { plat::test::PressKey(&other, VK_ESCAPE); }, 0, false},
+        // The signal comes while the pause runs.
+        {[] { plat::WatchEndSignals(); std::thread([] { usleep(20000); kill(getpid(), SIGTERM); }).detach(); }, 0, true},
+    };
+    for (size_t i = 0; i < std::size(cases); i++) {
+        plat::test::ResetDriver();
+        cases[i].arrange();
+        const auto pause = std::chrono::milliseconds(cases[i].bEndsEarly ? 5000 : 50);
+        const auto start = std::chrono::steady_clock::now();
+        plat::SetInstantSleep(false);
+        ::Sleep(static_cast<DWORD>(pause.count()));
+        plat::SetInstantSleep(true);
+        EXPECT_EQ(cases[i].bEndsEarly, std::chrono::steady_clock::now() - start < pause) << i;
+        MSG msg = {};
+        EXPECT_EQ(cases[i].nTaken, ::AfxPeekCloseRequest(&msg) ? msg.message : 0u) << i;
+        plat::EndSignalWatch();
+    }
+    // Only the end signal closed the main window, as its close box would.
+    EXPECT_EQ(1, main.m_nCancel);
+    app.m_pMainWnd = nullptr;
+}
+
+// While frames are paced, drawing reaches the screen, and paints are handed out, at most once
+// a frame; a pause, a wait of the loop and the pacing's end show what was held.
+TEST(CFramePacing, BringsTheScreenUpToDateAtMostOnceAFrame)
+{
+    CRecordingWnd wnd;
+    ASSERT_TRUE(wnd.CreateTop("paced"));
+    plat::test::RunUntilIdle();
+    auto& backend = static_cast<plat::CHeadlessBackend&>(plat::GetBackend());
+    const auto drawAndPeek = [&] {
+        CClientDC(&wnd).FillSolidRect(0, 0, 10, 10, RGB(1, 2, 3));
+        wnd.Invalidate(FALSE);
+        MSG msg;
+        while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessage(&msg);
+    };
+    const auto isUpToDate = [&] { return wnd.m_hWnd->m_rectHeld.IsRectEmpty() && wnd.m_hWnd->m_rectInvalid.IsRectEmpty(); };
+    {
+        CFramePacing pacing;
+        const long nPresentsBefore = backend.GetPresentCount();
+        const int nPaintsBefore = wnd.m_nPaints;
+        const DWORD dwStart = plat::GetTickCount();
+        for (int i = 0; i < 2000; i++)
+            drawAndPeek();
+        const long nFrames = static_cast<long>((plat::GetTickCount() - dwStart) / CFramePacing::FRAME_MS) + 1;
+        EXPECT_LE(backend.GetPresentCount() - nPresentsBefore, nFrames + 1);
+        EXPECT_LE(wnd.m_nPaints - nPaintsBefore, nFrames);
+        for (const auto& endFrame : {std::function<void()>([] { ::Sleep(1); }), std::function<void()>([] {
+                 plat::CMessageQueue::Get().Wait(0);
+                 plat::test::RunUntilIdle();
+                 plat::CMessageQueue::Get().Wait(0);
+             })}) {
+            drawAndPeek();
+            endFrame();
+            drawAndPeek();
+            endFrame();
+            EXPECT_TRUE(isUpToDate());
+        }
+        drawAndPeek();
+    }
+    EXPECT_TRUE(wnd.m_hWnd->m_rectHeld.IsRectEmpty());
+    const long nPresentsAfterEnd = backend.GetPresentCount();
+    drawAndPeek();
+    EXPECT_EQ(nPresentsAfterEnd + 1, backend.GetPresentCount()) << "shown at once";
+    EXPECT_TRUE(isUpToDate());
 }

@@ -10,6 +10,8 @@
 
 #include <arpa/inet.h>
 
+#include "platform/backend/CHeadlessBackend.h"
+#include "platform/backend/backend.h"
 #include "platform/net.h"
 #include "platform/net/CHostLookup.h"
 #include "tests/support/Loopback.h"
@@ -407,10 +409,14 @@ TEST_F(CSocketTest, HostNameIsLookedUpWhileTheLoopRunsAndAnUnansweredOneGivesUp)
     CTestNameServer::SetAnswering(false);
     CRecordingSocket lost;
     ASSERT_TRUE(lost.Create());
+    auto& backend = static_cast<plat::CHeadlessBackend&>(plat::GetBackend());
+    const long nPumpsBefore = backend.GetPumpCount();
     const auto start = std::chrono::steady_clock::now();
     EXPECT_FALSE(lost.Connect("cardserver.test", m_nPort));
     EXPECT_EQ(WSAETIMEDOUT, CSocket::GetLastError());
     EXPECT_LT(SecondsSince(start), 1.5);
+    // It waited in the loop's one wait, not in slices that look again and again.
+    EXPECT_LE(backend.GetPumpCount() - nPumpsBefore, 4);
     EXPECT_TRUE(lost.Connect(LOOPBACK, m_nPort)) << "the socket may try again";
 
     CTestNameServer::SetAnswering(true);
@@ -418,6 +424,41 @@ TEST_F(CSocketTest, HostNameIsLookedUpWhileTheLoopRunsAndAnUnansweredOneGivesUp)
     ASSERT_TRUE(unknown.Create());
     EXPECT_FALSE(unknown.Connect("unknown.test", m_nPort));
     EXPECT_EQ(WSAHOST_NOT_FOUND, CSocket::GetLastError());
+}
+
+// A blocking Connect waiting for its host's lookup fails at once as a cancelled call when a
+// handler the loop runs meanwhile (here a notification of another socket, which runs while
+// the wait looks for messages) closes or deletes its socket, or cancels the blocking calls.
+// Nothing of a deleted socket is touched afterwards (the sanitizer build would tell).
+TEST_F(CSocketTest, ConnectWaitingForItsLookupIsCancelledByItsSocketsCloseOrDeletion)
+{
+    enum class Act { Close, Delete, Cancel };
+    CTestNameServer nameServer;
+    CSocket::SetBlockingTimeout(5000);
+    for (const Act act : {Act::Close, Act::Delete, Act::Cancel}) {
+        CTestNameServer::SetAnswering(false);
+        CRecordingSocket trigger;
+        ConnectClient(trigger);
+        auto pWaiting = std::make_unique<CRecordingSocket>();
+        ASSERT_TRUE(pWaiting->Create());
+        trigger.m_onReceive = [&] {
+            trigger.m_onReceive = nullptr;
+            if (act == Act::Close)
+                pWaiting->Close();
+            else if (act == Act::Delete)
+                pWaiting.reset();
+            else
+                CSocket::CancelBlockingCalls();
+        };
+        ServerEnd().Send("go", 2);
+        CRecordingSocket* pSocket = pWaiting.get();
+        EXPECT_FALSE(pSocket->Connect("cardserver.test", m_nPort));
+        EXPECT_EQ(WSAEINTR, CSocket::GetLastError()) << static_cast<int>(act);
+        CTestNameServer::SetAnswering(true);
+        if (act == Act::Cancel) {
+            EXPECT_TRUE(pWaiting->Connect(LOOPBACK, m_nPort)) << "the socket may try again";
+        }
+    }
 }
 
 TEST_F(CSocketTest, SendMadeWhileAnotherSendWaitsIsRefusedNotInterleaved)

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/backend/CHeadlessBackend.h"
+#include "platform/backend/backend.h"
 #include "platform/testing/driver.h"
 #include "platform/wnd.h"
 #include "platform/wnd/ControlOps.h"
@@ -165,6 +167,36 @@ TEST(CInputRouter, InvalidateWithoutEraseAndUpdateWindowPaintsAtOnce)
     EXPECT_FALSE(wnd.m_bErased);
     MSG msg;
     EXPECT_FALSE(::PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE));
+}
+
+// Alt went down in a box that went away before the key came up (a quick Alt+F4). When the
+// next window gains the focus the modifier keys are taken as the window system holds them,
+// so Escape there cancels the box instead of reaching it as a key with Alt.
+TEST(CInputRouter, ModifierKeysAreTakenAfreshWhenAWindowGainsTheFocus)
+{
+    fixture::RegisterEveryControlTemplate();
+    auto& backend = static_cast<plat::CHeadlessBackend&>(plat::GetBackend());
+    for (const bool bAltHeld : {false, true}) {
+        CEveryControlDlg box;
+        CEveryControlDlg next;
+        next.m_bCountOnly = true;
+        ASSERT_TRUE(box.Create(fixture::IDD_EVERY_CONTROL));
+        ASSERT_TRUE(next.Create(fixture::IDD_EVERY_CONTROL));
+        box.ShowWindow(SW_SHOW);
+        next.ShowWindow(SW_SHOW);
+        plat::CInputRouter::QueueKey(box.m_hWnd, VK_MENU, true);
+        test::RunUntilIdle();
+        box.DestroyWindow();
+        backend.SetModifierHeld(VK_MENU, bAltHeld);
+        backend.ActivateAsManager(next.m_hWnd);
+        test::PressKey(&next, VK_ESCAPE);
+        test::RunUntilIdle();
+        EXPECT_EQ(bAltHeld ? 0 : 1, next.m_nCancel) << bAltHeld;
+        EXPECT_EQ(bAltHeld, GetKeyState(VK_MENU) < 0) << bAltHeld;
+        backend.SetModifierHeld(VK_MENU, false);
+        backend.ActivateAsManager(next.m_hWnd);
+        test::RunUntilIdle();
+    }
 }
 
 TEST(CInputRouter, PeekMessageRangeTakesOnlyMessagesInside)

@@ -150,7 +150,7 @@ TEST_F(CRummyDlgTest, RummyButtonJudgesThePersonsHand)
     }
 }
 
-TEST_F(CRummyDlgTest, RummyPressedByKeyWhileACardIsCarriedJudgesTheHandOnceItIsDown)
+TEST_F(CRummyDlgTest, RummyPressedByKeyDuringACarryJudgesTheHandOnceWhenTheCardIsDown)
 {
     // Unmatched 2, 3, 8 and 9 less the nine: 13, no rummy. Without the eight it would be.
     constexpr const char* HAND_ONE_CARD_SHORT_OF_RUMMY = "KC KD KH 5C 5D 5S 2C 3D 8H 9S";
@@ -164,6 +164,8 @@ TEST_F(CRummyDlgTest, RummyPressedByKeyWhileACardIsCarriedJudgesTheHandOnceItIsD
         RunUntilIdle();
         ASSERT_TRUE(m_pRummy->IsDragging());
         m_pRummy->GetDlgItem(IDC_PLAY)->SetFocus();
+        // Pressed twice: held once.
+        PressKey(m_pRummy, nKey);
         PressKey(m_pRummy, nKey);
         RunUntilIdle();
         EXPECT_EQ(nBoxesBefore, GetMessageBoxes().size()) << "nothing judged while carried";

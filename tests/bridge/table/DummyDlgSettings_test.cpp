@@ -10,9 +10,13 @@
 #include "bridge/play/ExplainWhistDlg.h"
 #include "cardtable/RegSettings.h"
 #include "cardtable/SettingsKeys.h"
+#include "platform/backend/CHeadlessBackend.h"
+#include "platform/backend/backend.h"
+#include "platform/msg/CMessageQueue.h"
 #include "platform/reg/registry.h"
 #include "platform/testing/driver.h"
 #include "platform/wnd/ControlOps.h"
+#include "platform/wnd/FramePacing.h"
 #include "platform/wnd/WindowTree.h"
 #include "resources/BridgeOptionTemplates.h"
 #include "resources/ExplainTemplate.h"
@@ -365,6 +369,25 @@ TEST_F(TableTest, FullAutomaticPlayPlaysTheDealsThenDealsForThePerson)
     EXPECT_EQ(m_pTable->m_nDealer, SOUTH);
     EXPECT_LE(m_pTable->m_stats.size(), nRecords + 1);
     ExpectFullDeal();
+}
+
+// At a card delay of 0 the deals go by far faster than a screen shows them: the table
+// reaches the screen at most once a display frame, the last deal's score box aside.
+TEST_F(TableTest, FullAutomaticPlayWithoutDelayShowsTheTableAtMostOnceAFrame)
+{
+    constexpr int HANDS = 10;
+    constexpr long SCORE_BOX_PRESENTS = 10;
+    CRegSettings(settings_keys::ROOT_KEY, settings_keys::MAKER_KEY, settings_keys::SUITE_KEY)
+        .WriteInt(settings_keys::CARD_DELAY_VALUE, 0);
+    ASSERT_NE(OpenTable(48), nullptr);
+    auto& backend = static_cast<plat::CHeadlessBackend&>(plat::GetBackend());
+    const long nPresentsBefore = backend.GetPresentCount();
+    const DWORD dwStart = plat::GetTickCount();
+    m_pTable->PlayFullAuto(HANDS);
+    const DWORD dwElapsed = plat::GetTickCount() - dwStart;
+    ASSERT_GE(m_pTable->m_stats.size(), static_cast<size_t>(HANDS));
+    const long nFrames = static_cast<long>(dwElapsed / CFramePacing::FRAME_MS) + 1;
+    EXPECT_LE(backend.GetPresentCount() - nPresentsBefore, nFrames + SCORE_BOX_PRESENTS) << dwElapsed << " ms";
 }
 
 TEST_F(TableTest, NumberOfHandsBelowAnyIsNoneAndLeavesTheNextDealsToThePerson)
