@@ -377,6 +377,22 @@ TEST(CDC, DrawTextInksOnlyInsideItsRectangleOverItsBackground)
     EXPECT_GT(nBlack, 20);
 }
 
+TEST(CDC, TextInTheRectangleItMeasuresKeepsTheGlyphsBelowItsBaseLine)
+{
+    if (!HasFont())
+        GTEST_SKIP() << "DejaVu Sans is not installed";
+    // An underscore reaches a pixel below the font's own line spacing: neither the measured
+    // box nor the next line's background may take it away.
+    for (const char* szText : {"_", "_\n    "}) {
+        CCanvas canvas(100, 60);
+        CRect rect(10, 10, 10, 10);
+        canvas.dc.DrawText(CString(szText), &rect, DT_CALCRECT);
+        canvas.dc.SetBkColor(GREEN);
+        canvas.dc.DrawText(CString(szText), &rect, DT_LEFT | DT_TOP);
+        EXPECT_FALSE(InkBounds(canvas.Pixels(), plat::ColorToPixel(GREEN), rect).IsRectEmpty()) << szText;
+    }
+}
+
 TEST(CDC, DrawTextLaysOutSeveralLinesAndMeasures)
 {
     if (!HasFont())
