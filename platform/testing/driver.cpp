@@ -86,7 +86,7 @@ void AnswerMessageBox(HWND hDialog)
 {
     HWND hText = ChildWithID(hDialog, static_cast<UINT>(CMessageBoxDlg::IDC_MSGBOX_TEXT));
     MessageBoxRecord record{hText != nullptr ? hText->m_strText : CString(), hDialog->m_strText, IDOK, false,
-                            hDialog->m_rect.Width()};
+                            hDialog->m_rect.Width(), hDialog->m_rect};
     if (!s_messageBoxAnswers.empty()) {
         record.nResult = s_messageBoxAnswers.front();
         record.bAnswered = true;

@@ -53,6 +53,8 @@ struct MessageBoxRecord {
     bool bAnswered;
     // The box's outer width in pixels.
     int nWidth;
+    // Where the box stood on the screen (its content area, without a manager's frame).
+    CRect rectWindow;
 };
 void QueueMessageBoxAnswer(int nResult);
 const std::vector<MessageBoxRecord>& GetMessageBoxes();
