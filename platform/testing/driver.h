@@ -59,8 +59,9 @@ struct MessageBoxRecord {
 void QueueMessageBoxAnswer(int nResult);
 const std::vector<MessageBoxRecord>& GetMessageBoxes();
 
-// File dialogs: each takes the next queued answer: a name typed into the name field and
-// then OK, or Cancel. With no answer queued it cancels and is recorded as unanswered.
+// File dialogs: each takes the next queued answer: a name typed (into the control that has
+// the keyboard, as a person types) and then Enter, or Cancel. With no answer queued it
+// cancels and is recorded as unanswered.
 struct FileDialogRecord {
     CString strCaption;
     bool bAnswered;

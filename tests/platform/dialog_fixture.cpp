@@ -1,6 +1,33 @@
 #include "tests/platform/dialog_fixture.h"
 
+#include "platform/msg/loop.h"
+#include "platform/wnd/WindowTree.h"
+
 namespace fixture {
+
+std::vector<uint32_t> PaintedPixels(HWND hWnd)
+{
+    plat::InvalidateWindow(hWnd, nullptr);
+    CWnd::FromHandle(hWnd)->UpdateWindow();
+    const CSurface& surface = *plat::GetTopLevel(hWnd)->m_pSurface;
+    const CPoint ptOrigin = plat::GetClientOrigin(hWnd);
+    const CRect rectArea = plat::GetClientArea(hWnd);
+    std::vector<uint32_t> pixels;
+    for (int y = 0; y < rectArea.Height(); ++y)
+        for (int x = 0; x < rectArea.Width(); ++x)
+            pixels.push_back(surface.GetPixel(ptOrigin.x + x, ptOrigin.y + y));
+    return pixels;
+}
+
+bool LooksDifferent(HWND hControl, const CString& strOne, const CString& strOther)
+{
+    // strOne may be the control's own text, which the first change replaces.
+    const CString strKept = strOne;
+    ::SendMessage(hControl, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(strOther)));
+    const std::vector<uint32_t> other = PaintedPixels(hControl);
+    ::SendMessage(hControl, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(strKept)));
+    return PaintedPixels(hControl) != other;
+}
 
 void RegisterEveryControlTemplate(DWORD dwStyle)
 {
