@@ -208,6 +208,17 @@ void CDialog::EndDialog(int nResult)
         ShowWindow(SW_HIDE);
 }
 
+BOOL CDialog::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+        return TRUE;
+    if (nCode != CN_COMMAND || nID < FIRST_MENU_COMMAND_ID || nID >= FIRST_SYSTEM_COMMAND_ID || m_hWnd == nullptr)
+        return FALSE;
+    CWnd* pOwner = CWnd::FromHandlePermanent(plat::GetTopLevel(m_hWnd)->m_hOwner);
+    return pOwner != nullptr && plat::IsLiveWindow(pOwner->m_hWnd) &&
+           pOwner->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
 LRESULT CDialog::HandleInitDialog(WPARAM /*wParam*/, LPARAM /*lParam*/)
 {
     return OnInitDialog();
