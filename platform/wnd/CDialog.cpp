@@ -92,6 +92,8 @@ BOOL CDialog::CreateFromTemplate(const CDialogTemplate& dialogTemplate, HWND hOw
     params.rect = CRect(topLeft, CSize(rectClient.Width(), rectClient.Height() + nBarHeight));
     params.strText = dialogTemplate.strCaption;
     HWND hWnd = plat::CreateWindowHandle(params);
+    hWnd->m_bTemplatePlace = plat::IsLiveWindow(hOwner);
+    hWnd->m_ptTemplatePlace = rectClient.TopLeft();
     Attach(hWnd);
     if (const CMenuTemplate* pMenu = dialogTemplate.nMenuID != 0 ? AfxFindMenu(dialogTemplate.nMenuID) : nullptr)
         hWnd->m_hMenu = plat::CreateMenuFromTemplate(*pMenu);

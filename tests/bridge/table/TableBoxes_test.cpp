@@ -1,6 +1,7 @@
 // The windows and boxes the bridge tables open beyond their own: the About box of the Help
-// menu, which the launcher shows.
+// menu, which the launcher shows, and the explanation window's first place.
 
+#include "bridge/play/ExplainWhistDlg.h"
 #include "platform/testing/driver.h"
 #include "resources/resource.h"
 #include "tests/bridge/table/BidWhistTestSupport.h"
@@ -27,6 +28,18 @@ TEST_F(TableTest, HelpAboutShowsTheAboutBox)
 {
     ASSERT_NE(OpenTable(46), nullptr);
     EXPECT_TRUE(AboutShown(m_pTable));
+}
+
+TEST_F(TableTest, ExplanationWindowFirstOpensInsideTheTableBelowItsMenuWhereverTheTableWent)
+{
+    ASSERT_NE(OpenTable(46), nullptr);
+    m_pTable->MoveWindow(300, 250, 700, 500);
+    ASSERT_TRUE(Command(ID_TRAINER_SHOWEXPLANATION));
+    CRect rectExplain;
+    m_pTable->m_pExplain->GetWindowRect(&rectExplain);
+    CPoint ptClient(0, 0);
+    m_pTable->ClientToScreen(&ptClient);
+    EXPECT_EQ(rectExplain.TopLeft(), ptClient) << "the template's place, (0, 0) of the table's client area";
 }
 
 } // namespace tabletest
