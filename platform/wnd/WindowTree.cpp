@@ -268,7 +268,11 @@ void PlaceByTemplateAtFirstShow(HWND hWnd)
     hWnd->m_bTemplatePlace = false;
     if (!IsLiveWindow(hWnd->m_hOwner))
         return;
-    const CPoint ptTopLeft = ClientToScreenPoint(hWnd->m_hOwner, hWnd->m_ptTemplatePlace);
+    // The place is the window's outer corner: a window manager's frame goes there, and the
+    // content inside it, so that a title bar never covers the owner's menu bar.
+    const CRect rectMargins = GetBackend().GetFrameMargins(hWnd);
+    const CPoint ptFrame = ClientToScreenPoint(hWnd->m_hOwner, hWnd->m_ptTemplatePlace);
+    const CPoint ptTopLeft(ptFrame.x + rectMargins.left, ptFrame.y + rectMargins.top);
     SetWindowRectangle(hWnd, CRect(ptTopLeft, hWnd->m_rect.Size()));
 }
 

@@ -6,6 +6,7 @@
 #include "resources/resource.h"
 #include "tests/bridge/table/BidWhistTestSupport.h"
 #include "tests/bridge/table/TableTestSupport.h"
+#include "tests/support/CModelledWindowManager.h"
 
 namespace {
 
@@ -32,6 +33,7 @@ TEST_F(TableTest, HelpAboutShowsTheAboutBox)
 
 TEST_F(TableTest, ExplanationWindowFirstOpensInsideTheTableBelowItsMenuWhereverTheTableWent)
 {
+    CModelledWindowManager manager;
     ASSERT_NE(OpenTable(46), nullptr);
     m_pTable->MoveWindow(300, 250, 700, 500);
     ASSERT_TRUE(Command(ID_TRAINER_SHOWEXPLANATION));
@@ -39,7 +41,9 @@ TEST_F(TableTest, ExplanationWindowFirstOpensInsideTheTableBelowItsMenuWhereverT
     m_pTable->m_pExplain->GetWindowRect(&rectExplain);
     CPoint ptClient(0, 0);
     m_pTable->ClientToScreen(&ptClient);
-    EXPECT_EQ(rectExplain.TopLeft(), ptClient) << "the template's place, (0, 0) of the table's client area";
+    const CRect rectFrame = CModelledWindowManager::Frame();
+    EXPECT_EQ(rectExplain.TopLeft(), CPoint(ptClient.x + rectFrame.left, ptClient.y + rectFrame.top))
+        << "the frame's corner at the template's place, (0, 0) of the table's client area";
 }
 
 } // namespace tabletest
