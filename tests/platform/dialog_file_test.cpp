@@ -7,8 +7,6 @@
 
 #include "platform/testing/driver.h"
 #include "platform/wnd.h"
-#include "platform/wnd/ModalHooks.h"
-#include "tests/platform/dialog_fixture.h"
 #include "tests/support/CTempWorkingFolder.h"
 
 namespace test = plat::test;
@@ -48,26 +46,6 @@ TEST_F(CFileDialogTest, SaveAppendsTheDefaultExtensionToANameWithout)
     EXPECT_EQ(dlg.GetPathName(), m_folder.GetPath() + "/deal.brg");
     ASSERT_EQ(test::GetFileDialogs().size(), 1u);
     EXPECT_EQ(test::GetFileDialogs()[0].strCaption, "Save As");
-}
-
-TEST_F(CFileDialogTest, TypedNameReplacesTheOneSuggestedAndTheFileTypeShowsWhole)
-{
-    static plat::ModalIdleHook s_pfnDriverHook = nullptr;
-    static bool s_bTypeWhole = false;
-    CFileDialog dlg(FALSE, "csv", "suggested", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
-                    "Bridge/Dummy statistics files (*.csv)|*.csv||");
-    test::QueueFileDialogAnswer("typed");
-    s_pfnDriverHook = plat::SetModalIdleHook([](HWND hDialog) {
-        CWnd* pTypes = CWnd::FromHandle(hDialog)->GetDlgItem(CFileDialog::IDC_FILE_TYPES);
-        CString strType;
-        pTypes->GetWindowText(strType);
-        s_bTypeWhole = fixture::LooksDifferent(pTypes->m_hWnd, strType, strType.Left(strType.GetLength() - 1));
-        s_pfnDriverHook(hDialog);
-    });
-    ASSERT_EQ(dlg.DoModal(), IDOK);
-    plat::SetModalIdleHook(s_pfnDriverHook);
-    EXPECT_EQ(dlg.GetFileName(), "typed.csv");
-    EXPECT_TRUE(s_bTypeWhole) << "the last character of the file type is drawn";
 }
 
 TEST_F(CFileDialogTest, NameWithAnExtensionIsKeptAsTyped)

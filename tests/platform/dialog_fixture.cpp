@@ -1,6 +1,5 @@
 #include "tests/platform/dialog_fixture.h"
 
-#include "platform/msg/loop.h"
 #include "platform/wnd/WindowTree.h"
 
 namespace fixture {
@@ -17,16 +16,6 @@ std::vector<uint32_t> PaintedPixels(HWND hWnd)
         for (int x = 0; x < rectArea.Width(); ++x)
             pixels.push_back(surface.GetPixel(ptOrigin.x + x, ptOrigin.y + y));
     return pixels;
-}
-
-bool LooksDifferent(HWND hControl, const CString& strOne, const CString& strOther)
-{
-    // strOne may be the control's own text, which the first change replaces.
-    const CString strKept = strOne;
-    ::SendMessage(hControl, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(strOther)));
-    const std::vector<uint32_t> other = PaintedPixels(hControl);
-    ::SendMessage(hControl, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(strKept)));
-    return PaintedPixels(hControl) != other;
 }
 
 void RegisterEveryControlTemplate(DWORD dwStyle)

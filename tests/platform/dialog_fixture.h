@@ -36,9 +36,6 @@ constexpr int PICTURE_HEIGHT = 20;
 
 // Window hWnd's client area as it paints now, pixel by pixel, read from its top-level window.
 std::vector<uint32_t> PaintedPixels(HWND hWnd);
-// Whether control hControl looks different painted with strOne and with strOther as its
-// text: a character clipped away leaves the two alike. The control keeps strOne.
-bool LooksDifferent(HWND hControl, const CString& strOne, const CString& strOther);
 
 // Registers template IDD_EVERY_CONTROL, its icon and its button pictures.
 void RegisterEveryControlTemplate(DWORD dwStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU);
