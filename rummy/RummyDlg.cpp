@@ -92,6 +92,9 @@ BOOL CRummyDlg::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* 
     // A caller asking only whether a handler exists must not start a game.
     if (nID == ID_FILE_NEWGAME && nCode == CN_COMMAND && pHandlerInfo == nullptr)
         NewGame();
+    // The table menu's other items do nothing here; passed on, About would reach the launcher.
+    if (nID == ID_HELP_ABOUT && nCode == CN_COMMAND && pHandlerInfo == nullptr)
+        return TRUE;
     return CGameDlg::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
 

@@ -49,6 +49,8 @@ const char GAME_NAME[] = "Varrow";
 // The menu switch of each player.
 const UINT PLAYER_ITEMS[CVarrowDlg::PLAYER_COUNT] = {ID_VARROW_PLAYER1_HUMAN,
                                                      ID_VARROW_PLAYER2_HUMAN};
+// Items of the menu that do nothing in this window; passed on, About would reach the launcher.
+const UINT INERT_ITEMS[] = {ID_VARROW_QUIT, ID_VARROW_HELP, ID_VARROW_ABOUT};
 
 } // namespace
 
@@ -118,6 +120,8 @@ BOOL CVarrowDlg::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
                 CheckPlayerItem(nID, m_bHuman[nPlayer]);
             }
         }
+        if (std::find(std::begin(INERT_ITEMS), std::end(INERT_ITEMS), nID) != std::end(INERT_ITEMS))
+            return TRUE;
     }
     return CGameDlg::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }

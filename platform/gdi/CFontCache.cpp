@@ -2,9 +2,12 @@
 
 #include <SDL_ttf.h>
 
+#include <algorithm>
+
 namespace {
 
-// DejaVu Sans at 11 pixels fills lines of 13 pixels, the height of a dialog base unit.
+// DejaVu Sans at 11 pixels spaces lines 13 pixels apart, the height of a dialog base unit;
+// its underscore and bar reach one pixel below that (see InkHeight).
 constexpr int FONT_PIXEL_SIZE = 11;
 // Metrics used when no font file is present, so that layouts still come out sensible.
 constexpr int FALLBACK_CHAR_WIDTH = 6;
@@ -25,6 +28,10 @@ const char* const s_boldPaths[] = {
     "/usr/share/fonts/TTF/DejaVuSans-Bold.ttf",
 };
 
+// Every printable ASCII character, for the height a line needs to hold all of them.
+constexpr char INK_PROBE[] = " !\"#$%&'()*+,-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_`"
+                             "abcdefghijklmnopqrstuvwxyz{|}~";
+
 int Index(FontWeight weight)
 {
     return weight == FontWeight::Bold ? 1 : 0;
@@ -40,10 +47,23 @@ std::string WithoutTabs(const std::string& strText)
     return strResult;
 }
 
+// The height of a line box that holds every glyph of a line whole: the font's own line
+// spacing leaves the lowest pixel row of "_" and "|" to the next line, whose background
+// would wipe it out, and outside a box cut to one line.
+int InkHeight(TTF_Font* pFont)
+{
+    int cx = 0;
+    int cy = 0;
+    if (TTF_SizeUTF8(pFont, INK_PROBE, &cx, &cy) != 0)
+        cy = 0;
+    return std::max({TTF_FontLineSkip(pFont), TTF_FontHeight(pFont), cy});
+}
+
 } // namespace
 
 struct CFontCache::CFace {
     TTF_Font* pFont = nullptr;
+    int nLineHeight = 0;
 };
 
 CFontCache& CFontCache::Get()
@@ -76,6 +96,7 @@ CFontCache::CFace* CFontCache::GetFace(FontWeight weight)
         if (TTF_Font* pFont = TTF_OpenFont(szPath, FONT_PIXEL_SIZE)) {
             m_faces[nIndex] = std::make_unique<CFace>();
             m_faces[nIndex]->pFont = pFont;
+            m_faces[nIndex]->nLineHeight = InkHeight(pFont);
             break;
         }
     }
@@ -90,7 +111,7 @@ bool CFontCache::HasFont(FontWeight weight)
 int CFontCache::GetLineHeight(FontWeight weight)
 {
     CFace* pFace = GetFace(weight);
-    return pFace ? TTF_FontLineSkip(pFace->pFont) : FALLBACK_LINE_HEIGHT;
+    return pFace ? pFace->nLineHeight : FALLBACK_LINE_HEIGHT;
 }
 
 int CFontCache::GetAscent(FontWeight weight)

@@ -31,7 +31,7 @@ public:
 
     // True when the font file was found and opened.
     bool HasFont(FontWeight weight);
-    // Distance from one line's top to the next's.
+    // Distance from one line's top to the next's: a line box that holds every glyph whole.
     int GetLineHeight(FontWeight weight);
     // Distance from a line's top to its base line.
     int GetAscent(FontWeight weight);

@@ -114,7 +114,8 @@ std::vector<CTextLayout::CPlainLine> CTextLayout::Wrap(const CPlainLine& line, i
     const std::string& strText = line.strText;
     size_t nStart = 0;
     while (nStart < strText.size()) {
-        // Take words while they fit; a single word wider than the line stays whole.
+        // Take words while they fit; a single word wider than the line stays whole, unless
+        // DT_EDITCONTROL breaks it.
         size_t nBreak = std::string::npos;
         size_t nSpace = strText.find(' ', nStart);
         while (nSpace != std::string::npos && Measure(strText.substr(nStart, nSpace - nStart)) <= nMaxWidth) {
@@ -123,6 +124,8 @@ std::vector<CTextLayout::CPlainLine> CTextLayout::Wrap(const CPlainLine& line, i
         }
         if (Measure(strText.substr(nStart)) <= nMaxWidth)
             nBreak = strText.size();
+        else if (nBreak == std::string::npos && (m_nFormat & DT_EDITCONTROL))
+            nBreak = FittingEnd(strText, nStart, nSpace == std::string::npos ? strText.size() : nSpace, nMaxWidth);
         else if (nBreak == std::string::npos)
             nBreak = nSpace == std::string::npos ? strText.size() : nSpace;
         CPlainLine piece{strText.substr(nStart, nBreak - nStart), -1};
@@ -136,6 +139,25 @@ std::vector<CTextLayout::CPlainLine> CTextLayout::Wrap(const CPlainLine& line, i
     if (pieces.empty())
         pieces.push_back(CPlainLine{std::string(), -1});
     return pieces;
+}
+
+size_t CTextLayout::FittingEnd(const std::string& strText, size_t nStart, size_t nEnd, int nMaxWidth) const
+{
+    // The longest run of whole characters from nStart that fits, found by halving; the first
+    // character is taken even when it alone is too wide, so every line moves the text on.
+    size_t nFits = nStart + CharLength(static_cast<unsigned char>(strText[nStart]));
+    size_t nTooWide = nEnd;
+    while (true) {
+        size_t nMiddle = nFits + (nTooWide - nFits) / 2;
+        while (nMiddle > nFits && (static_cast<unsigned char>(strText[nMiddle]) & 0xC0) == 0x80)
+            --nMiddle;
+        if (nMiddle <= nFits)
+            return nFits;
+        if (Measure(strText.substr(nStart, nMiddle - nStart)) <= nMaxWidth)
+            nFits = nMiddle;
+        else
+            nTooWide = nMiddle;
+    }
 }
 
 CTextLine CTextLayout::Place(const CPlainLine& plain) const

@@ -1,6 +1,7 @@
 #pragma once
 // CTextLayout: how DrawText places a text: its lines (split at "\n", wrapped at blanks with
-// DT_WORDBREAK, one line with DT_SINGLELINE), each line's pieces between tab stops (with
+// DT_WORDBREAK, and within a word too wide for a line with DT_EDITCONTROL as well, one line
+// with DT_SINGLELINE), each line's pieces between tab stops (with
 // DT_EXPANDTABS, every eight average characters or as DT_TABSTOP says), and the character a single "&" marks for
 // underlining (unless DT_NOPREFIX; "&&" stands for "&"). Widths come from the layer's font.
 
@@ -49,6 +50,9 @@ private:
     static std::vector<std::string> SplitLines(const std::string& strText, UINT nFormat);
     static CPlainLine StripPrefixes(const std::string& strLine, UINT nFormat);
     std::vector<CPlainLine> Wrap(const CPlainLine& line, int nMaxWidth) const;
+    // The end of the longest run of whole characters from nStart to before nEnd that fits in
+    // nMaxWidth; at least one character.
+    size_t FittingEnd(const std::string& strText, size_t nStart, size_t nEnd, int nMaxWidth) const;
     CTextLine Place(const CPlainLine& line) const;
     int Measure(const std::string& strText) const;
 

@@ -23,6 +23,10 @@
 #define DT_NOCLIP 0x00000100u
 #define DT_CALCRECT 0x00000400u
 #define DT_NOPREFIX 0x00000800u
+// With DT_WORDBREAK, a word wider than the line is broken between characters, as a
+// multi-line edit breaks it, instead of running past the line's end. Shares its bit with
+// DT_TABSTOP's length.
+#define DT_EDITCONTROL 0x00002000u
 
 // Background modes of text output.
 #define TRANSPARENT 1

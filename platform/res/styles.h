@@ -51,6 +51,8 @@
 #define SS_RIGHT 0x00000002u
 #define SS_ICON 0x00000003u
 #define SS_NOPREFIX 0x00000080u
+// The text wraps as a multi-line edit's does: a word wider than the control is broken.
+#define SS_EDITCONTROL 0x00002000u
 
 // List box styles.
 #define LBS_NOTIFY 0x00000001u

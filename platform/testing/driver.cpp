@@ -20,9 +20,6 @@ namespace plat::test {
 
 namespace {
 
-// The name field and OK button of the layer's file dialog.
-constexpr UINT IDC_FILE_NAME = 1152;
-
 struct Script {
     UINT nTemplateID;
     std::vector<DialogStep> steps;
@@ -86,7 +83,7 @@ void AnswerMessageBox(HWND hDialog)
 {
     HWND hText = ChildWithID(hDialog, static_cast<UINT>(CMessageBoxDlg::IDC_MSGBOX_TEXT));
     MessageBoxRecord record{hText != nullptr ? hText->m_strText : CString(), hDialog->m_strText, IDOK, false,
-                            hDialog->m_rect.Width()};
+                            hDialog->m_rect.Width(), hDialog->m_rect};
     if (!s_messageBoxAnswers.empty()) {
         record.nResult = s_messageBoxAnswers.front();
         record.bAnswered = true;
@@ -110,9 +107,10 @@ void AnswerFileDialog(HWND hDialog)
     }
     CString strName = s_fileAnswers.front().strName;
     s_fileAnswers.pop_front();
-    if (HWND hName = ChildWithID(hDialog, IDC_FILE_NAME))
-        SendMessage(hName, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(strName)));
-    PressButton(hDialog, IDOK);
+    // Typed as a person types it, into whatever has the keyboard, and taken with Enter.
+    TypeText(CWnd::FromHandle(hDialog), strName);
+    CInputRouter::QueueKey(hDialog, VK_RETURN, true);
+    CInputRouter::QueueKey(hDialog, VK_RETURN, false);
 }
 
 void RunStep(HWND hDialog, const DialogStep& step)

@@ -53,12 +53,15 @@ struct MessageBoxRecord {
     bool bAnswered;
     // The box's outer width in pixels.
     int nWidth;
+    // Where the box stood on the screen (its content area, without a manager's frame).
+    CRect rectWindow;
 };
 void QueueMessageBoxAnswer(int nResult);
 const std::vector<MessageBoxRecord>& GetMessageBoxes();
 
-// File dialogs: each takes the next queued answer: a name typed into the name field and
-// then OK, or Cancel. With no answer queued it cancels and is recorded as unanswered.
+// File dialogs: each takes the next queued answer: a name typed (into the control that has
+// the keyboard, as a person types) and then Enter, or Cancel. With no answer queued it
+// cancels and is recorded as unanswered.
 struct FileDialogRecord {
     CString strCaption;
     bool bAnswered;

@@ -92,6 +92,8 @@ BOOL CDialog::CreateFromTemplate(const CDialogTemplate& dialogTemplate, HWND hOw
     params.rect = CRect(topLeft, CSize(rectClient.Width(), rectClient.Height() + nBarHeight));
     params.strText = dialogTemplate.strCaption;
     HWND hWnd = plat::CreateWindowHandle(params);
+    hWnd->m_bTemplatePlace = plat::IsLiveWindow(hOwner);
+    hWnd->m_ptTemplatePlace = rectClient.TopLeft();
     Attach(hWnd);
     if (const CMenuTemplate* pMenu = dialogTemplate.nMenuID != 0 ? AfxFindMenu(dialogTemplate.nMenuID) : nullptr)
         hWnd->m_hMenu = plat::CreateMenuFromTemplate(*pMenu);
@@ -206,6 +208,17 @@ void CDialog::EndDialog(int nResult)
     }
     if (m_hWnd != nullptr)
         ShowWindow(SW_HIDE);
+}
+
+BOOL CDialog::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+        return TRUE;
+    if (nCode != CN_COMMAND || nID < FIRST_MENU_COMMAND_ID || nID >= FIRST_SYSTEM_COMMAND_ID || m_hWnd == nullptr)
+        return FALSE;
+    CWnd* pOwner = CWnd::FromHandlePermanent(plat::GetTopLevel(m_hWnd)->m_hOwner);
+    return pOwner != nullptr && plat::IsLiveWindow(pOwner->m_hWnd) &&
+           pOwner->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
 
 LRESULT CDialog::HandleInitDialog(WPARAM /*wParam*/, LPARAM /*lParam*/)

@@ -38,6 +38,14 @@ public:
     virtual void OnOK();
     virtual void OnCancel();
 
+    // Routes a command through the dialog's own class chain; a menu command (ids from
+    // FIRST_MENU_COMMAND_ID up to the system commands) none of them handles goes on to the
+    // window that owns the dialog, as a dialog passes on what it does not handle. Control
+    // notifications stay with the dialog.
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+    static constexpr UINT FIRST_MENU_COMMAND_ID = 0x8000;
+    static constexpr UINT FIRST_SYSTEM_COMMAND_ID = 0xF000;
+
     UINT GetTemplateID() const { return m_nIDTemplate; }
     // True while DoModal's loop runs.
     bool IsRunningModal() const { return m_bInModalLoop; }

@@ -13,9 +13,15 @@
 
 namespace {
 
-// The layout of the dialog, in dialog units.
-constexpr int DIALOG_WIDTH = 262;
+// The layout of the dialog, in dialog units. The name and type fields are wide enough for a
+// file type such as "Bridge/Dummy statistics files (*.csv)" to show whole.
+constexpr int DIALOG_WIDTH = 282;
 constexpr int DIALOG_HEIGHT = 176;
+constexpr int FIELD_LEFT = 60;
+constexpr int FIELD_WIDTH = 160;
+constexpr int BUTTON_LEFT = FIELD_LEFT + FIELD_WIDTH + 6;
+constexpr int FILES_LEFT = 113;
+constexpr int FILES_WIDTH = DIALOG_WIDTH - 7 - FILES_LEFT;
 
 bool IsFolder(const CString& strPath)
 {
@@ -108,19 +114,19 @@ void CFileDialog::BuildTemplate()
     m_template.dwStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
     std::vector<CDialogItem>& c = m_template.controls;
     c.push_back({IDC_STATIC, ControlKind::Static, "Look in:", 7, 7, 40, 9});
-    c.push_back({IDC_FILE_FOLDER, ControlKind::Static, "", 50, 7, 205, 9, SS_NOPREFIX});
+    c.push_back({IDC_FILE_FOLDER, ControlKind::Static, "", 50, 7, DIALOG_WIDTH - 7 - 50, 9, SS_NOPREFIX});
     c.push_back({IDC_STATIC, ControlKind::Static, "&Folders:", 7, 20, 100, 9});
     c.push_back({IDC_FILE_FOLDERS, ControlKind::ListBox, "", 7, 30, 100, 92, WS_VSCROLL | LBS_NOTIFY});
-    c.push_back({IDC_STATIC, ControlKind::Static, "F&iles:", 113, 20, 142, 9});
-    c.push_back({IDC_FILE_FILES, ControlKind::ListBox, "", 113, 30, 142, 92, WS_VSCROLL | LBS_NOTIFY});
+    c.push_back({IDC_STATIC, ControlKind::Static, "F&iles:", FILES_LEFT, 20, FILES_WIDTH, 9});
+    c.push_back({IDC_FILE_FILES, ControlKind::ListBox, "", FILES_LEFT, 30, FILES_WIDTH, 92, WS_VSCROLL | LBS_NOTIFY});
     c.push_back({IDC_STATIC, ControlKind::Static, "File &name:", 7, 129, 50, 9});
-    c.push_back({IDC_FILE_NAME, ControlKind::Edit, "", 60, 127, 140, 13});
+    c.push_back({IDC_FILE_NAME, ControlKind::Edit, "", FIELD_LEFT, 127, FIELD_WIDTH, 13});
     c.push_back({IDC_STATIC, ControlKind::Static, "Files of &type:", 7, 147, 50, 9});
-    c.push_back({IDC_FILE_TYPES, ControlKind::ComboBox, "", 60, 145, 140, 60, CBS_DROPDOWNLIST});
-    c.push_back({IDC_FILE_READONLY, ControlKind::CheckBox, "&Read only", 60, 162, 80, 10, 0,
+    c.push_back({IDC_FILE_TYPES, ControlKind::ComboBox, "", FIELD_LEFT, 145, FIELD_WIDTH, 60, CBS_DROPDOWNLIST});
+    c.push_back({IDC_FILE_READONLY, ControlKind::CheckBox, "&Read only", FIELD_LEFT, 162, 80, 10, 0,
                  (m_dwFlags & OFN_HIDEREADONLY) != 0 ? WS_VISIBLE : 0u});
-    c.push_back({IDOK, ControlKind::DefPushButton, m_bOpenFileDialog ? "&Open" : "&Save", 206, 126, 49, 14});
-    c.push_back({IDCANCEL, ControlKind::PushButton, "Cancel", 206, 144, 49, 14});
+    c.push_back({IDOK, ControlKind::DefPushButton, m_bOpenFileDialog ? "&Open" : "&Save", BUTTON_LEFT, 126, 49, 14});
+    c.push_back({IDCANCEL, ControlKind::PushButton, "Cancel", BUTTON_LEFT, 144, 49, 14});
     for (const Filter& filter : m_filters)
         c[9].items.push_back(filter.strDescription);
 }
@@ -142,7 +148,10 @@ BOOL CFileDialog::OnInitDialog()
     plat::ListSetCurSel(GetDlgItem(IDC_FILE_TYPES)->m_hWnd, 0);
     SetDlgItemText(IDC_FILE_NAME, m_strInitialName);
     Refill();
-    return TRUE;
+    // The keyboard starts in the name field with its text selected: a name typed replaces
+    // it and Enter takes it.
+    GetDlgItem(IDC_FILE_NAME)->SetFocus();
+    return FALSE;
 }
 
 void CFileDialog::Refill()

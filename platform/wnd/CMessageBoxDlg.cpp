@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/backend/CBackend.h"
+#include "platform/backend/backend.h"
 #include "platform/gdi/CDC.h"
 #include "platform/gdi/icon.h"
 #include "platform/res/dialogunits.h"
@@ -132,6 +134,16 @@ int CaptionWidth(CDC& dc, const CString& strCaption)
            2 * plat::MSGBOX_TITLE_EDGE;
 }
 
+// The largest content area a box may have: the work area less the window manager's frame.
+CSize LargestBoxSize(HWND hBox)
+{
+    plat::CBackend& backend = plat::GetBackend();
+    const CRect rectWork = backend.GetWorkArea();
+    const CRect rectMargins = backend.GetFrameMargins(hBox);
+    return CSize(rectWork.Width() - rectMargins.left - rectMargins.right,
+                 rectWork.Height() - rectMargins.top - rectMargins.bottom);
+}
+
 } // namespace
 
 BEGIN_MESSAGE_MAP(CMessageBoxDlg, CDialog)
@@ -154,29 +166,20 @@ BOOL CMessageBoxDlg::OnInitDialog()
 {
     CDC dc;
     dc.CreateCompatibleDC(nullptr);
-    CRect rectText(0, 0, plat::MSGBOX_MAX_TEXT_WIDTH, 0);
-    dc.DrawText(m_strText, &rectText, DT_CALCRECT | DT_EXPANDTABS | DT_NOPREFIX);
-    // Column tab stops only widen the lines, which keep their number; a text too wide for
-    // them wraps with the default stops.
-    const std::string strText = static_cast<LPCTSTR>(m_strText);
-    int nTabChars = ColumnTabChars(dc, strText);
-    if (nTabChars > 0) {
-        const int nWidth = TabbedTextWidth(dc, strText, nTabChars * DIALOG_BASE_UNIT_X);
-        if (nWidth <= plat::MSGBOX_MAX_TEXT_WIDTH)
-            rectText.right = rectText.left + nWidth;
-        else
-            nTabChars = 0;
-    }
-    if (rectText.Width() > plat::MSGBOX_MAX_TEXT_WIDTH) {
-        rectText.SetRect(0, 0, plat::MSGBOX_MAX_TEXT_WIDTH, 0);
-        dc.DrawText(m_strText, &rectText, DT_CALCRECT | DT_EXPANDTABS | DT_NOPREFIX | DT_WORDBREAK);
-    }
+    const CSize sizeLargest = LargestBoxSize(m_hWnd);
     HICON hIcon = MessageIcon(m_nType);
-    int nLeft = plat::MSGBOX_MARGIN + (hIcon != nullptr ? ICON_SIZE + plat::MSGBOX_ICON_GAP : 0);
-    int nTextWidth = std::max<int>(rectText.Width(), plat::MSGBOX_MIN_TEXT_WIDTH);
+    const int nLeft = plat::MSGBOX_MARGIN + (hIcon != nullptr ? ICON_SIZE + plat::MSGBOX_ICON_GAP : 0);
+    const int nMaxTextWidth =
+        std::max(1, std::min(plat::MSGBOX_MAX_TEXT_WIDTH, static_cast<int>(sizeLargest.cx) - nLeft - plat::MSGBOX_MARGIN));
+    int nTabChars = 0;
+    CRect rectText = MeasureText(dc, nMaxTextWidth, nTabChars);
+    // A text taller than the screen shows its first lines; the buttons stay on the screen.
+    const int nChromeHeight = 3 * plat::MSGBOX_MARGIN + plat::MSGBOX_BUTTON_HEIGHT;
+    rectText.bottom = rectText.top + std::max(0, std::min<int>(rectText.Height(), sizeLargest.cy - nChromeHeight));
+    int nTextWidth = std::min(std::max<int>(rectText.Width(), plat::MSGBOX_MIN_TEXT_WIDTH), nMaxTextWidth);
     int nBodyHeight = std::max<int>(rectText.Height(), hIcon != nullptr ? ICON_SIZE : 0);
     const int nBodyWidth = nLeft + nTextWidth + plat::MSGBOX_MARGIN;
-    int nWidth = std::max(nBodyWidth, CaptionWidth(dc, m_template.strCaption));
+    int nWidth = std::min<int>(std::max(nBodyWidth, CaptionWidth(dc, m_template.strCaption)), sizeLargest.cx);
 
     if (hIcon != nullptr) {
         CDialogItem item{IDC_MSGBOX_ICON, ControlKind::Icon, "", 0, 0, 0, 0};
@@ -185,7 +188,8 @@ BOOL CMessageBoxDlg::OnInitDialog()
                                                                    plat::MSGBOX_MARGIN + ICON_SIZE));
         hIconCtrl->m_control.hIcon = hIcon;
     }
-    CDialogItem textItem{IDC_MSGBOX_TEXT, ControlKind::Static, m_strText, 0, 0, 0, 0, SS_NOPREFIX};
+    // A message box's text is shown as it is: an "&" in a file name is no mnemonic.
+    CDialogItem textItem{IDC_MSGBOX_TEXT, ControlKind::Static, m_strText, 0, 0, 0, 0, SS_NOPREFIX | SS_EDITCONTROL};
     int nTextTop = plat::MSGBOX_MARGIN + (nBodyHeight - rectText.Height()) / 2;
     HWND hText = plat::CreateControl(m_hWnd, textItem,
                                      CRect(nLeft, nTextTop, nLeft + nTextWidth, nTextTop + rectText.Height()));
@@ -195,8 +199,33 @@ BOOL CMessageBoxDlg::OnInitDialog()
 
     int nHeight = nButtonsTop + plat::MSGBOX_BUTTON_HEIGHT + plat::MSGBOX_MARGIN;
     MoveWindow(0, 0, nWidth, nHeight, FALSE);
+    // Showing the box then brings it wholly onto the work area, frame and all.
     CenterWindow();
     return TRUE;
+}
+
+CRect CMessageBoxDlg::MeasureText(CDC& dc, int nMaxWidth, int& nTabChars) const
+{
+    CRect rectText(0, 0, nMaxWidth, 0);
+    dc.DrawText(m_strText, &rectText, DT_CALCRECT | DT_EXPANDTABS | DT_NOPREFIX);
+    // Column tab stops only widen the lines, which keep their number; a text too wide for
+    // them wraps with the default stops.
+    const std::string strText = static_cast<LPCTSTR>(m_strText);
+    nTabChars = ColumnTabChars(dc, strText);
+    if (nTabChars > 0) {
+        const int nWidth = TabbedTextWidth(dc, strText, nTabChars * DIALOG_BASE_UNIT_X);
+        if (nWidth <= nMaxWidth)
+            rectText.right = rectText.left + nWidth;
+        else
+            nTabChars = 0;
+    }
+    if (rectText.Width() > nMaxWidth) {
+        // Wrapped at blanks, and a word wider than the line (a long file name) between its
+        // characters, so that no line runs past the box.
+        rectText.SetRect(0, 0, nMaxWidth, 0);
+        dc.DrawText(m_strText, &rectText, DT_CALCRECT | DT_EXPANDTABS | DT_NOPREFIX | DT_WORDBREAK | DT_EDITCONTROL);
+    }
+    return rectText;
 }
 
 void CMessageBoxDlg::AddButtons(int nTop, int nWidth)

@@ -1,10 +1,13 @@
 #pragma once
 // CMessageBoxDlg: the dialog behind MessageBox and AfxMessageBox. It lays itself out in
-// pixels from its text: icon at the left, the text beside it, the buttons centred below.
+// pixels from its text: icon at the left, the text beside it, the buttons centred below;
+// never larger, frame and all, than the screen's work area.
 
 #include "platform/base/CString.h"
 #include "platform/res/CDialogTemplate.h"
 #include "platform/wnd/CDialog.h"
+
+class CDC;
 
 class CMessageBoxDlg : public CDialog {
 public:
@@ -25,6 +28,9 @@ protected:
 private:
     // Adds the buttons of m_nType to the template, laid out under the text.
     void AddButtons(int nTop, int nWidth);
+    // The text's size laid out within nMaxWidth, and the characters per tab stop that set
+    // its columns out (0 for the default stops).
+    CRect MeasureText(CDC& dc, int nMaxWidth, int& nTabChars) const;
 
     CString m_strText;
     UINT m_nType;

@@ -63,6 +63,19 @@ void Paint(HWND hWnd)
     dc.DrawText(hWnd->m_strText, &rectText, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
+// The width a dropped list needs to show the combo box's longest item whole: the item with
+// the list's own text indent, borders and, when the items scroll, its bar.
+int DroppedListWidth(HWND hCombo)
+{
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    int nWidest = 0;
+    for (const CString& strItem : hCombo->m_control.items)
+        nWidest = std::max<int>(nWidest, dc.GetTextExtent(strItem).cx);
+    const int nBar = ListGetCount(hCombo) > COMBO_DROP_ITEMS ? SCROLL_BAR_WIDTH : 0;
+    return nWidest + 2 * LIST_TEXT_INDENT + 2 * LIST_BORDER_WIDTH + nBar;
+}
+
 void SelectAndNotify(HWND hWnd, int nIndex)
 {
     int nLast = ListGetCount(hWnd) - 1;
@@ -181,14 +194,18 @@ void OpenComboDrop(HWND hCombo)
         return;
     CRect rectCombo = GetScreenRect(hCombo);
     int nItems = std::min(ListGetCount(hCombo), COMBO_DROP_ITEMS);
-    int nHeight = nItems * LIST_ITEM_HEIGHT + 4;
+    int nHeight = nItems * LIST_ITEM_HEIGHT + 2 * LIST_BORDER_WIDTH;
     WindowParams params;
     params.kind = WindowKind::ListBox;
     params.dwStyle = WS_POPUP | WS_BORDER | WS_VSCROLL;
     params.hOwner = GetTopLevel(hCombo);
-    params.rect = CRect(rectCombo.left, rectCombo.bottom, rectCombo.right, rectCombo.bottom + nHeight);
+    // The list is at least as wide as its longest item, so that every item shows whole.
+    const CRect rectScreen = GetBackend().GetScreenRect();
+    const int nWidth = std::min<int>(std::max<int>(rectCombo.Width(), DroppedListWidth(hCombo)), rectScreen.Width());
+    params.rect = CRect(CPoint(std::min<int>(rectCombo.left, rectScreen.right - nWidth), rectCombo.bottom),
+                        CSize(nWidth, nHeight));
     // A list that would leave the screen at the bottom opens above the combo box.
-    if (params.rect.bottom > GetBackend().GetScreenRect().bottom)
+    if (params.rect.bottom > rectScreen.bottom)
         params.rect.OffsetRect(0, -(nHeight + rectCombo.Height()));
     HWND hList = CreateWindowHandle(params);
     hList->m_control.hCombo = hCombo;

@@ -180,6 +180,8 @@ bool ShowWindowHandle(HWND hWnd, int nCmdShow)
     }
     bool bMinimise = nCmdShow == SW_MINIMIZE || nCmdShow == SW_SHOWMINIMIZED;
     if (!bWasVisible) {
+        if (bTop)
+            PlaceByTemplateAtFirstShow(hWnd);
         SendMessage(hWnd, WM_SHOWWINDOW, TRUE, 0);
         if (!IsLiveWindow(hWnd))
             return false;

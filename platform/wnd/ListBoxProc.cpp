@@ -22,7 +22,7 @@ constexpr int WHEEL_LINES = 3;
 
 int BorderWidth(HWND hWnd)
 {
-    return (hWnd->m_dwStyle & WS_BORDER) != 0 ? 2 : 0;
+    return (hWnd->m_dwStyle & WS_BORDER) != 0 ? LIST_BORDER_WIDTH : 0;
 }
 
 bool HasScrollBar(HWND hWnd)
@@ -60,7 +60,6 @@ void Paint(HWND hWnd)
     const ControlState& state = hWnd->m_control;
     CRect rectItems = ItemArea(hWnd);
     dc.IntersectClipRect(&rectItems);
-    bool bFocused = GetFocusWindow() == hWnd || state.hCombo != nullptr;
     int nCount = ListGetCount(hWnd);
     for (int i = state.nTopIndex; i < nCount; ++i) {
         int nTop = rectItems.top + (i - state.nTopIndex) * LIST_ITEM_HEIGHT;
@@ -73,10 +72,16 @@ void Paint(HWND hWnd)
         dc.SetBkColor(clrBack);
         dc.SetTextColor(bSelected ? COLOR_SELECTION_TEXT : COLOR_TEXT);
         CRect rectText = rectItem;
-        rectText.left += 2;
+        rectText.left += LIST_TEXT_INDENT;
         dc.DrawText(state.items[i], &rectText, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_EXPANDTABS);
-        if (bSelected && bFocused && state.hCombo == nullptr)
-            DrawFocusFrame(dc, rectItem);
+    }
+    if (GetFocusWindow() == hWnd) {
+        // The focused list marks the item the keyboard is on: the selected one, else the
+        // first shown (in an empty list, where that item would be).
+        const int nCaret = state.nCurSel >= 0 ? state.nCurSel : state.nTopIndex;
+        const int nTop = rectItems.top + (nCaret - state.nTopIndex) * LIST_ITEM_HEIGHT;
+        if (nCaret >= state.nTopIndex && nTop < rectItems.bottom)
+            DrawFocusFrame(dc, CRect(rectItems.left, nTop, rectItems.right, nTop + LIST_ITEM_HEIGHT));
     }
     if (HasScrollBar(hWnd)) {
         CClientDC dcBar(hWnd);

@@ -35,7 +35,10 @@ LRESULT StaticProc(HWND hWnd, UINT message, WPARAM /*wParam*/, LPARAM /*lParam*/
         nFormat |= DT_RIGHT;
     if ((hWnd->m_dwStyle & SS_NOPREFIX) != 0)
         nFormat |= DT_NOPREFIX;
-    // The tab length takes bits 8..15 of the format, DT_NOPREFIX's among them.
+    if ((hWnd->m_dwStyle & SS_EDITCONTROL) != 0)
+        nFormat |= DT_EDITCONTROL;
+    // The tab length takes bits 8..15 of the format, DT_NOPREFIX's and DT_EDITCONTROL's
+    // among them.
     if (hWnd->m_control.nTabChars > 0) {
         nFormat &= ~(TAB_LENGTH_MASK << TAB_LENGTH_SHIFT);
         nFormat |= DT_TABSTOP | (static_cast<UINT>(hWnd->m_control.nTabChars) << TAB_LENGTH_SHIFT);

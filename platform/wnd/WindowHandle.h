@@ -80,6 +80,9 @@ struct HWND__ {
     unsigned m_nActivation = 0;         // top-level: when the focus last came in (a rising count)
     bool m_bPlacing = false;            // top-level: shown, and the window manager has not
                                         // yet said where it put the window
+    bool m_bTemplatePlace = false;      // top-level, not yet shown: still where its template
+                                        // put it in its owner's client area, which is
+    CPoint m_ptTemplatePlace;           // this point of the owner's client coordinates
     plat::ControlState m_control;
     std::unique_ptr<CSurface> m_pSurface; // top-level: what the window shows
     void* m_pBackendData = nullptr;     // top-level: the backend's own window

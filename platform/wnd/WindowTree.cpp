@@ -248,6 +248,8 @@ CRect GetScreenRect(HWND hWnd)
 
 bool SetWindowRectangle(HWND hWnd, const CRect& rect)
 {
+    if (rect.TopLeft() != hWnd->m_rect.TopLeft())
+        hWnd->m_bTemplatePlace = false;
     bool bSizeChanged = rect.Size() != hWnd->m_rect.Size();
     hWnd->m_rect = rect;
     if (hWnd->m_hParent == nullptr && bSizeChanged) {
@@ -257,6 +259,21 @@ bool SetWindowRectangle(HWND hWnd, const CRect& rect)
         hWnd->m_pSurface->Blit(0, 0, old, old.GetBounds());
     }
     return bSizeChanged;
+}
+
+void PlaceByTemplateAtFirstShow(HWND hWnd)
+{
+    if (!hWnd->m_bTemplatePlace)
+        return;
+    hWnd->m_bTemplatePlace = false;
+    if (!IsLiveWindow(hWnd->m_hOwner))
+        return;
+    // The place is the window's outer corner: a window manager's frame goes there, and the
+    // content inside it, so that a title bar never covers the owner's menu bar.
+    const CRect rectMargins = GetBackend().GetFrameMargins(hWnd);
+    const CPoint ptFrame = ClientToScreenPoint(hWnd->m_hOwner, hWnd->m_ptTemplatePlace);
+    const CPoint ptTopLeft(ptFrame.x + rectMargins.left, ptFrame.y + rectMargins.top);
+    SetWindowRectangle(hWnd, CRect(ptTopLeft, hWnd->m_rect.Size()));
 }
 
 CRect KeepMinTrackSize(HWND hWnd, const CRect& rect)

@@ -55,6 +55,10 @@ CRect GetScreenRect(HWND hWnd);
 // Sets a window's rectangle (children: parent client coordinates; top-level: screen) and
 // resizes a top-level window's surface. True when the size changed.
 bool SetWindowRectangle(HWND hWnd, const CRect& rect);
+// A top-level window that is still where its template put it, shown for the first time,
+// takes that place, for the corner of its frame, from where its owner's client area is now
+// (the owner may have moved since the window was made); any other window stays where it is.
+void PlaceByTemplateAtFirstShow(HWND hWnd);
 // rect grown, from its top-left corner, to the smallest size top-level window hWnd accepts
 // (its WM_GETMINMAXINFO); unchanged for a child or a window that sets no minimum.
 CRect KeepMinTrackSize(HWND hWnd, const CRect& rect);

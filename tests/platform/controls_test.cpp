@@ -142,6 +142,23 @@ TEST_F(CControlsTest, ClickOutsideTheDroppedListClosesItWithoutChoosing)
     EXPECT_EQ(pSeat->GetCurSel(), 1);
 }
 
+TEST_F(CControlsTest, DroppedListShowsItsLongestItemWholeAndAFocusedListWithoutSelectionItsMark)
+{
+    CComboBox* pSeat = Combo(fixture::IDC_SEAT);
+    const CString strLong = "Bridge/Dummy statistics files (*.csv)";
+    pSeat->AddString(strLong);
+    pSeat->ShowDropDown(TRUE);
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    EXPECT_GE(plat::GetScreenRect(pSeat->m_hWnd->m_control.hDropList).Width(),
+              dc.GetTextExtent(strLong).cx + 2 * (plat::LIST_TEXT_INDENT + plat::LIST_BORDER_WIDTH));
+    pSeat->ShowDropDown(FALSE);
+    ASSERT_EQ(m_dlg.m_list.GetCurSel(), LB_ERR);
+    const std::vector<uint32_t> unfocused = fixture::PaintedPixels(m_dlg.m_list.m_hWnd);
+    m_dlg.m_list.SetFocus();
+    EXPECT_NE(fixture::PaintedPixels(m_dlg.m_list.m_hWnd), unfocused);
+}
+
 TEST_F(CControlsTest, EditTakesTypingWithCaretSelectionAndBackspace)
 {
     CWnd* pName = m_dlg.GetDlgItem(fixture::IDC_NAME);

@@ -1,6 +1,22 @@
 #include "tests/platform/dialog_fixture.h"
 
+#include "platform/wnd/WindowTree.h"
+
 namespace fixture {
+
+std::vector<uint32_t> PaintedPixels(HWND hWnd)
+{
+    plat::InvalidateWindow(hWnd, nullptr);
+    CWnd::FromHandle(hWnd)->UpdateWindow();
+    const CSurface& surface = *plat::GetTopLevel(hWnd)->m_pSurface;
+    const CPoint ptOrigin = plat::GetClientOrigin(hWnd);
+    const CRect rectArea = plat::GetClientArea(hWnd);
+    std::vector<uint32_t> pixels;
+    for (int y = 0; y < rectArea.Height(); ++y)
+        for (int x = 0; x < rectArea.Width(); ++x)
+            pixels.push_back(surface.GetPixel(ptOrigin.x + x, ptOrigin.y + y));
+    return pixels;
+}
 
 void RegisterEveryControlTemplate(DWORD dwStyle)
 {

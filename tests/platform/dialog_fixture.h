@@ -34,6 +34,9 @@ constexpr uint32_t PICTURE_DISABLED = 0x00808080;
 constexpr int PICTURE_WIDTH = 30;
 constexpr int PICTURE_HEIGHT = 20;
 
+// Window hWnd's client area as it paints now, pixel by pixel, read from its top-level window.
+std::vector<uint32_t> PaintedPixels(HWND hWnd);
+
 // Registers template IDD_EVERY_CONTROL, its icon and its button pictures.
 void RegisterEveryControlTemplate(DWORD dwStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU);
 

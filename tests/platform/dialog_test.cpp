@@ -4,11 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "platform/msg/loop.h"
 #include "platform/testing/driver.h"
 #include "platform/wnd/CComboBox.h"
 #include "platform/wnd/ModalHooks.h"
 #include "platform/wnd/WindowTree.h"
+#include "platform/wnd/metrics.h"
 #include "platform/wnd.h"
 #include "tests/platform/dialog_fixture.h"
 #include "tests/support/CModelledWindowManager.h"
@@ -172,6 +175,26 @@ TEST_F(CDialogTest, MessageBoxIsWideEnoughForItsCaptionInATitleBar)
     ASSERT_EQ(test::GetMessageBoxes().size(), 2u);
     EXPECT_GT(test::GetMessageBoxes()[1].nWidth, test::GetMessageBoxes()[0].nWidth);
     EXPECT_GE(test::GetMessageBoxes()[1].nWidth, dc.GetTextExtent(CString("Bidding Hint")).cx + 120);
+}
+
+TEST_F(CDialogTest, MessageBoxFitsTheWorkAreaFrameAndAllBreakingAWordTooLongForALine)
+{
+    CModelledWindowManager manager;
+    const CRect rectFrame = CModelledWindowManager::Frame();
+    const CRect rectWork = plat::GetBackend().GetWorkArea();
+    std::string strLines;
+    for (int i = 0; i < 120; ++i)
+        strLines += "line\n";
+    for (const std::string& strText : {std::string(300, 'n') + ".brg could not be written: File name too long", strLines}) {
+        AfxMessageBox(strText.c_str());
+        const CRect rect = test::GetMessageBoxes().back().rectWindow;
+        EXPECT_GE(rect.left - rectFrame.left, rectWork.left);
+        EXPECT_GE(rect.top - rectFrame.top, rectWork.top);
+        EXPECT_LE(rect.right + rectFrame.right, rectWork.right) << strText.size();
+        EXPECT_LE(rect.bottom + rectFrame.bottom, rectWork.bottom) << strText.size();
+    }
+    EXPECT_LE(test::GetMessageBoxes()[0].nWidth, 2 * plat::MSGBOX_MARGIN + plat::MSGBOX_MAX_TEXT_WIDTH)
+        << "the long name is broken within the widest line a box has";
 }
 
 TEST_F(CDialogTest, EnterPressesTheDefaultButtonEscapeCancelsTabMovesSpacePresses)

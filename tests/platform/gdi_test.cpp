@@ -377,6 +377,22 @@ TEST(CDC, DrawTextInksOnlyInsideItsRectangleOverItsBackground)
     EXPECT_GT(nBlack, 20);
 }
 
+TEST(CDC, TextInTheRectangleItMeasuresKeepsTheGlyphsBelowItsBaseLine)
+{
+    if (!HasFont())
+        GTEST_SKIP() << "DejaVu Sans is not installed";
+    // An underscore reaches a pixel below the font's own line spacing: neither the measured
+    // box nor the next line's background may take it away.
+    for (const char* szText : {"_", "_\n    "}) {
+        CCanvas canvas(100, 60);
+        CRect rect(10, 10, 10, 10);
+        canvas.dc.DrawText(CString(szText), &rect, DT_CALCRECT);
+        canvas.dc.SetBkColor(GREEN);
+        canvas.dc.DrawText(CString(szText), &rect, DT_LEFT | DT_TOP);
+        EXPECT_FALSE(InkBounds(canvas.Pixels(), plat::ColorToPixel(GREEN), rect).IsRectEmpty()) << szText;
+    }
+}
+
 TEST(CDC, DrawTextLaysOutSeveralLinesAndMeasures)
 {
     if (!HasFont())
@@ -448,6 +464,12 @@ TEST(CTextLayout, BreaksWordsAtBlanksOnlyWhenAsked)
     const CTextLayout wrapped("one two three", DT_WORDBREAK, nWidth, FontWeight::Normal);
     ASSERT_EQ(wrapped.GetLines().size(), 3u);
     EXPECT_EQ(wrapped.GetLines()[2].segments[0].strText, "three");
+    // A word too long for the line stays whole, unless broken as an edit breaks it.
+    EXPECT_EQ(CTextLayout("one threefold", DT_WORDBREAK, nWidth, FontWeight::Normal).GetLines().size(), 2u);
+    const CTextLayout broken("one threefold", DT_WORDBREAK | DT_EDITCONTROL, nWidth, FontWeight::Normal);
+    ASSERT_EQ(broken.GetLines().size(), 3u);
+    EXPECT_EQ(broken.GetLines()[1].segments[0].strText + broken.GetLines()[2].segments[0].strText, "threefold");
+    EXPECT_LE(broken.GetLines()[1].nWidth, nWidth);
     const CTextLayout single("one\ntwo", DT_SINGLELINE, 0, FontWeight::Normal);
     EXPECT_EQ(single.GetLines().size(), 1u);
     const CTextLayout lines("one\r\ntwo\n", 0, 0, FontWeight::Normal);

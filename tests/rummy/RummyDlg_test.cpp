@@ -299,11 +299,15 @@ TEST_F(CRummyDlgTest, NewGameFromTheMenuDealsAtOnceWithoutAsking)
     EXPECT_EQ(CRummyDlg::PHASE_MUST_DRAW, m_pRummy->GetPhase());
     EXPECT_EQ(31, m_pRummy->GetStock().GetCount());
 
-    // The bridge tables' items do nothing here.
+    // The bridge tables' items do nothing here, About (which the launcher would show) included.
     EXPECT_FALSE(ChooseMenuCommand(m_pRummy, ID_OPTIONS_CONVENTIONS)) << "greyed";
-    ASSERT_TRUE(ChooseMenuCommand(m_pRummy, ID_FUNCTIONS_NEWDEAL));
-    RunUntilIdle();
+    ScriptNextDialog(IDD_ABOUTBOX, {ClickStep(IDOK)});
+    for (UINT nID : {ID_FUNCTIONS_NEWDEAL, ID_HELP_ABOUT}) {
+        ASSERT_TRUE(ChooseMenuCommand(m_pRummy, nID));
+        RunUntilIdle();
+    }
     EXPECT_EQ(GAME_NUMBER + 2, CCardPile::GetGameNumber());
+    EXPECT_EQ(GetPendingScriptCount(), 1u) << "no About box";
 }
 
 TEST_F(CRummyDlgTest, ClosingHidesTheWindowKeepsItsSlotAndSavesNoRectangle)

@@ -6,6 +6,7 @@
 #include "platform/wnd/CMenu.h"
 #include "resources/CardImages.h"
 #include "resources/VarrowResources.h"
+#include "resources/resource.h"
 #include "tests/varrow/VarrowTestSupport.h"
 
 namespace {
@@ -48,6 +49,14 @@ TEST_F(CVarrowDlgTest, PlayerSwitchesToggleWithTheirCheckMarksAndStartNoTurn)
     EXPECT_EQ(0, m_pGame->m_nPlayer);
     EXPECT_EQ(5, m_pGame->m_hand1.GetCount()) << "the computer did not start playing the left";
     EXPECT_EQ(nStockBefore, m_pGame->m_stock.GetCount());
+
+    // Quit, Help and About do nothing in this window: no About box from the launcher.
+    ScriptNextDialog(IDD_ABOUTBOX, {ClickStep(IDOK)});
+    for (UINT nID : {ID_VARROW_QUIT, ID_VARROW_HELP, ID_VARROW_ABOUT}) {
+        ASSERT_TRUE(ChooseMenuCommand(m_pGame, nID));
+        RunUntilIdle();
+    }
+    EXPECT_EQ(GetPendingScriptCount(), 1u);
 }
 
 TEST_F(CVarrowDlgTest, NewGameDealsPayoffsHandsAndStock)

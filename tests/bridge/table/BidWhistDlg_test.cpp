@@ -101,9 +101,12 @@ TEST_F(BidWhistTest, OpensAsBridgeWithADealWaitingForItsAuction)
     EXPECT_FALSE(AnyOrderRaised());
     EXPECT_EQ(m_pTable->GetLastScore(), nullptr);
 
-    // Conventions is enabled here (greyed at the plain table) and opens its box.
+    // Conventions is enabled here (greyed at the plain table) and opens its box; Help, About
+    // goes on to the launcher, which shows the About box.
     test::ScriptNextDialog(IDD_CONVENTIONS, {test::KeyStep(VK_ESCAPE)});
+    test::ScriptNextDialog(IDD_ABOUTBOX, {test::ClickStep(IDOK)});
     EXPECT_TRUE(Command(ID_OPTIONS_CONVENTIONS));
+    EXPECT_TRUE(Command(ID_HELP_ABOUT));
     EXPECT_EQ(test::GetPendingScriptCount(), 0u);
 }
 

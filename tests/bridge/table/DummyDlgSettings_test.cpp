@@ -22,6 +22,7 @@
 #include "resources/ExplainTemplate.h"
 #include "resources/resource.h"
 #include "tests/bridge/table/TableTestSupport.h"
+#include "tests/support/CModelledWindowManager.h"
 
 namespace tabletest {
 
@@ -315,6 +316,23 @@ TEST_F(TableTest, ExplanationWindowListsTheEnginesLinesAndShowsOnRequest)
     PlayDealByComputer();
     EXPECT_EQ(m_pTable->m_tricks.GetCount(), 13);
     EXPECT_GE(m_pTable->m_pExplain->GetLineCount(), 13);
+}
+
+TEST_F(TableTest, ExplanationWindowFirstOpensInsideTheTableBelowItsMenuAndAboutShowsTheAboutBox)
+{
+    CModelledWindowManager manager;
+    ASSERT_NE(OpenTable(46), nullptr);
+    m_pTable->MoveWindow(300, 250, 700, 500);
+    ASSERT_TRUE(Command(ID_TRAINER_SHOWEXPLANATION));
+    CRect rect;
+    m_pTable->m_pExplain->GetWindowRect(&rect);
+    CPoint ptFrame(CModelledWindowManager::Frame().left, CModelledWindowManager::Frame().top);
+    m_pTable->ClientToScreen(&ptFrame);
+    EXPECT_EQ(rect.TopLeft(), ptFrame) << "its frame's corner at (0, 0) of the table's client area";
+
+    plat::test::ScriptNextDialog(IDD_ABOUTBOX, {plat::test::ClickStep(IDOK)});
+    ASSERT_TRUE(Command(ID_HELP_ABOUT));
+    EXPECT_EQ(plat::test::GetPendingScriptCount(), 0u) << "the launcher showed the About box";
 }
 
 TEST_F(TableTest, ExplanationClosedMidTrickIsNotWrittenToByTheKeptEngine)
