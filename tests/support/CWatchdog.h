@@ -12,6 +12,14 @@
 class CWatchdog {
 public:
     static constexpr int DEFAULT_LIMIT_SECONDS = 10;
+    // AddressSanitizer and UBSan make the same work several times slower, so the longest
+    // searches come near the plain limit on a busy machine; a stuck test is caught all the same.
+    static constexpr int SANITIZED_LIMIT_SECONDS = 3 * DEFAULT_LIMIT_SECONDS;
+#if defined(__SANITIZE_ADDRESS__)
+    static constexpr int LIMIT_SECONDS = SANITIZED_LIMIT_SECONDS;
+#else
+    static constexpr int LIMIT_SECONDS = DEFAULT_LIMIT_SECONDS;
+#endif
 
     explicit CWatchdog(int nLimitSeconds);
     CWatchdog(const CWatchdog&) = delete;

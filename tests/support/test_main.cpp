@@ -1,7 +1,7 @@
 // The main of every test program: windows run on the headless backend, Sleep returns at
 // once (its calls are still counted), every test starts with no queued input, answers or
 // scripts left by the one before, and a watchdog fails the program when one test runs for
-// more than 10 seconds, which is how a modal loop waiting for input nobody queued shows up.
+// more than 10 seconds (30 under the sanitizers), which is how a modal loop waiting for input nobody queued shows up.
 // Pictures and files a test keeps for a look go to the build folder, also when the program is
 // started by hand from elsewhere (ctest names the folder in ORVEL_BUILD_DIR itself).
 
@@ -46,7 +46,7 @@ int main(int argc, char** argv)
     setenv("ORVEL_BUILD_DIR", ORVEL_DEFAULT_BUILD_DIR, 0);
     plat::UseHeadlessBackend();
     plat::SetInstantSleep(true);
-    CWatchdog watchdog(CWatchdog::DEFAULT_LIMIT_SECONDS);
+    CWatchdog watchdog(CWatchdog::LIMIT_SECONDS);
     ::testing::UnitTest::GetInstance()->listeners().Append(new CTestGuard(watchdog));
     return RUN_ALL_TESTS();
 }
