@@ -187,6 +187,21 @@ FileResult Written(int nError)
     return nError == 0 ? FileResult() : Failed(FileResult::Step::Write, nError);
 }
 
+// Writes strContents to a new temporary file beside strTarget (link already followed) and
+// renames it over strTarget. pExisting describes the regular file it replaces, whose
+// permissions it takes; nullptr for a new file, made with those of access.
+FileResult ReplaceThroughTemporary(const std::string& strTarget, const std::string& strContents,
+                                   FileAccess access, const struct stat* pExisting)
+{
+    CTemporaryFile temp;
+    if (!temp.Create(strTarget, access))
+        return Failed(FileResult::Step::Open, errno);
+    // Saving over a file must not change who may read it.
+    if (pExisting != nullptr)
+        temp.TakeMode(*pExisting);
+    return Written(temp.Replace(strTarget, strContents));
+}
+
 // Why strContents of nSize bytes would not fit the open file fd (an errno value), or 0, found
 // out before a byte of the file changes: the file-size limit, then the disk space, reserved
 // without changing the file where the file system can reserve it.
@@ -292,13 +307,7 @@ FileResult WriteFileAtomically(const std::string& strPath, const std::string& st
         if (nRefusal != 0)
             return Failed(FileResult::Step::Open, nRefusal);
     }
-    CTemporaryFile temp;
-    if (!temp.Create(strTarget, access))
-        return Failed(FileResult::Step::Open, errno);
-    // Saving over a file must not change who may read it.
-    if (bReplaces)
-        temp.TakeMode(existing);
-    return Written(temp.Replace(strTarget, strContents));
+    return ReplaceThroughTemporary(strTarget, strContents, access, bReplaces ? &existing : nullptr);
 }
 
 FileResult WriteWholeFile(const std::string& strPath, const std::string& strContents,
@@ -310,7 +319,7 @@ FileResult WriteWholeFile(const std::string& strPath, const std::string& strCont
     struct stat existing;
     // A new file, or a path whose writes will tell why there can be none.
     if (::stat(strTarget.c_str(), &existing) != 0)
-        return WriteFileAtomically(strTarget, strContents, access);
+        return ReplaceThroughTemporary(strTarget, strContents, access, nullptr);
     // A plain write would feed a pipe or a device, never turn it into a file.
     if (!S_ISREG(existing.st_mode))
         return Failed(FileResult::Step::NotRegular, 0);
