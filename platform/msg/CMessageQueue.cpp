@@ -46,6 +46,13 @@ int AddEventFd(CBackend& backend, std::vector<pollfd>& fds, int nTimeoutMs)
     return nTimeoutMs;
 }
 
+// A look filtered for a window that is gone (closed, perhaps, by what this very look ran: an
+// end signal's close) finds nothing.
+bool IsFilterGone(HWND hFilter)
+{
+    return hFilter != nullptr && !IsLiveWindow(hFilter);
+}
+
 } // namespace
 
 DWORD GetTickCount()
@@ -120,6 +127,8 @@ void CMessageQueue::PumpEventsIfDue()
 
 bool CMessageQueue::Peek(MSG* pMsg, HWND hFilter, UINT nMin, UINT nMax, bool bRemove)
 {
+    if (IsFilterGone(hFilter))
+        return false;
     PumpEventsIfDue();
     PresentHeldDrawingIfDue();
     if (PeekPosted(pMsg, hFilter, nMin, nMax, bRemove))
@@ -131,6 +140,8 @@ bool CMessageQueue::Peek(MSG* pMsg, HWND hFilter, UINT nMin, UINT nMax, bool bRe
     }
     if (PollSources(0) && PeekPosted(pMsg, hFilter, nMin, nMax, bRemove))
         return true;
+    if (IsFilterGone(hFilter))
+        return false;
     if (m_bQuitPosted && hFilter == nullptr) {
         *pMsg = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(m_nQuitCode), 0, GetTickCount(), POINT{0, 0}};
         if (bRemove)

@@ -76,6 +76,7 @@ class CPipeSource : public plat::IdleSource {
 public:
     int m_fds[2] = {-1, -1};
     int m_nReady = 0;
+    CWnd* m_pCloseOnReady = nullptr;
     CPipeSource() { EXPECT_EQ(pipe(m_fds), 0); }
     ~CPipeSource() override
     {
@@ -89,6 +90,8 @@ public:
         char ch = 0;
         if ((revents & POLLIN) != 0 && read(m_fds[0], &ch, 1) == 1)
             ++m_nReady;
+        if (m_pCloseOnReady != nullptr)
+            m_pCloseOnReady->DestroyWindow();
     }
 };
 
@@ -178,6 +181,22 @@ TEST(CMessageQueue, MessagesForADestroyedWindowAreDropped)
     MSG msg;
     EXPECT_FALSE(::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
     EXPECT_FALSE(::PostMessage(nullptr, WM_TEST, 0, 0));
+}
+
+TEST(CMessageQueue, ALookForAWindowsMessagesFindsNothingOnceWhatItRanClosedTheWindow)
+{
+    CRecordingWnd wnd;
+    ASSERT_TRUE(wnd.CreateTop("closed by a signal"));
+    wnd.Invalidate();
+    const HWND hWnd = wnd.m_hWnd;
+    CPipeSource source;
+    source.m_pCloseOnReady = &wnd;
+    AfxRegisterIdleSource(&source);
+    ASSERT_EQ(write(source.m_fds[1], "x", 1), 1);
+    MSG msg;
+    EXPECT_FALSE(::PeekMessage(&msg, hWnd, 0, 0, PM_REMOVE));
+    EXPECT_FALSE(::IsWindow(hWnd));
+    AfxUnregisterIdleSource(&source);
 }
 
 TEST(CMessageQueue, GetMessageReturnsFalseForQuit)
