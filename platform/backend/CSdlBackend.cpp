@@ -206,9 +206,14 @@ void CSdlBackend::OnWindowDestroyed(HWND hWnd)
     auto it = m_windows.find(hWnd);
     if (it == m_windows.end())
         return;
-    if (it->second != nullptr)
-        SDL_DestroyWindow(it->second);
+    SDL_Window* pWindow = it->second;
     m_windows.erase(it);
+    if (pWindow == nullptr)
+        return;
+    const bool bHeldKeyboard = HoldsKeyboard(pWindow);
+    SDL_DestroyWindow(pWindow);
+    if (bHeldKeyboard)
+        GiveKeyboardToOwner(hWnd);
 }
 
 void CSdlBackend::OnWindowShown(HWND hWnd, bool bShow)
@@ -217,13 +222,42 @@ void CSdlBackend::OnWindowShown(HWND hWnd, bool bShow)
     if (pWindow == nullptr)
         return;
     if (!bShow) {
+        const bool bHeldKeyboard = HoldsKeyboard(pWindow);
         SDL_HideWindow(pWindow);
+        if (bHeldKeyboard)
+            GiveKeyboardToOwner(hWnd);
         return;
     }
     SDL_ShowWindow(pWindow);
     if (!IsBorderless(hWnd))
         SDL_RaiseWindow(pWindow);
     Present(hWnd, hWnd->m_pSurface->GetBounds());
+}
+
+bool CSdlBackend::HoldsKeyboard(SDL_Window* pWindow) const
+{
+#if defined(SDL_VIDEO_DRIVER_X11)
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (SDL_GetWindowWMInfo(pWindow, &info) == SDL_TRUE && info.subsystem == SDL_SYSWM_X11) {
+        Window focus = 0;
+        int nRevertTo = 0;
+        XGetInputFocus(info.info.x11.display, &focus, &nRevertTo);
+        return focus == info.info.x11.window;
+    }
+#endif
+    return SDL_GetKeyboardFocus() == pWindow;
+}
+
+void CSdlBackend::GiveKeyboardToOwner(HWND hWnd)
+{
+    for (HWND hOwner = hWnd->m_hOwner; IsLiveWindow(hOwner); hOwner = hOwner->m_hOwner) {
+        SDL_Window* pOwner = WindowOf(hOwner);
+        if (pOwner != nullptr && hOwner->m_bVisible && !hOwner->m_bIconic) {
+            SDL_SetWindowInputFocus(pOwner);
+            return;
+        }
+    }
 }
 
 void CSdlBackend::OnWindowIconic(HWND hWnd, bool bIconic)

@@ -75,6 +75,12 @@ private:
     void LearnFrame(HWND hWnd);
     // Makes the OS window for hWnd when it is first shown.
     SDL_Window* Realise(HWND hWnd);
+    // Whether pWindow holds the keyboard now, as the display server sees it.
+    bool HoldsKeyboard(SDL_Window* pWindow) const;
+    // Hands the keyboard of a window going away to its nearest shown owner, as activation
+    // passes to the owner. Without a window manager nobody else does: the display server
+    // leaves the keyboard with no window, and every key is lost until a click.
+    void GiveKeyboardToOwner(HWND hWnd);
     // Writes the first-frame file once, after the first present that reached the screen.
     void NoteFramePresented();
 

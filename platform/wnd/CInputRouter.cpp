@@ -21,6 +21,9 @@ constexpr int KEY_COUNT = 256;
 // The keys whose state the window system is asked for when a window gains the focus.
 constexpr UINT MODIFIER_KEYS[] = {VK_SHIFT, VK_CONTROL, VK_MENU};
 
+// Numbers raw input in the order it came.
+unsigned s_nNextSerial = 1;
+
 struct RawInput {
     // KeyState sets a key's state without a message (bDown: held).
     enum class Type { Mouse, Key, Char, KeyState };
@@ -31,10 +34,21 @@ struct RawInput {
     int nWheel;
     UINT nCode;     // key code or character
     bool bDown;
+    unsigned nSerial = s_nNextSerial++;
 };
 
 std::deque<RawInput> s_pending;
 bool s_keys[KEY_COUNT] = {};
+// The character a key press types comes right after the press; it goes where the press
+// went, or nowhere when a menu took the press (its letter chose an item) or nothing did. A
+// character on its own (typed by the tests, composed by an input method) goes to the window
+// it came in.
+struct KeyPress {
+    unsigned nSerial = 0;
+    HWND hTarget = nullptr;
+};
+KeyPress s_lastPress;
+
 bool s_bLeftDown = false;
 bool s_bRightDown = false;
 CPoint s_ptCursor;
@@ -114,24 +128,39 @@ void RouteMouse(const RawInput& input)
     PostMessage(hTarget, nMessage, wParam, MAKELPARAM(ptClient.x, ptClient.y));
 }
 
+// The window a key or a character from hTop goes to: the open menu, or the window with the
+// focus in hTop (activated first), or in the box hTop waits for: the window system moves
+// the keyboard to a modal box a moment after showing it, and keys typed ahead meanwhile
+// still come to the window it disables. Nullptr when nothing takes it.
+HWND KeyTarget(HWND hTop)
+{
+    if (HWND hMenu = MenuKeyTarget())
+        return hMenu;
+    if (IsLiveWindow(hTop) && !hTop->m_bEnabled)
+        hTop = GetEnabledPopup(hTop);
+    if (!IsLiveWindow(hTop) || !hTop->m_bEnabled)
+        return nullptr;
+    Activate(hTop);
+    HWND hFocus = GetFocusWindow();
+    return IsLiveWindow(hFocus) && GetTopLevel(hFocus) == hTop ? hFocus : hTop;
+}
+
+void RouteChar(const RawInput& input)
+{
+    HWND hTarget = input.nSerial == s_lastPress.nSerial + 1 ? s_lastPress.hTarget : KeyTarget(input.hTop);
+    if (IsLiveWindow(hTarget) && !s_keys[VK_MENU])
+        PostMessage(hTarget, WM_CHAR, input.nCode, 1);
+}
+
 void RouteKey(const RawInput& input)
 {
-    if (input.type == RawInput::Type::Key && input.nCode < KEY_COUNT)
+    if (input.nCode < KEY_COUNT)
         s_keys[input.nCode] = input.bDown;
-    HWND hTop = input.hTop;
-    HWND hTarget = MenuKeyTarget();
-    if (hTarget == nullptr) {
-        if (!IsLiveWindow(hTop) || !hTop->m_bEnabled)
-            return;
-        Activate(hTop);
-        HWND hFocus = GetFocusWindow();
-        hTarget = IsLiveWindow(hFocus) && GetTopLevel(hFocus) == hTop ? hFocus : hTop;
-    }
-    if (input.type == RawInput::Type::Char) {
-        if (!s_keys[VK_MENU])
-            PostMessage(hTarget, WM_CHAR, input.nCode, 1);
+    HWND hTarget = KeyTarget(input.hTop);
+    if (input.bDown)
+        s_lastPress = {input.nSerial, hTarget == MenuKeyTarget() ? nullptr : hTarget};
+    if (hTarget == nullptr)
         return;
-    }
     bool bAlt = s_keys[VK_MENU] && input.nCode != VK_MENU;
     UINT nMessage = input.bDown ? (bAlt ? WM_SYSKEYDOWN : WM_KEYDOWN) : (bAlt ? WM_SYSKEYUP : WM_KEYUP);
     PostMessage(hTarget, nMessage, input.nCode, bAlt ? (1 | KF_ALTDOWN_LPARAM) : 1);
@@ -252,6 +281,8 @@ bool CInputRouter::TranslateNext()
         s_keys[input.nCode] = input.bDown;
     else if (input.type == RawInput::Type::Mouse)
         RouteMouse(input);
+    else if (input.type == RawInput::Type::Char)
+        RouteChar(input);
     else
         RouteKey(input);
     return true;

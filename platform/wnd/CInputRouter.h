@@ -4,8 +4,9 @@
 // the window holding the mouse capture, to the menu bar, to the control under the mouse, or
 // to the window with the keyboard focus. Routing late, as the loop reaches each event, lets
 // input that follows a click reach what that click opened (a menu, a dropped list).
-// Disabled windows (the owner of a modal dialog) get no input; activating one brings the box
-// it waits for to the front instead.
+// Disabled windows (the owner of a modal dialog) get no input: keys typed to one go to the
+// box it waits for, and activating one brings that box to the front. A typed character goes
+// where the press of its key went.
 
 #include <deque>
 

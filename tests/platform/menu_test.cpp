@@ -8,6 +8,7 @@
 #include "platform/wnd.h"
 #include "platform/wnd/MenuTracker.h"
 #include "platform/wnd/metrics.h"
+#include "tests/platform/dialog_fixture.h"
 
 namespace test = plat::test;
 
@@ -120,6 +121,32 @@ TEST(CMenu, MnemonicOpensThePopupAndKeysChooseANestedItem)
     test::RunUntilIdle();
     EXPECT_FALSE(plat::IsTrackingMenu());
     EXPECT_EQ(wnd.m_commands, std::vector<UINT>{ID_XML_EXPORT});
+}
+
+TEST(CMenu, TheLetterThatChoosesAnItemIsNotTypedIntoTheBoxItOpens)
+{
+    struct CBoxMenuWnd : CMenuWnd {
+        CString m_strName;
+        BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pInfo) override
+        {
+            if (nCode != CN_COMMAND || nID != ID_NEW_GAME)
+                return CMenuWnd::OnCmdMsg(nID, nCode, pExtra, pInfo);
+            fixture::CEveryControlDlg dlg(this);
+            test::ScriptNextDialog(fixture::IDD_EVERY_CONTROL, {test::ClickStep(IDOK)});
+            dlg.DoModal();
+            m_strName = dlg.m_strName;
+            return TRUE;
+        }
+    } wnd;
+    fixture::RegisterEveryControlTemplate();
+    wnd.Build();
+    test::PressAltKey(&wnd, 'F');
+    // As the window system gives a letter: the press, the character it types, the release.
+    plat::CInputRouter::QueueKey(wnd.m_hWnd, 'N', true);
+    plat::CInputRouter::QueueChar(wnd.m_hWnd, 'n');
+    plat::CInputRouter::QueueKey(wnd.m_hWnd, 'N', false);
+    test::RunUntilIdle();
+    EXPECT_EQ(wnd.m_strName, "Ann");
 }
 
 TEST(CMenu, EscapeDismissesATrackedMenuWithoutACommand)

@@ -103,6 +103,28 @@ TEST(CInputRouter, DisabledOwnerOfAModalDialogGetsNoMouse)
     EXPECT_TRUE(wnd.m_path.empty());
 }
 
+TEST(CInputRouter, KeysTypedToTheOwnerBeforeItsModalBoxHasTheKeyboardAreTheBoxs)
+{
+    fixture::RegisterEveryControlTemplate();
+    CDragWnd owner;
+    ASSERT_TRUE(CreateDragWnd(owner));
+    struct CTypedAhead : CEveryControlDlg {
+        using CEveryControlDlg::CEveryControlDlg;
+        BOOL OnInitDialog() override
+        {
+            const BOOL bResult = CEveryControlDlg::OnInitDialog();
+            // What the person typed reaches the disabled owner, which the window system
+            // still gives the keyboard.
+            GetDlgItem(fixture::IDC_NAME)->SetFocus();
+            test::TypeText(GetParent(), "Lee");
+            test::PressKey(GetParent(), VK_RETURN);
+            return bResult;
+        }
+    } dlg(&owner);
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.m_strName, "Lee");
+}
+
 TEST(CInputRouter, MessageBoxRaisedInsideADragTakesTheMouseAndGetsItsClick)
 {
     CDragWnd wnd;
